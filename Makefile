@@ -1,0 +1,46 @@
+# make run   - install what is missing, build, start the program
+# make test  - install what is missing, build, run every test
+# make bench - install what is missing, build optimised, run the benchmarks
+
+PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
+            xvfb xauth xdotool x11-apps
+BUILD    := build
+BENCH    := build-bench
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+# Installs only what dpkg does not already have; as root directly, otherwise through sudo.
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  if [ "$$(id -u)" = 0 ]; then SUDO=; else SUDO=sudo; fi; \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update && \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/app/tavulin
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVULIN_TESTS=OFF -DTAVULIN_BENCH=ON
+	cmake --build $(BENCH) -j $(JOBS)
+	@for b in $(BENCH)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD) $(BENCH)

@@ -1,0 +1,1 @@
+// The chart rendering library; its classes arrive file by file.

@@ -1,0 +1,1 @@
+// The record framework and series dataset; their classes arrive file by file.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Beep.h"
+#include "PerformanceCounter.h"
+#include "RandomGenerator.h"
+#include "Registry.h"
+#include "Sleeper.h"
+#include "ThreadPriority.h"
+#include "TimerResolution.h"
+
+namespace platform {
+
+// The services the program takes from the system, in one place so that tests can swap any of
+// them. The references stay valid for the life of the program.
+struct Services {
+    PerformanceCounter& counter;
+    Sleeper& sleeper;
+    ThreadPriority& priority;
+    Registry& registry;
+    TimerResolution& timerResolution;
+    Beep& beep;
+};
+
+} // namespace platform

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <cstring>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+// A clock that only moves when told to, or when something sleeps on it.
+class FakeClock final : public PerformanceCounter, public Sleeper {
+public:
+    explicit FakeClock(std::int64_t frequency = 1'000'000'000) : frequency_(frequency) {}
+
+    std::int64_t Counter() override {
+        const std::int64_t now = now_;
+        now_ += stepPerRead;
+        return now;
+    }
+    std::int64_t Frequency() override { return frequency_; }
+    void Sleep(std::uint32_t milliseconds) override {
+        sleeps.push_back(milliseconds);
+        Advance(std::int64_t(milliseconds) * frequency_ / 1000);
+        if (onSleep)
+            onSleep(milliseconds);
+    }
+
+    void Advance(std::int64_t ticks) { now_ += ticks; }
+    void AdvanceMs(double ms) { now_ += std::int64_t(ms * double(frequency_) / 1000.0); }
+    void Set(std::int64_t ticks) { now_ = ticks; }
+
+    std::vector<std::uint32_t> sleeps;
+    std::function<void(std::uint32_t)> onSleep; // runs after the clock has moved
+    std::int64_t stepPerRead = 0;
+
+private:
+    std::int64_t frequency_;
+    std::int64_t now_ = 0;
+};
+
+class FakeThreadPriority final : public ThreadPriority {
+public:
+    SchedulingState Current() override { return state; }
+    void SetTimeCritical() override {
+        state = SchedulingState{1, 99, 0};
+        ++raised;
+    }
+    void Restore(const SchedulingState& s) override { state = s; }
+
+    SchedulingState state{0, 0, 5};
+    int raised = 0;
+};
+
+// A registry of (key, value name) → bytes; keys not listed cannot be opened.
+class FakeRegistry final : public Registry {
+public:
+    std::map<std::string, std::map<std::string, std::vector<std::uint8_t>>> keys;
+    int opens = 0;
+    int queries = 0;
+
+    void SetDword(const std::string& key, const std::string& name, std::uint32_t value) {
+        std::vector<std::uint8_t> bytes(4);
+        std::memcpy(bytes.data(), &value, 4);
+        keys[key][name] = bytes;
+    }
+
+    std::unique_ptr<RegistryKey> OpenKey(const std::string& path) override {
+        ++opens;
+        auto it = keys.find(path);
+        if (it == keys.end())
+            return nullptr;
+        return std::make_unique<Key>(*this, it->second);
+    }
+
+private:
+    class Key final : public RegistryKey {
+    public:
+        Key(FakeRegistry& owner, std::map<std::string, std::vector<std::uint8_t>>& values)
+            : owner_(owner), values_(values) {}
+        bool QueryValue(const std::string& name, std::uint8_t* buffer,
+                        std::uint32_t& size) override {
+            ++owner_.queries;
+            auto it = values_.find(name);
+            if (it == values_.end() || it->second.size() > size)
+                return false;
+            std::memcpy(buffer, it->second.data(), it->second.size());
+            size = std::uint32_t(it->second.size());
+            return true;
+        }
+
+    private:
+        FakeRegistry& owner_;
+        std::map<std::string, std::vector<std::uint8_t>>& values_;
+    };
+};
+
+class FakeTimerResolution final : public TimerResolution {
+public:
+    void Begin(unsigned ms) override { begun.push_back(ms); }
+    void End(unsigned ms) override { ended.push_back(ms); }
+    std::vector<unsigned> begun, ended;
+};
+
+class FakeBeep final : public Beep {
+public:
+    void Sound() override { ++count; }
+    int count = 0;
+};
+
+// Every fake in one bundle, handed out as the program's services.
+struct FakePlatform {
+    FakeClock clock;
+    FakeThreadPriority priority;
+    FakeRegistry registry;
+    FakeTimerResolution timerResolution;
+    FakeBeep beep;
+
+    Services AsServices() { return Services{clock, clock, priority, registry, timerResolution, beep}; }
+};
+
+} // namespace platform
