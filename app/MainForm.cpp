@@ -1,5 +1,202 @@
 #include "MainForm.h"
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+#include "AccessKeys.h"
+#include "Anchors.h"
+#include "Button.h"
+#include "Panel.h"
+#include "ReactionTexts.h"
+#include "SpinEdit.h"
+#include "WindowTimer.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace {
+
+// The size of a tab page's client area the boxes below were designed for.
+constexpr QSize PageDesignSize(806, 378);
+
+QFont FormFont() {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    return f;
+}
+
+QFont MemoFont() {
+    QFont f(QStringLiteral("Courier New"));
+    f.setPixelSize(13);
+    f.setStyleHint(QFont::Monospace);
+    return f;
+}
+
+QLabel* CreateLabel(const QString& caption, QWidget* page) {
+    auto* label = new QLabel(caption, page);
+    label->setObjectName(caption);
+    return label;
+}
+
+// Widgets listed in their tab order.
+void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace
+
+TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock,
+                     QWidget* parent)
+    : QMainWindow(parent), services_(services), processorClock_(processorClock) {
+    setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Merenje brzine reakcije v1.0 - Ordanel - Velk"));
+    setFont(FormFont());
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setCentralWidget(PageControl1);
+    TabSheet1 = new QWidget;
+    TabSheet2 = new QWidget;
+    TabSheet3 = new QWidget;
+    TabSheet4 = new QWidget;
+    PageControl1->addTab(TabSheet1, QStringLiteral(" Merenje brzine reakcije "));
+    PageControl1->addTab(TabSheet2, QStringLiteral(" Tabela rezultata merenja "));
+    PageControl1->addTab(TabSheet3, QStringLiteral(" Histogram "));
+    PageControl1->addTab(TabSheet4, QStringLiteral(" Kalibracija "));
+    for (QWidget* sheet : {TabSheet1, TabSheet2, TabSheet3, TabSheet4})
+        sheet->resize(PageDesignSize);
+
+    MainStatusBar = new QStatusBar(this);
+    MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
+    MainStatusText = new QLabel(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
+    MainStatusBar->addWidget(MainStatusText, 1);
+    MainStatusBar->setAccessibleName(MainStatusText->text());
+    setStatusBar(MainStatusBar);
+
+    CreatePage1();
+    CreatePage2();
+    CreatePage3();
+    CreatePage4();
+
+    RTimer = new TWindowTimer(1, this);
+    RTimer->OnTimer = [this] { RTimerTimer(); };
+
+    accessKeys_ = new AccessKeys(this);
+
+    // The client area as designed (814 × 426) at the designed place on the screen.
+    resize(814, 426);
+    move(186, 184);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+TSpinEdit* TMainForm::CreateSpinEdit(int value, QWidget* page) {
+    auto* spin = new TSpinEdit(value, page);
+    spin->OnRefusedKey = [this] { services_.beep.Sound(); };
+    return spin;
+}
+
+void TMainForm::CreatePage1() {
+    auto* anchors = new AnchorLayout(TabSheet1, PageDesignSize);
+
+    KreniButton = new TButton(QStringLiteral("Kr&eni"), TabSheet1);
+    KreniButton->setObjectName(QStringLiteral("KreniButton"));
+    anchors->Place(KreniButton, QRect(16, 338, 75, 25), akLeft | akBottom);
+    connect(KreniButton, &QPushButton::clicked, this, [this] { KreniButtonClick(); });
+
+    RPanel = new TPanel(TabSheet1);
+    RPanel->setObjectName(QStringLiteral("RPanel"));
+    RPanel->SetColor(clRed);
+    RPanel->SetCaption(ReactionTexts::Idle);
+    anchors->Place(RPanel, QRect(16, 16, 518, 304), akLeft | akTop | akRight | akBottom);
+    RPanel->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers s, QPoint p) {
+        RPanelMouseDown(b, s, p);
+    };
+
+    ResetButton = new TButton(QStringLiteral("&Reset"), TabSheet1);
+    ResetButton->setObjectName(QStringLiteral("ResetButton"));
+    anchors->Place(ResetButton, QRect(461, 338, 75, 25), akRight | akBottom);
+    connect(ResetButton, &QPushButton::clicked, this, [this] { ResetButtonClick(); });
+
+    Memo1 = new QPlainTextEdit(TabSheet1);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFont(MemoFont());
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setPlainText(QStringLiteral("Rezultati merenja:"));
+    Memo1->setAccessibleName(QStringLiteral("Memo1"));
+    anchors->Place(Memo1, QRect(557, 16, 237, 345), akTop | akRight | akBottom);
+
+    SetTabOrder({KreniButton, ResetButton, Memo1});
+}
+
+void TMainForm::CreatePage2() {
+    auto* anchors = new AnchorLayout(TabSheet2, PageDesignSize);
+    Button1 = new TButton(QStringLiteral("Snimi rezultate"), TabSheet2);
+    anchors->Place(Button1, QRect(525, 335, 97, 25), akRight | akBottom);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    Button2 = new TButton(QStringLiteral("Uvezi rezultate"), TabSheet2);
+    anchors->Place(Button2, QRect(693, 335, 97, 25), akRight | akBottom);
+    Button3 = new TButton(QStringLiteral("Snimi grafikon"), TabSheet2);
+    anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
+    Button4 = new TButton(QStringLiteral("Odštampaj grafikon"), TabSheet2);
+    anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
+    SetTabOrder({Button1, Button2, Button3, Button4});
+}
+
+void TMainForm::CreatePage3() {
+    auto* anchors = new AnchorLayout(TabSheet3, PageDesignSize);
+    Label1 = CreateLabel(QStringLiteral("Broj grupa rezultata:"), TabSheet3);
+    anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
+    Button5 = new TButton(QStringLiteral("Napravi histogram"), TabSheet3);
+    anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
+    Button6 = new TButton(QStringLiteral("Odštampaj histogram"), TabSheet3);
+    anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
+    Button7 = new TButton(QStringLiteral("Snimi histogram"), TabSheet3);
+    anchors->Place(Button7, QRect(16, 336, 113, 25), akLeft | akBottom);
+    HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
+    HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
+    anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);
+    SetTabOrder({Button5, Button6, Button7, HistoSpinEdit});
+}
+
+void TMainForm::CreatePage4() {
+    auto* anchors = new AnchorLayout(TabSheet4, PageDesignSize);
+    LabelSleep = CreateLabel(QStringLiteral("Sleep vrednost:"), TabSheet4);
+    anchors->Place(LabelSleep, QRect(344, 342, 76, 14), akLeft | akBottom);
+    LabelIteracije = CreateLabel(QStringLiteral("Broj iteracija:"), TabSheet4);
+    anchors->Place(LabelIteracije, QRect(192, 342, 62, 14), akLeft | akBottom);
+    ButtonIzmeri =
+        new TButton(QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
+    anchors->Place(ButtonIzmeri, QRect(512, 336, 273, 25), akLeft | akBottom);
+    SpinEditSleep = CreateSpinEdit(17, TabSheet4);
+    SpinEditSleep->setObjectName(QStringLiteral("SpinEditSleep"));
+    anchors->Place(SpinEditSleep, QRect(432, 338, 57, 23), akLeft | akBottom);
+    SpinEditIter = CreateSpinEdit(100, TabSheet4);
+    SpinEditIter->setObjectName(QStringLiteral("SpinEditIter"));
+    anchors->Place(SpinEditIter, QRect(264, 338, 49, 23), akLeft | akBottom);
+    SetTabOrder({ButtonIzmeri, SpinEditSleep, SpinEditIter});
+}
+
+void TMainForm::FormCreate() {
+    PageControl1->setCurrentIndex(0);
+    KreniButton->setFocus(Qt::OtherFocusReason);
+    services_.timerResolution.Begin(1);
+}
+
+void TMainForm::FormDestroy() { services_.timerResolution.End(1); }
+
+void TMainForm::AppendMemoLine(const QString& line) {
+    Memo1->appendPlainText(line);
+    Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
 }

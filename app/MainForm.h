@@ -1,9 +1,93 @@
 #pragma once
 
-#include <QMainWindow>
+#include "Platform.h"
+#include "ProcessorClock.h"
 
+#include <QMainWindow>
+#include <cstdint>
+
+class AccessKeys;
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class QStatusBar;
+class TButton;
+class TPanel;
+class TSpinEdit;
+class TWindowTimer;
+
+// The program's one window: four tab pages, the reaction test on the first.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    TMainForm(platform::Services services, ProcessorClock& processorClock,
+              QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Components, by their names.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QStatusBar* MainStatusBar = nullptr;
+    QLabel* MainStatusText = nullptr;
+
+    TButton* KreniButton = nullptr;
+    TPanel* RPanel = nullptr;
+    TButton* ResetButton = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+
+    TButton* Button1 = nullptr;
+    TButton* Button2 = nullptr;
+    TButton* Button3 = nullptr;
+    TButton* Button4 = nullptr;
+
+    QLabel* Label1 = nullptr;
+    TButton* Button5 = nullptr;
+    TButton* Button6 = nullptr;
+    TButton* Button7 = nullptr;
+    TSpinEdit* HistoSpinEdit = nullptr;
+
+    QLabel* LabelSleep = nullptr;
+    QLabel* LabelIteracije = nullptr;
+    TButton* ButtonIzmeri = nullptr;
+    TSpinEdit* SpinEditSleep = nullptr;
+    TSpinEdit* SpinEditIter = nullptr;
+
+    TWindowTimer* RTimer = nullptr;
+
+    // Handlers of the reaction test.
+    void KreniButtonClick();
+    void RTimerTimer();
+    void RPanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
+    void ResetButtonClick();
+    void Button1Click() {}
+
+    // State of the reaction test.
+    bool StimulusShown() const { return stimulusShown_; }
+    std::int64_t StartCount() const { return startCount_; }
+
+    // The memo gets a line at its end, scrolled into view.
+    void AppendMemoLine(const QString& line);
+
+private:
+    void CreatePage1();
+    void CreatePage2();
+    void CreatePage3();
+    void CreatePage4();
+    void FormCreate();
+    void FormDestroy();
+    TSpinEdit* CreateSpinEdit(int value, QWidget* page);
+
+    // The last step of a response: keep the measured time as the next result.
+    void RecordResult(double milliseconds);
+
+    platform::Services services_;
+    ProcessorClock& processorClock_;
+    platform::RandomGenerator random_;
+    AccessKeys* accessKeys_ = nullptr;
+
+    bool stimulusShown_ = false;
+    std::int64_t startCount_ = 0;
 };

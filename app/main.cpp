@@ -1,10 +1,22 @@
+#include "Application.h"
 #include "MainForm.h"
-
-#include <QApplication>
+#include "SystemColors.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    TMainForm form;
+    TApplication app(argc, argv);
+    FillSystemColorsFromPalette(app.palette());
+
+    platform::SystemPerformanceCounter counter;
+    platform::SystemSleeper sleeper;
+    platform::SystemThreadPriority priority;
+    platform::SystemRegistry registry;
+    platform::SystemTimerResolution timerResolution;
+    platform::FunctionBeep beep([] { QApplication::beep(); });
+    SystemCycleCounter cycles;
+    // One clock for the whole process: it is looked up once and then kept.
+    ProcessorClock processorClock(counter, sleeper, priority, registry, cycles);
+
+    TMainForm form({counter, sleeper, priority, registry, timerResolution, beep}, processorClock);
     form.show();
     return app.exec();
 }

@@ -1,0 +1,50 @@
+#include "SpinEdit.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+
+TSpinEdit::TSpinEdit(int value, QWidget* parent) : QAbstractSpinBox(parent) {
+    setButtonSymbols(UpDownArrows);
+    setKeyboardTracking(true);
+    SetValue(value);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (OnChange)
+            OnChange();
+    });
+}
+
+int TSpinEdit::Value() const {
+    bool ok = false;
+    const int v = text().trimmed().toInt(&ok, 10);
+    return ok ? v : 0;
+}
+
+void TSpinEdit::SetValue(int value) { lineEdit()->setText(QString::number(value)); }
+
+void TSpinEdit::stepBy(int steps) { SetValue(Value() + steps); }
+
+void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        event->ignore();
+        return;
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QChar c = text[0];
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
+        const bool allowed = c.isDigit() || c == u'+' || c == u'-' ||
+                             QLocale().decimalPoint() == QString(c) || (control && !enter);
+        if (!allowed) {
+            if (OnRefusedKey)
+                OnRefusedKey();
+            event->accept();
+            return;
+        }
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void TSpinEdit::wheelEvent(QWheelEvent* event) { event->ignore(); }

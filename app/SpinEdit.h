@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <functional>
+
+// An unbounded integer spin box. Only digits, signs, the decimal separator and control keys
+// other than Enter may be typed (anything else is refused with a beep); pasted text is taken
+// as it is. The value is the text read as a decimal integer, or 0 when it is not one.
+class TSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+    Q_PROPERTY(int value READ Value WRITE SetValue)
+public:
+    TSpinEdit(int value, QWidget* parent);
+
+    int Value() const;
+    void SetValue(int value);
+
+    void stepBy(int steps) override;
+
+    std::function<void()> OnChange; // on every change of the text
+    std::function<void()> OnRefusedKey;
+
+protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
+    void fixup(QString&) const override {}
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
