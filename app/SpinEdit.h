@@ -17,6 +17,9 @@ public:
 
     void stepBy(int steps) override;
 
+    // The text box inside, as the user types and pastes into it.
+    QLineEdit* Editor() const { return lineEdit(); }
+
     std::function<void()> OnChange; // on every change of the text
     std::function<void()> OnRefusedKey;
 

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Button.h"
+#include "FakePlatform.h"
+#include "MainForm.h"
+#include "Panel.h"
+#include "WindowTimer.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Cycles that follow the fake clock at 2400 MHz.
+class FollowingCycles final : public CycleCounter {
+public:
+    explicit FollowingCycles(platform::FakeClock& clock) : clock_(clock) {}
+    std::uint64_t Read() override {
+        const std::int64_t step = clock_.stepPerRead;
+        clock_.stepPerRead = 0;
+        const std::int64_t ns = clock_.Counter();
+        clock_.stepPerRead = step;
+        return std::uint64_t(ns) * 24 / 10;
+    }
+
+private:
+    platform::FakeClock& clock_;
+};
+
+// The main window on fake services, shown and active.
+struct FormFixture : ::testing::Test {
+    platform::FakePlatform fakes;
+    FollowingCycles cycles{fakes.clock};
+    ProcessorClock processorClock{fakes.clock, fakes.clock, fakes.priority, fakes.registry, cycles};
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override {
+        form = std::make_unique<TMainForm>(fakes.AsServices(), processorClock);
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QStringList MemoLines() const { return form->Memo1->toPlainText().split(u'\n'); }
+
+    // A tick of RTimer as the event loop delivers it.
+    void Tick() { form->RTimer->Tick(); }
+
+    void Press(Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(form->RPanel, button, {}, QPoint(50, 50));
+        QTest::mouseRelease(form->RPanel, button, {}, QPoint(50, 50));
+    }
+
+    // Starts a trial and lets the response come `ms` after the arming.
+    void RunTrialWithResponseAfter(double ms) {
+        form->KreniButtonClick();
+        Tick();
+        fakes.clock.AdvanceMs(ms);
+        Press();
+    }
+};

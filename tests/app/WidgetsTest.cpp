@@ -1,0 +1,135 @@
+#include "AccessKeys.h"
+#include "ErrorDisplay.h"
+#include "FormFixture.h"
+#include "SpinEdit.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <stdexcept>
+
+TEST_F(FormFixture, WindowHasItsCaptionPagesAndStatusText) {
+    EXPECT_EQ(form->windowTitle(), "Merenje brzine reakcije v1.0 - Ordanel - Velk");
+    const QStringList tabs{" Merenje brzine reakcije ", " Tabela rezultata merenja ", " Histogram ",
+                           " Kalibracija "};
+    ASSERT_EQ(form->PageControl1->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(form->PageControl1->tabText(i), tabs[i]);
+    EXPECT_EQ(form->MainStatusText->text(), "Tavulin - Quillard - Ordanel - Velk - Lornik - 2006");
+    EXPECT_EQ(form->Memo1->font().pixelSize(), 13);
+    EXPECT_EQ(QFontInfo(form->Memo1->font()).family(), "Liberation Mono");
+}
+
+TEST_F(FormFixture, AnchoredWidgetsFollowTheWindowSize) {
+    const QRect panel = form->RPanel->geometry(), kreni = form->KreniButton->geometry(),
+                reset = form->ResetButton->geometry(), memo = form->Memo1->geometry();
+    form->resize(form->width() + 100, form->height() + 50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->RPanel->geometry(), panel.adjusted(0, 0, 100, 50));
+    EXPECT_EQ(form->KreniButton->geometry(), kreni.translated(0, 50));
+    EXPECT_EQ(form->ResetButton->geometry(), reset.translated(100, 50));
+    EXPECT_EQ(form->Memo1->geometry(), memo.adjusted(100, 0, 100, 50));
+    // The panel keeps its designed distances to the page edges.
+    EXPECT_EQ(form->RPanel->x(), 16);
+    EXPECT_EQ(form->TabSheet1->width() - form->RPanel->geometry().right() - 1, 806 - 16 - 518);
+}
+
+TEST_F(FormFixture, AccessKeysClickButtonsOnlyWhereTheyAreVisibleAndTheFocusTakesNoText) {
+    // Another page shown: E reaches no button.
+    form->PageControl1->setCurrentIndex(1);
+    QTest::keyClick(form->PageControl1->tabBar(), Qt::Key_E);
+    EXPECT_TRUE(fakes.clock.sleeps.empty());
+
+    // The memo keeps its letters; Alt+E still starts.
+    form->PageControl1->setCurrentIndex(0);
+    form->Memo1->setFocus();
+    form->Memo1->moveCursor(QTextCursor::End);
+    QTest::keyClick(form->Memo1, Qt::Key_E);
+    EXPECT_TRUE(form->Memo1->toPlainText().endsWith(u'e'));
+    EXPECT_TRUE(fakes.clock.sleeps.empty());
+    QTest::keyClick(form->Memo1, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(fakes.clock.sleeps.size(), 2u);
+    EXPECT_FALSE(form->Memo1->toPlainText().endsWith(u"ee"));
+
+    // The tab control takes no text: R resets from it.
+    form->PageControl1->tabBar()->setFocus();
+    QTest::keyClick(form->PageControl1->tabBar(), Qt::Key_R);
+    EXPECT_TRUE(form->KreniButton->isEnabled());
+}
+
+TEST_F(FormFixture, SpinBoxRefusesLettersWithABeepAndStepsByOne) {
+    form->PageControl1->setCurrentIndex(2);
+    TSpinEdit* spin = form->HistoSpinEdit;
+    spin->setFocus();
+    int changes = 0;
+    spin->OnChange = [&] { ++changes; };
+    EXPECT_EQ(spin->Value(), 10);
+
+    QTest::keyClick(spin, Qt::Key_E);
+    QTest::keyClick(spin, Qt::Key_R);
+    QTest::keyClick(spin, Qt::Key_Return);
+    EXPECT_EQ(fakes.beep.count, 3);
+    EXPECT_EQ(spin->text(), "10");
+    EXPECT_TRUE(form->KreniButton->isEnabled()) << "E in a spin box is no access key";
+
+    QTest::keyClick(spin, Qt::Key_Up);
+    EXPECT_EQ(spin->Value(), 11);
+    QTest::keyClick(spin, Qt::Key_Down);
+    QTest::keyClick(spin, Qt::Key_Down);
+    EXPECT_EQ(spin->Value(), 9);
+    EXPECT_EQ(changes, 3);
+
+    spin->Editor()->selectAll();
+    QTest::keyClicks(spin, "-4");
+    EXPECT_EQ(spin->Value(), -4);
+    QTest::keyClicks(spin, "+");
+    EXPECT_EQ(spin->text(), "-4+");
+    EXPECT_EQ(spin->Value(), 0) << "a text that is no integer reads as 0";
+    EXPECT_EQ(fakes.beep.count, 3);
+
+    // Pasting is not filtered; unbounded.
+    spin->Editor()->setText("abc");
+    EXPECT_EQ(spin->Value(), 0);
+    spin->SetValue(2147483646);
+    spin->stepBy(1);
+    EXPECT_EQ(spin->Value(), 2147483647);
+}
+
+TEST_F(FormFixture, ErrorsEscapingAHandlerAreShownAndTheProgramGoesOn) {
+    QStringList shown;
+    ErrorDisplay::SetHandler([&](const QString& m) { shown << m; });
+    QObject::connect(form->Button2, &QPushButton::clicked, [] { throw std::runtime_error("Division by zero"); });
+    QTest::mouseClick(form->Button2, Qt::LeftButton);
+    ErrorDisplay::SetHandler({});
+    EXPECT_EQ(shown, QStringList{"Division by zero."});
+    form->KreniButtonClick();
+    EXPECT_EQ(form->RPanel->Color(), clYellow);
+}
+
+TEST_F(FormFixture, WidgetsTellAssistiveTechnologyWhatTheyShow) {
+    auto text = [](QObject* o, QAccessible::Text t) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+        return a ? a->text(t) : QString("<none>");
+    };
+    auto role = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); };
+    EXPECT_EQ(text(form->KreniButton, QAccessible::Name), "Kreni");
+    EXPECT_EQ(role(form->KreniButton), QAccessible::Button);
+    EXPECT_EQ(text(form->RPanel, QAccessible::Name), form->RPanel->Caption());
+    form->KreniButtonClick();
+    EXPECT_EQ(text(form->RPanel, QAccessible::Name), form->RPanel->Caption());
+    EXPECT_EQ(text(form->MainStatusBar, QAccessible::Name),
+              "Tavulin - Quillard - Ordanel - Velk - Lornik - 2006");
+    QAccessibleInterface* memo = QAccessible::queryAccessibleInterface(form->Memo1);
+    ASSERT_TRUE(memo && memo->textInterface());
+    EXPECT_EQ(memo->textInterface()->text(0, memo->textInterface()->characterCount()),
+              "Rezultati merenja:");
+    QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(form->SpinEditSleep);
+    ASSERT_TRUE(spin && spin->valueInterface());
+    EXPECT_EQ(spin->valueInterface()->currentValue().toInt(), 17);
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form->PageControl1->tabBar());
+    ASSERT_TRUE(tabs);
+    EXPECT_EQ(tabs->child(3)->text(QAccessible::Name), " Kalibracija ");
+}
