@@ -15,7 +15,9 @@ AccessKeys::AccessKeys(QWidget* window) : QObject(window), window_(window) {
     qApp->installEventFilter(this);
 }
 
-AccessKeys::~AccessKeys() { qApp->removeEventFilter(this); }
+AccessKeys::~AccessKeys() {
+    qApp->removeEventFilter(this);
+}
 
 bool AccessKeys::TakesText(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {

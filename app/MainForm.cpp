@@ -32,10 +32,16 @@ QFont MemoFont() {
     return f;
 }
 
-QLabel* CreateLabel(const QString& caption, QWidget* page) {
+QLabel* CreateLabel(const char* name, const QString& caption, QWidget* page) {
     auto* label = new QLabel(caption, page);
-    label->setObjectName(caption);
+    label->setObjectName(QLatin1StringView(name));
     return label;
+}
+
+TButton* CreateButton(const char* name, const QString& caption, QWidget* page) {
+    auto* button = new TButton(caption, page);
+    button->setObjectName(QLatin1StringView(name));
+    return button;
 }
 
 // Widgets listed in their tab order.
@@ -50,8 +56,7 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets) {
 
 } // namespace
 
-TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock,
-                     QWidget* parent)
+TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock, QWidget* parent)
     : QMainWindow(parent), services_(services), processorClock_(processorClock) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Merenje brzine reakcije v1.0 - Ordanel - Velk"));
@@ -75,7 +80,8 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
 
     MainStatusBar = new QStatusBar(this);
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
-    MainStatusText = new QLabel(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
+    MainStatusText =
+        new QLabel(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
     MainStatusBar->addWidget(MainStatusText, 1);
     MainStatusBar->setAccessibleName(MainStatusText->text());
     setStatusBar(MainStatusBar);
@@ -97,7 +103,9 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
 TSpinEdit* TMainForm::CreateSpinEdit(int value, QWidget* page) {
     auto* spin = new TSpinEdit(value, page);
@@ -108,8 +116,7 @@ TSpinEdit* TMainForm::CreateSpinEdit(int value, QWidget* page) {
 void TMainForm::CreatePage1() {
     auto* anchors = new AnchorLayout(TabSheet1, PageDesignSize);
 
-    KreniButton = new TButton(QStringLiteral("Kr&eni"), TabSheet1);
-    KreniButton->setObjectName(QStringLiteral("KreniButton"));
+    KreniButton = CreateButton("KreniButton", QStringLiteral("Kr&eni"), TabSheet1);
     anchors->Place(KreniButton, QRect(16, 338, 75, 25), akLeft | akBottom);
     connect(KreniButton, &QPushButton::clicked, this, [this] { KreniButtonClick(); });
 
@@ -122,8 +129,7 @@ void TMainForm::CreatePage1() {
         RPanelMouseDown(b, s, p);
     };
 
-    ResetButton = new TButton(QStringLiteral("&Reset"), TabSheet1);
-    ResetButton->setObjectName(QStringLiteral("ResetButton"));
+    ResetButton = CreateButton("ResetButton", QStringLiteral("&Reset"), TabSheet1);
     anchors->Place(ResetButton, QRect(461, 338, 75, 25), akRight | akBottom);
     connect(ResetButton, &QPushButton::clicked, this, [this] { ResetButtonClick(); });
 
@@ -142,27 +148,27 @@ void TMainForm::CreatePage1() {
 
 void TMainForm::CreatePage2() {
     auto* anchors = new AnchorLayout(TabSheet2, PageDesignSize);
-    Button1 = new TButton(QStringLiteral("Snimi rezultate"), TabSheet2);
+    Button1 = CreateButton("Button1", QStringLiteral("Snimi rezultate"), TabSheet2);
     anchors->Place(Button1, QRect(525, 335, 97, 25), akRight | akBottom);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    Button2 = new TButton(QStringLiteral("Uvezi rezultate"), TabSheet2);
+    Button2 = CreateButton("Button2", QStringLiteral("Uvezi rezultate"), TabSheet2);
     anchors->Place(Button2, QRect(693, 335, 97, 25), akRight | akBottom);
-    Button3 = new TButton(QStringLiteral("Snimi grafikon"), TabSheet2);
+    Button3 = CreateButton("Button3", QStringLiteral("Snimi grafikon"), TabSheet2);
     anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
-    Button4 = new TButton(QStringLiteral("Odštampaj grafikon"), TabSheet2);
+    Button4 = CreateButton("Button4", QStringLiteral("Odštampaj grafikon"), TabSheet2);
     anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
     SetTabOrder({Button1, Button2, Button3, Button4});
 }
 
 void TMainForm::CreatePage3() {
     auto* anchors = new AnchorLayout(TabSheet3, PageDesignSize);
-    Label1 = CreateLabel(QStringLiteral("Broj grupa rezultata:"), TabSheet3);
+    Label1 = CreateLabel("Label1", QStringLiteral("Broj grupa rezultata:"), TabSheet3);
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
-    Button5 = new TButton(QStringLiteral("Napravi histogram"), TabSheet3);
+    Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
-    Button6 = new TButton(QStringLiteral("Odštampaj histogram"), TabSheet3);
+    Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
-    Button7 = new TButton(QStringLiteral("Snimi histogram"), TabSheet3);
+    Button7 = CreateButton("Button7", QStringLiteral("Snimi histogram"), TabSheet3);
     anchors->Place(Button7, QRect(16, 336, 113, 25), akLeft | akBottom);
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
@@ -172,9 +178,9 @@ void TMainForm::CreatePage3() {
 
 void TMainForm::CreatePage4() {
     auto* anchors = new AnchorLayout(TabSheet4, PageDesignSize);
-    LabelSleep = CreateLabel(QStringLiteral("Sleep vrednost:"), TabSheet4);
+    LabelSleep = CreateLabel("LabelSleep", QStringLiteral("Sleep vrednost:"), TabSheet4);
     anchors->Place(LabelSleep, QRect(344, 342, 76, 14), akLeft | akBottom);
-    LabelIteracije = CreateLabel(QStringLiteral("Broj iteracija:"), TabSheet4);
+    LabelIteracije = CreateLabel("LabelIteracije", QStringLiteral("Broj iteracija:"), TabSheet4);
     anchors->Place(LabelIteracije, QRect(192, 342, 62, 14), akLeft | akBottom);
     ButtonIzmeri =
         new TButton(QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
@@ -194,7 +200,9 @@ void TMainForm::FormCreate() {
     services_.timerResolution.Begin(1);
 }
 
-void TMainForm::FormDestroy() { services_.timerResolution.End(1); }
+void TMainForm::FormDestroy() {
+    services_.timerResolution.End(1);
+}
 
 void TMainForm::AppendMemoLine(const QString& line) {
     Memo1->appendPlainText(line);

@@ -30,7 +30,9 @@ void TPanel::SetCaption(const QString& caption) {
     update();
 }
 
-void TPanel::PaintNow() { repaint(); }
+void TPanel::PaintNow() {
+    repaint();
+}
 
 void TPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -59,4 +61,6 @@ void TPanel::mousePressEvent(QMouseEvent* event) {
         OnMouseDown(event->button(), event->modifiers(), event->position().toPoint());
 }
 
-void TPanel::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void TPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}

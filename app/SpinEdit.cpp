@@ -20,9 +20,13 @@ int TSpinEdit::Value() const {
     return ok ? v : 0;
 }
 
-void TSpinEdit::SetValue(int value) { lineEdit()->setText(QString::number(value)); }
+void TSpinEdit::SetValue(int value) {
+    lineEdit()->setText(QString::number(value));
+}
 
-void TSpinEdit::stepBy(int steps) { SetValue(Value() + steps); }
+void TSpinEdit::stepBy(int steps) {
+    SetValue(Value() + steps);
+}
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
@@ -47,4 +51,6 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
     QAbstractSpinBox::keyPressEvent(event);
 }
 
-void TSpinEdit::wheelEvent(QWheelEvent* event) { event->ignore(); }
+void TSpinEdit::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}

@@ -3,7 +3,9 @@
 #include "ChartColor.h"
 
 namespace {
-TColor FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
+TColor FromQColor(const QColor& c) {
+    return RGBColor(c.red(), c.green(), c.blue());
+}
 } // namespace
 
 void FillSystemColorsFromPalette(const QPalette& palette) {

@@ -98,7 +98,8 @@ std::optional<std::uint32_t> NominalProcessorMhz() {
     const std::string cpuinfo = ReadFile("/proc/cpuinfo");
     if (auto mhz = MhzFromModelName(cpuinfo))
         return mhz;
-    if (auto khz = MhzFromTscKhzFile(ReadFile("/sys/devices/system/cpu/cpu0/cpufreq/base_frequency")))
+    if (auto khz =
+            MhzFromTscKhzFile(ReadFile("/sys/devices/system/cpu/cpu0/cpufreq/base_frequency")))
         return khz;
     return MhzFromCpuMhzLine(cpuinfo);
 }

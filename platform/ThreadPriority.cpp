@@ -14,7 +14,9 @@ namespace platform {
 namespace {
 
 // Nice values belong to the thread on Linux, addressed by its kernel id.
-id_t ThisThread() { return id_t(syscall(SYS_gettid)); }
+id_t ThisThread() {
+    return id_t(syscall(SYS_gettid));
+}
 
 int CurrentNice() {
     errno = 0;

@@ -5,7 +5,14 @@
 #include <functional>
 
 enum TBrushStyle {
-    bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
 };
 
 // A brush of a chart element; its default colour means "the owner's colour". Any change tells
@@ -13,7 +20,8 @@ enum TBrushStyle {
 class TChartBrush {
 public:
     TChartBrush() = default;
-    explicit TChartBrush(TColor color, TBrushStyle style = bsSolid) : color_(color), style_(style) {}
+    explicit TChartBrush(TColor color, TBrushStyle style = bsSolid)
+        : color_(color), style_(style) {}
 
     TColor Color() const { return color_; }
     TBrushStyle Style() const { return style_; }

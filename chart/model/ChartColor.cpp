@@ -34,4 +34,6 @@ TColor SystemColor(int index) {
     return index >= 0 && index < SystemColorCount ? Table()[index] : 0;
 }
 
-TColor ColorToRGB(TColor c) { return IsSystemColor(c) ? SystemColor(int(c & 0xFF)) : c; }
+TColor ColorToRGB(TColor c) {
+    return IsSystemColor(c) ? SystemColor(int(c & 0xFF)) : c;
+}

@@ -6,7 +6,7 @@
 // resolved through the system colour table before it is drawn.
 using TColor = std::uint32_t;
 
-inline constexpr TColor clNone = 0x1FFFFFFF;            // no colour; as a point colour: a null point
+inline constexpr TColor clNone = 0x1FFFFFFF; // no colour; as a point colour: a null point
 inline constexpr TColor DefaultPointColor = 0x20000000; // no colour of its own: take the owner's
 
 inline constexpr TColor clBlack = 0x000000;
@@ -35,14 +35,22 @@ inline constexpr TColor clBtnShadow = SystemColorBase | 16;
 inline constexpr TColor clBtnText = SystemColorBase | 18;
 inline constexpr TColor clBtnHighlight = SystemColorBase | 20;
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000) == SystemColorBase; }
+inline constexpr bool IsSystemColor(TColor c) {
+    return (c & 0xFF000000) == SystemColorBase;
+}
 
 inline constexpr TColor RGBColor(int r, int g, int b) {
     return TColor(r & 0xFF) | TColor(g & 0xFF) << 8 | TColor(b & 0xFF) << 16;
 }
-inline constexpr int RedOf(TColor c) { return int(c & 0xFF); }
-inline constexpr int GreenOf(TColor c) { return int(c >> 8 & 0xFF); }
-inline constexpr int BlueOf(TColor c) { return int(c >> 16 & 0xFF); }
+inline constexpr int RedOf(TColor c) {
+    return int(c & 0xFF);
+}
+inline constexpr int GreenOf(TColor c) {
+    return int(c >> 8 & 0xFF);
+}
+inline constexpr int BlueOf(TColor c) {
+    return int(c >> 16 & 0xFF);
+}
 
 // The system colour table. The application fills it from its palette at start-up; tests may
 // fix entries. Until then it holds the classic desktop values.

@@ -118,7 +118,9 @@ struct FakePlatform {
     FakeTimerResolution timerResolution;
     FakeBeep beep;
 
-    Services AsServices() { return Services{clock, clock, priority, registry, timerResolution, beep}; }
+    Services AsServices() {
+        return Services{clock, clock, priority, registry, timerResolution, beep};
+    }
 };
 
 } // namespace platform

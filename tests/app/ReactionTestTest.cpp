@@ -66,7 +66,8 @@ TEST_F(ReactionCycle, StartMeasuresTheClockSleepsARandomWaitAndArms) {
     platform::RandomGenerator expected;
     expected.Reseed(0x0000'5678);
     EXPECT_EQ(fakes.clock.sleeps[1], expected.Next(4000));
-    EXPECT_EQ(form->StartCount(), 0x1234'0000'5678 + std::int64_t(1000 + fakes.clock.sleeps[1]) * 1'000'000);
+    EXPECT_EQ(form->StartCount(),
+              0x1234'0000'5678 + std::int64_t(1000 + fakes.clock.sleeps[1]) * 1'000'000);
 }
 
 TEST_F(ReactionCycle, FullTrialWritesTheTimeToMemoAndPanel) {
@@ -154,8 +155,9 @@ TEST_F(ReactionCycle, InputDuringTheWaitIsHandledAfterItAndBeforeTheFirstTick) {
 TEST_F(ReactionCycle, ResetDuringTheWaitNeverShowsTheStimulus) {
     fakes.clock.onSleep = [this](std::uint32_t ms) {
         if (ms != 1000)
-            QCoreApplication::postEvent(form->KreniButton->window(),
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, "r"));
+            QCoreApplication::postEvent(
+                form->KreniButton->window(),
+                new QKeyEvent(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, "r"));
     };
     form->KreniButtonClick();
     Tick();
@@ -168,9 +170,11 @@ TEST_F(ReactionCycle, KeysStartAndResetWhereTheyAct) {
     ExpectState(State::Armed);
     EXPECT_NE(QApplication::focusWidget(), form->ResetButton)
         << "the disabled Start hands the focus to the window, not to its neighbour";
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_E);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
+                    Qt::Key_E);
     EXPECT_EQ(fakes.clock.sleeps.size(), 2u) << "E does nothing while Start is disabled";
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key_R);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
+                    Qt::Key_R);
     ExpectState(State::Idle);
 
     form->KreniButton->setFocus();

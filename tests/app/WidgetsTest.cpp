@@ -6,8 +6,8 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <stdexcept>
 
@@ -101,7 +101,8 @@ TEST_F(FormFixture, SpinBoxRefusesLettersWithABeepAndStepsByOne) {
 TEST_F(FormFixture, ErrorsEscapingAHandlerAreShownAndTheProgramGoesOn) {
     QStringList shown;
     ErrorDisplay::SetHandler([&](const QString& m) { shown << m; });
-    QObject::connect(form->Button2, &QPushButton::clicked, [] { throw std::runtime_error("Division by zero"); });
+    QObject::connect(form->Button2, &QPushButton::clicked,
+                     [] { throw std::runtime_error("Division by zero"); });
     QTest::mouseClick(form->Button2, Qt::LeftButton);
     ErrorDisplay::SetHandler({});
     EXPECT_EQ(shown, QStringList{"Division by zero."});
@@ -129,7 +130,8 @@ TEST_F(FormFixture, WidgetsTellAssistiveTechnologyWhatTheyShow) {
     QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(form->SpinEditSleep);
     ASSERT_TRUE(spin && spin->valueInterface());
     EXPECT_EQ(spin->valueInterface()->currentValue().toInt(), 17);
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form->PageControl1->tabBar());
+    QAccessibleInterface* tabs =
+        QAccessible::queryAccessibleInterface(form->PageControl1->tabBar());
     ASSERT_TRUE(tabs);
     EXPECT_EQ(tabs->child(3)->text(QAccessible::Name), " Kalibracija ");
 }

@@ -1,5 +1,5 @@
-#include "FakePlatform.h"
 #include "ProcessorClock.h"
+#include "FakePlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,8 @@ TEST_F(ClockFixture, UnopenableKeyIsMeasuredAndCachedLikeAMissingValue) {
 }
 
 TEST_F(ClockFixture, ValueLongerThanFourBytesFallsBackToMeasuring) {
-    fakes.registry.keys[platform::CentralProcessorKey][platform::ProcessorMhzValue] = {1, 2, 3, 4, 5};
+    fakes.registry.keys[platform::CentralProcessorKey][platform::ProcessorMhzValue] = {1, 2, 3, 4,
+                                                                                       5};
     cycles.mhz = 3000;
     EXPECT_EQ(clock.CpuGetSpeed(), 3000);
 }

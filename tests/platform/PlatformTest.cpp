@@ -1,0 +1,57 @@
+#include "PerformanceCounter.h"
+#include "Registry.h"
+#include "Sleeper.h"
+#include "ThreadPriority.h"
+#include "TimerResolution.h"
+
+#include <gtest/gtest.h>
+#include <sys/prctl.h>
+
+using namespace platform;
+
+TEST(Registry, ReadsTheNominalClockFromTheTextsLinuxGives) {
+    EXPECT_EQ(MhzFromModelName("model name\t: Intel(R) Core(TM) i5-3470 CPU @ 3.20GHz\n"), 3200u);
+    EXPECT_EQ(MhzFromModelName("model name\t: Pentium(R) 4 CPU 2394.454 @ 800 MHz\n"), 800u);
+    EXPECT_EQ(MhzFromModelName("model name\t: AMD EPYC\ncpu MHz\t\t: 2096.024\n"), std::nullopt);
+    EXPECT_EQ(MhzFromTscKhzFile("2394454\n"), 2394u);
+    EXPECT_EQ(MhzFromTscKhzFile(""), std::nullopt);
+}
+
+TEST(Registry, ServesOnlyTheProcessorKeyAndItsMhzValue) {
+    SystemRegistry registry;
+    EXPECT_EQ(registry.OpenKey("HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\1"), nullptr);
+    auto key = registry.OpenKey(CentralProcessorKey);
+    ASSERT_NE(key, nullptr);
+    std::uint32_t value = 0, size = 4;
+    EXPECT_FALSE(key->QueryValue("Identifier", reinterpret_cast<std::uint8_t*>(&value), size));
+    size = 4;
+    const bool found =
+        key->QueryValue(ProcessorMhzValue, reinterpret_cast<std::uint8_t*>(&value), size);
+    EXPECT_EQ(found, NominalProcessorMhz().has_value());
+    if (found)
+        EXPECT_GT(value, 0u);
+}
+
+TEST(SystemServices, CounterRunsInNanosecondsAndSleepWaitsAtLeastItsLength) {
+    SystemPerformanceCounter counter;
+    SystemSleeper sleeper;
+    EXPECT_EQ(counter.Frequency(), 1'000'000'000);
+    const std::int64_t start = counter.Counter();
+    sleeper.Sleep(2);
+    EXPECT_GE(counter.Counter() - start, 2'000'000);
+}
+
+TEST(SystemServices, PriorityAndTimerSlackAreRestoredExactly) {
+    SystemThreadPriority priority;
+    const SchedulingState before = priority.Current();
+    priority.SetTimeCritical();
+    priority.Restore(before);
+    EXPECT_EQ(priority.Current(), before);
+
+    const long slack = prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    SystemTimerResolution resolution;
+    resolution.Begin(1);
+    EXPECT_EQ(prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0), 1);
+    resolution.End(1);
+    EXPECT_EQ(prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0), slack);
+}
