@@ -63,18 +63,18 @@ void TChartValueList::InsertValueAt(int index, double value) {
     if (index == ValueCount())
         values_.push_back(value);
     else
-        values_.insert(values_.begin() + index, value);
+        values_.insert(static_cast<std::size_t>(index), value);
     statsStale_ = true;
 }
 
 void TChartValueList::DeleteValue(int index) {
     assert(index >= 0 && index < ValueCount());
-    values_.erase(values_.begin() + index);
+    values_.erase(static_cast<std::size_t>(index));
     statsStale_ = true;
 }
 
 void TChartValueList::RemoveAllValues() {
-    std::vector<double>().swap(values_);
+    values_.Release();
     capacity_ = 0;
     statsStale_ = true;
 }

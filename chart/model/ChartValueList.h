@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ValueStorage.h"
+
 class TChartSeries;
 
 enum TChartListOrder : unsigned char { loNone = 0, loAscending = 1, loDescending = 2 };
@@ -97,9 +99,9 @@ private:
     TChartSeries* owner_;
     std::string name_;
     std::string valueSource_;
-    // Entries in use only: the spare room lives in the vector's own capacity, which grows
-    // geometrically so that appending a million values copies the array a few dozen times.
-    std::vector<double> values_;
+    // Entries in use only: the spare room lives in the storage's own capacity, which grows
+    // geometrically (and, when large, in place), so appending stays amortised O(1).
+    ValueStorage values_;
     int capacity_ = 0;
     double pendingValue_ = 0;
     Statistics stats_;
