@@ -1,8 +1,7 @@
 #pragma once
 
+#include "ChangeNotifier.h"
 #include "ChartColor.h"
-
-#include <functional>
 
 enum TBrushStyle {
     bsSolid,
@@ -17,7 +16,7 @@ enum TBrushStyle {
 
 // A brush of a chart element; its default colour means "the owner's colour". Any change tells
 // the owner, which asks its chart to repaint. (Picture patterns are never used by the program.)
-class TChartBrush {
+class TChartBrush : public TChangeNotifier {
 public:
     TChartBrush() = default;
     explicit TChartBrush(TColor color, TBrushStyle style = bsSolid)
@@ -31,21 +30,10 @@ public:
     void Assign(const TChartBrush& other) {
         color_ = other.color_;
         style_ = other.style_;
-        if (OnChange)
-            OnChange();
+        Changed();
     }
-
-    std::function<void()> OnChange;
 
 private:
-    template <class T> void Set(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        if (OnChange)
-            OnChange();
-    }
-
     TColor color_ = DefaultPointColor;
     TBrushStyle style_ = bsSolid;
 };

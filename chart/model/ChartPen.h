@@ -1,15 +1,14 @@
 #pragma once
 
+#include "ChangeNotifier.h"
 #include "ChartColor.h"
-
-#include <functional>
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode { pmCopy, pmNotXor, pmXor };
 enum TPenEndStyle { esRound, esSquare, esFlat };
 
 // A pen of a chart element. Any change tells the owner, which asks its chart to repaint.
-class TChartPen {
+class TChartPen : public TChangeNotifier {
 public:
     TChartPen() = default;
     explicit TChartPen(TColor color, TPenStyle style = psSolid, bool visible = true)
@@ -35,20 +34,7 @@ public:
     // Copies every property, then tells the owner once.
     void Assign(const TChartPen& other);
 
-    std::function<void()> OnChange;
-
 private:
-    template <class T> void Set(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed() {
-        if (OnChange)
-            OnChange();
-    }
-
     TColor color_ = clBlack;
     int width_ = 1;
     TPenStyle style_ = psSolid;

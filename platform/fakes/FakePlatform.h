@@ -28,6 +28,8 @@ public:
             onSleep(milliseconds);
     }
 
+    // The reading without the step a read adds.
+    std::int64_t Now() const { return now_; }
     void Advance(std::int64_t ticks) { now_ += ticks; }
     void AdvanceMs(double ms) { now_ += std::int64_t(ms * double(frequency_) / 1000.0); }
     void Set(std::int64_t ticks) { now_ = ticks; }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Button.h"
-#include "FakePlatform.h"
+#include "FakeCycleCounter.h"
 #include "MainForm.h"
 #include "Panel.h"
 #include "WindowTimer.h"
@@ -12,26 +12,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Cycles that follow the fake clock at 2400 MHz.
-class FollowingCycles final : public CycleCounter {
-public:
-    explicit FollowingCycles(platform::FakeClock& clock) : clock_(clock) {}
-    std::uint64_t Read() override {
-        const std::int64_t step = clock_.stepPerRead;
-        clock_.stepPerRead = 0;
-        const std::int64_t ns = clock_.Counter();
-        clock_.stepPerRead = step;
-        return std::uint64_t(ns) * 24 / 10;
-    }
-
-private:
-    platform::FakeClock& clock_;
-};
-
 // The main window on fake services, shown and active.
 struct FormFixture : ::testing::Test {
     platform::FakePlatform fakes;
-    FollowingCycles cycles{fakes.clock};
+    FakeCycleCounter cycles{fakes.clock};
     ProcessorClock processorClock{fakes.clock, fakes.clock, fakes.priority, fakes.registry, cycles};
     std::unique_ptr<TMainForm> form;
 

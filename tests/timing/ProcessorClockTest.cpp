@@ -1,31 +1,13 @@
 #include "ProcessorClock.h"
-#include "FakePlatform.h"
+#include "FakeCycleCounter.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Cycles that run at a set clock against the fake performance counter.
-class FakeCycles final : public CycleCounter {
-public:
-    explicit FakeCycles(platform::FakeClock& clock) : clock_(clock) {}
-    std::uint64_t Read() override {
-        // Counter() steps the fake clock by stepPerRead; read it without side effects.
-        const std::int64_t step = clock_.stepPerRead;
-        clock_.stepPerRead = 0;
-        const std::int64_t ns = clock_.Counter();
-        clock_.stepPerRead = step;
-        return std::uint64_t((long double)ns * mhz / 1000.0L);
-    }
-    long double mhz = 2400;
-
-private:
-    platform::FakeClock& clock_;
-};
-
 struct ClockFixture : ::testing::Test {
     platform::FakePlatform fakes;
-    FakeCycles cycles{fakes.clock};
+    FakeCycleCounter cycles{fakes.clock};
     ProcessorClock clock{fakes.clock, fakes.clock, fakes.priority, fakes.registry, cycles};
 
     void SetRegistryMhz(std::uint32_t mhz) {
@@ -69,7 +51,7 @@ TEST_F(ClockFixture, MissingValueIsMeasuredOver200MsAndRoundedHalfUp) {
     for (const Case c : {Case{2394.5L, 2395}, Case{2394.49L, 2394}}) {
         platform::FakePlatform fresh;
         fresh.registry.keys[platform::CentralProcessorKey]; // the key opens, the value is missing
-        FakeCycles freshCycles{fresh.clock};
+        FakeCycleCounter freshCycles{fresh.clock};
         freshCycles.mhz = c.measured;
         ProcessorClock pc{fresh.clock, fresh.clock, fresh.priority, fresh.registry, freshCycles};
         EXPECT_EQ(pc.CpuGetSpeed(), c.expected);
