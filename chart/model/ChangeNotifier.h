@@ -9,7 +9,7 @@ public:
     std::function<void()> OnChange;
 
 protected:
-    template <class T> void Set(T& field, T value) {
+    template <class T> void Set(T& field, const T& value) {
         if (field == value)
             return;
         field = value;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeNotifier.h"
 #include "ChartColor.h"
 #include "ChartGradient.h"
 #include "ChartPen.h"
@@ -20,7 +21,7 @@ inline constexpr int DefaultCharset = 1;
 // The font of a chart element. The outline, shadow and gradient exist only once asked for;
 // none of them changes how text is drawn unless it is made visible or given a size.
 // Any change, including one of those parts, tells the owner.
-class TChartFont {
+class TChartFont : public TChangeNotifier {
 public:
     TChartFont() = default;
     TChartFont(const TChartFont& other) { CopyFrom(other); }
@@ -73,8 +74,6 @@ public:
 
     void Assign(const TChartFont& other) { *this = other; }
 
-    std::function<void()> OnChange;
-
 private:
     template <class P> std::unique_ptr<P> Wired(std::unique_ptr<P> part) {
         part->OnChange = [this] { Changed(); };
@@ -97,16 +96,6 @@ private:
         outLine_ = CopyPart(other.outLine_);
         shadow_ = CopyPart(other.shadow_);
         gradient_ = CopyPart(other.gradient_);
-    }
-    template <class T> void Set(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed() {
-        if (OnChange)
-            OnChange();
     }
 
     std::string name_ = DefaultFontName;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeNotifier.h"
 #include "ChartColor.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ enum TGradientDirection {
 
 // Settings of a colour gradient fill. The middle colour is optional: it reads as clNone while
 // unset, and writing clNone removes it. Any change tells the owner.
-class TCustomChartGradient {
+class TCustomChartGradient : public TChangeNotifier {
 public:
     TCustomChartGradient() = default;
     virtual ~TCustomChartGradient() = default;
@@ -61,20 +62,7 @@ public:
         Changed();
     }
 
-    std::function<void()> OnChange;
-
 private:
-    template <class T> void Set(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed() {
-        if (OnChange)
-            OnChange();
-    }
-
     TGradientDirection direction_ = gdTopBottom;
     TColor startColor_ = clWhite;
     TColor endColor_ = clYellow;

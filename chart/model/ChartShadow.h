@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ChangeNotifier.h"
 #include "ChartColor.h"
 
 #include <functional>
 
 // A drop shadow thrown to the right of and below a rectangle. Any change tells the owner.
-class TChartShadow {
+class TChartShadow : public TChangeNotifier {
 public:
     TChartShadow() = default;
     TChartShadow(TColor color, int size) : color_(color), horizSize_(size), vertSize_(size) {}
@@ -36,20 +37,7 @@ public:
         Changed();
     }
 
-    std::function<void()> OnChange;
-
 private:
-    template <class T> void Set(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
-    }
-    void Changed() {
-        if (OnChange)
-            OnChange();
-    }
-
     TColor color_ = clSilver;
     int horizSize_ = 0;
     int vertSize_ = 0;

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ChangeNotifier.h"
 #include <cmath>
 #include <functional>
 
 // How a chart is seen in 3D. Any change tells the owner, which repaints; moving the offsets also
 // tells the owner that the view scrolled.
-class TView3DOptions {
+class TView3DOptions : public TChangeNotifier {
 public:
     bool Orthogonal() const { return orthogonal_; }
     int OrthoAngle() const { return orthoAngle_; }
@@ -41,17 +42,9 @@ public:
         return std::sin(rad) / std::cos(rad);
     }
 
-    std::function<void()> OnChange;
     std::function<void()> OnScroll;
 
 private:
-    template <class T> void Set(T& field, T value) {
-        if (field == value)
-            return;
-        field = value;
-        if (OnChange)
-            OnChange();
-    }
     void SetOffset(int& field, int value) {
         if (field == value)
             return;
