@@ -1,0 +1,166 @@
+#include "DBGridModel.h"
+
+#include "FieldText.h"
+#include "Guarded.h"
+
+TDBGridModel::TDBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TDBGridModel::SetColumns(std::vector<TDBGridColumn> columns) {
+    beginResetModel();
+    columns_ = std::move(columns);
+    endResetModel();
+}
+
+TField* TDBGridModel::FieldOf(int column) const {
+    TDataSet* dataSet = ActiveDataSet();
+    if (!dataSet || column < 0 || column >= static_cast<int>(columns_.size()))
+        return nullptr;
+    return dataSet->FindField(columns_[static_cast<std::size_t>(column)].fieldName.toStdString());
+}
+
+int TDBGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
+
+int TDBGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant TDBGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const auto& column = columns_[static_cast<std::size_t>(index.column())];
+    if (role == Qt::TextAlignmentRole) {
+        if (column.centred)
+            return QVariant::fromValue(Qt::AlignCenter);
+        const TField* field = FieldOf(index.column());
+        const bool number = field && field->DataType() != TFieldType::String;
+        return QVariant::fromValue((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    TDataSet* dataSet = ActiveDataSet();
+    const TField* field = FieldOf(index.column());
+    if (!dataSet || !field)
+        return {};
+    if (!scratch_)
+        scratch_ = dataSet->NewRecordBuffer();
+    const TRecordBuffer* record = dataSet->ReadRow(index.row(), *scratch_);
+    if (!record)
+        return {};
+    return FieldText::Display(*field, dataSet->FieldValue(*field, *record));
+}
+
+QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+    if (section < 0 || section >= static_cast<int>(columns_.size()))
+        return {};
+    const auto& column = columns_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return column.title.isEmpty() ? column.fieldName : column.title;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(column.centred ? Qt::AlignCenter
+                                                  : Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}
+
+Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool TDBGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const bool ok = Guarded([&] { WriteCell(index.column(), value.toString()); });
+    commitFailed_ = !ok;
+    return ok;
+}
+
+void TDBGridModel::WriteCell(int column, const QString& text) {
+    TDataSet* dataSet = ActiveDataSet();
+    TField* field = FieldOf(column);
+    if (!dataSet || !field)
+        return;
+    if (text == FieldText::Display(*field, field->Value()))
+        return;
+    if (dataSet->State() == dsBrowse)
+        dataSet->Edit();
+    FieldText::Write(*field, text);
+}
+
+bool TDBGridModel::submit() {
+    if (TakeCommitFailed())
+        return false;
+    TDataSet* dataSet = ActiveDataSet();
+    if (!dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
+        return true;
+    return Guarded([&] {
+        if (dataSet->Modified())
+            dataSet->Post();
+        else
+            dataSet->Cancel();
+    });
+}
+
+void TDBGridModel::revert() {
+    commitFailed_ = false;
+    if (TDataSet* dataSet = ActiveDataSet())
+        Guarded([&] { dataSet->Cancel(); });
+}
+
+void TDBGridModel::ActiveChanged() {
+    beginResetModel();
+    scratch_.reset();
+    TDataSet* dataSet = ActiveDataSet();
+    shownRows_ = dataSet ? dataSet->RowCount() : 0;
+    endResetModel();
+    emit CurrentChanged();
+}
+
+void TDBGridModel::Refresh() {
+    TDataSet* dataSet = ActiveDataSet();
+    const int rows = dataSet ? dataSet->RowCount() : 0;
+    // Rows come and go at the end; every cell is then read again.
+    if (rows > shownRows_) {
+        beginInsertRows({}, shownRows_, rows - 1);
+        shownRows_ = rows;
+        endInsertRows();
+    } else if (rows < shownRows_) {
+        beginRemoveRows({}, rows, shownRows_ - 1);
+        shownRows_ = rows;
+        endRemoveRows();
+    }
+    if (rows > 0 && !columns_.empty())
+        emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Vertical, 0, std::max(rows - 1, 0));
+    emit CurrentChanged();
+}
+
+void TDBGridModel::DataSetChanged() {
+    Refresh();
+}
+
+void TDBGridModel::DataSetScrolled() {
+    emit headerDataChanged(Qt::Vertical, 0, std::max(shownRows_ - 1, 0));
+    emit CurrentChanged();
+}
+
+void TDBGridModel::RecordChanged(const TField*) {
+    const TDataSet* dataSet = ActiveDataSet();
+    const int row = dataSet ? dataSet->CurrentRow() : -1;
+    if (row >= 0 && row < shownRows_ && !columns_.empty())
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void TDBGridModel::EditingChanged() {
+    emit headerDataChanged(Qt::Vertical, 0, std::max(shownRows_ - 1, 0));
+    emit CurrentChanged();
+}
+
+void TDBGridModel::UpdateData() {
+    if (OnUpdateData)
+        OnUpdateData();
+}

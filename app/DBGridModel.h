@@ -1,0 +1,75 @@
+#pragma once
+
+#include "DataSource.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A column of a data grid: the field it shows, its title, its width in pixels (0: from the
+// field's display width) and whether cells and title are centred.
+struct TDBGridColumn {
+    QString fieldName;
+    QString title;
+    int width = 0;
+    bool centred = false;
+};
+
+// The records of a data source's dataset as table rows: one row per record in dataset order,
+// plus the new record while one is being inserted. Cells show the configured fields; writing a
+// cell writes the field of the current record.
+class TDBGridModel : public QAbstractTableModel, public TDataLink {
+    Q_OBJECT
+public:
+    explicit TDBGridModel(QObject* parent = nullptr);
+
+    void SetColumns(std::vector<TDBGridColumn> columns);
+    const std::vector<TDBGridColumn>& Columns() const { return columns_; }
+    // The field of a column; null while the dataset is closed or lacks it.
+    TField* FieldOf(int column) const;
+    // Null when there is no data source or it has no dataset.
+    TDataSet* ActiveDataSet() const { return Active() ? DataSet() : nullptr; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Shows a refused value on the error display and returns false; see CommitFailed.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Writes typed text into a column's field of the current record, starting an edit first
+    // when needed; unchanged text writes nothing. Raises what the field raises.
+    void WriteCell(int column, const QString& text);
+    // True once after a setData that was refused.
+    bool TakeCommitFailed() { return std::exchange(commitFailed_, false); }
+
+    // Enter: posts a changed record, drops an unchanged one.
+    bool submit() override;
+    // Escape: drops the edit.
+    void revert() override;
+
+    // The view's part: hand over the value still in a cell editor before a post (may raise).
+    std::function<void()> OnUpdateData;
+
+signals:
+    // The dataset's current record or state changed: the view follows.
+    void CurrentChanged();
+
+protected:
+    void ActiveChanged() override;
+    void DataSetChanged() override;
+    void DataSetScrolled() override;
+    void RecordChanged(const TField* field) override;
+    void EditingChanged() override;
+    void UpdateData() override;
+
+private:
+    void Refresh();
+
+    std::vector<TDBGridColumn> columns_;
+    mutable std::unique_ptr<TRecordBuffer> scratch_;
+    int shownRows_ = 0;
+    bool commitFailed_ = false;
+};
