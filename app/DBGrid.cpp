@@ -1,12 +1,12 @@
 #include "DBGrid.h"
 
 #include "ConfirmDialog.h"
+#include "DataErrors.h"
 #include "Guarded.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStyledItemDelegate>
 
 // Cell editors: a line edit aligned like its column; opening one starts the edit.
@@ -32,47 +32,6 @@ private:
 
 namespace {
 
-// The row indicator: the vertical header marks the dataset's current row by its state.
-class TDBGridIndicator : public QHeaderView {
-public:
-    explicit TDBGridIndicator(TDBGrid* grid) : QHeaderView(Qt::Vertical, grid), grid_(grid) {}
-
-protected:
-    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
-        QHeaderView::paintSection(painter, rect, logicalIndex);
-        const TDataSet* dataSet = grid_->GridModel()->ActiveDataSet();
-        if (!dataSet || logicalIndex != dataSet->CurrentRow())
-            return;
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setPen(palette().color(QPalette::ButtonText));
-        painter->setBrush(palette().color(QPalette::ButtonText));
-        const QPoint c = rect.center();
-        switch (dataSet->State()) {
-        case dsEdit:
-            painter->drawLine(c.x(), c.y() - 4, c.x(), c.y() + 4);
-            painter->drawLine(c.x() - 2, c.y() - 4, c.x() + 2, c.y() - 4);
-            painter->drawLine(c.x() - 2, c.y() + 4, c.x() + 2, c.y() + 4);
-            break;
-        case dsInsert:
-            painter->drawLine(c.x() - 3, c.y(), c.x() + 3, c.y());
-            painter->drawLine(c.x(), c.y() - 3, c.x(), c.y() + 3);
-            painter->drawLine(c.x() - 2, c.y() - 2, c.x() + 2, c.y() + 2);
-            painter->drawLine(c.x() - 2, c.y() + 2, c.x() + 2, c.y() - 2);
-            break;
-        default: {
-            const QPoint triangle[3] = {
-                {c.x() - 2, c.y() - 4}, {c.x() + 2, c.y()}, {c.x() - 2, c.y() + 4}};
-            painter->drawPolygon(triangle, 3);
-        }
-        }
-        painter->restore();
-    }
-
-private:
-    TDBGrid* grid_;
-};
-
 bool Editing(const TDataSet& dataSet) {
     return dataSet.State() == dsEdit || dataSet.State() == dsInsert;
 }
@@ -80,7 +39,6 @@ bool Editing(const TDataSet& dataSet) {
 } // namespace
 
 TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent), model_(new TDBGridModel(this)) {
-    setVerticalHeader(new TDBGridIndicator(this));
     setModel(model_);
     setItemDelegate(new TDBGridDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -172,8 +130,8 @@ void TDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& prev
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet)
         return;
-    if (model_->TakeCommitFailed()) {
-        // The refused value waits in its editor on the dataset's row.
+    if (model_->HoldsRefusedText()) {
+        // The refused text waits in its editor on the dataset's row.
         FollowDataSet();
         return;
     }
@@ -207,18 +165,28 @@ bool TDBGrid::BeginCellEdit(QLineEdit* editor, int column) {
 }
 
 void TDBGrid::HandOverEditorValue() {
-    if (editor_ && state() == QAbstractItemView::EditingState)
-        model_->WriteCell(editorColumn_, editor_->text());
+    if (editor_ && state() == QAbstractItemView::EditingState &&
+        !model_->CommitCell(editorColumn_, editor_->text()))
+        throw EAbort();
 }
 
 void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    if (model_->TakeCommitFailed()) {
+    // Enter is handled at once below; the delegate's own late request finds the editor gone.
+    if (!editor || editor != editor_.data())
+        return;
+    if (hint == QAbstractItemDelegate::RevertModelCache) {
+        model_->ForgetRefusedText();
+    } else if (model_->HoldsRefusedText()) {
         editor->setFocus();
         if (auto* line = qobject_cast<QLineEdit*>(editor))
             line->selectAll();
         return;
     }
-    QTableView::closeEditor(editor, hint);
+    editor_ = nullptr;
+    const bool submit = hint == QAbstractItemDelegate::SubmitModelCache;
+    QTableView::closeEditor(editor, submit ? QAbstractItemDelegate::NoHint : hint);
+    if (submit)
+        model_->SubmitRecord();
 }
 
 void TDBGrid::DeleteCurrentRecord() {
@@ -265,6 +233,13 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            if (editor_ && state() == QAbstractItemView::EditingState) {
+                // From the cell editor: hand its text over and post at once.
+                QWidget* editor = editor_;
+                commitData(editor);
+                closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+                return;
+            }
             if (Editing(*dataSet)) {
                 Guarded([&] { dataSet->Post(); });
                 return;

@@ -3,6 +3,41 @@
 #include "FieldText.h"
 #include "Guarded.h"
 
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// The row indicator's glyph for the current record: a triangle while browsing, an I-beam while
+// editing, a star for a new record.
+QPixmap IndicatorGlyph(TDataSetState state) {
+    QPixmap pixmap(7, 9);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::black);
+    switch (state) {
+    case dsEdit:
+        p.drawLine(3, 0, 3, 8);
+        p.drawLine(1, 0, 5, 0);
+        p.drawLine(1, 8, 5, 8);
+        break;
+    case dsInsert:
+        p.drawLine(0, 4, 6, 4);
+        p.drawLine(3, 1, 3, 7);
+        p.drawLine(1, 2, 5, 6);
+        p.drawLine(1, 6, 5, 2);
+        break;
+    default: {
+        const QPoint triangle[3] = {{1, 0}, {5, 4}, {1, 8}};
+        p.drawPolygon(triangle, 3);
+    }
+    }
+    return pixmap;
+}
+
+} // namespace
+
 TDBGridModel::TDBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TDBGridModel::SetColumns(std::vector<TDBGridColumn> columns) {
@@ -52,8 +87,17 @@ QVariant TDBGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Vertical)
-        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole)
+            return QString();
+        const TDataSet* dataSet = ActiveDataSet();
+        if (role == Qt::DecorationRole && dataSet && section == dataSet->CurrentRow()) {
+            static const QPixmap glyphs[] = {IndicatorGlyph(dsBrowse), IndicatorGlyph(dsEdit),
+                                             IndicatorGlyph(dsInsert)};
+            return glyphs[dataSet->State() == dsInsert ? 2 : dataSet->State() == dsEdit ? 1 : 0];
+        }
+        return {};
+    }
     if (section < 0 || section >= static_cast<int>(columns_.size()))
         return {};
     const auto& column = columns_[static_cast<std::size_t>(section)];
@@ -72,10 +116,18 @@ Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const {
 }
 
 bool TDBGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole)
+    return index.isValid() && role == Qt::EditRole && CommitCell(index.column(), value.toString());
+}
+
+bool TDBGridModel::CommitCell(int column, const QString& text) {
+    // While an error box is up, the editor loses the focus and commits again: stay quiet.
+    if (reporting_ || (refused_ && text == refusedText_))
         return false;
-    const bool ok = Guarded([&] { WriteCell(index.column(), value.toString()); });
-    commitFailed_ = !ok;
+    reporting_ = true;
+    const bool ok = Guarded([&] { WriteCell(column, text); });
+    reporting_ = false;
+    refused_ = !ok;
+    refusedText_ = ok ? QString() : text;
     return ok;
 }
 
@@ -91,13 +143,11 @@ void TDBGridModel::WriteCell(int column, const QString& text) {
     FieldText::Write(*field, text);
 }
 
-bool TDBGridModel::submit() {
-    if (TakeCommitFailed())
-        return false;
+void TDBGridModel::SubmitRecord() {
     TDataSet* dataSet = ActiveDataSet();
-    if (!dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
-        return true;
-    return Guarded([&] {
+    if (refused_ || !dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
+        return;
+    Guarded([&] {
         if (dataSet->Modified())
             dataSet->Post();
         else
@@ -106,7 +156,7 @@ bool TDBGridModel::submit() {
 }
 
 void TDBGridModel::revert() {
-    commitFailed_ = false;
+    refused_ = false;
     if (TDataSet* dataSet = ActiveDataSet())
         Guarded([&] { dataSet->Cancel(); });
 }

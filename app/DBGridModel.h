@@ -36,17 +36,25 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Shows a refused value on the error display and returns false; see CommitFailed.
+    // Writes through CommitCell.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     // Writes typed text into a column's field of the current record, starting an edit first
     // when needed; unchanged text writes nothing. Raises what the field raises.
     void WriteCell(int column, const QString& text);
-    // True once after a setData that was refused.
-    bool TakeCommitFailed() { return std::exchange(commitFailed_, false); }
+    // WriteCell for a cell editor: a refused text is shown on the error display once and then
+    // refused silently while it stays as it is. False when refused.
+    bool CommitCell(int column, const QString& text);
+    // The cell editor holds a text that was refused.
+    bool HoldsRefusedText() const { return refused_; }
+    // The editor was closed without handing its text over.
+    void ForgetRefusedText() { refused_ = false; }
 
-    // Enter: posts a changed record, drops an unchanged one.
-    bool submit() override;
+    // Enter in a cell editor: posts a changed record, drops an unchanged one.
+    void SubmitRecord();
+    // The view calls this whenever its current row changes; moving the dataset is the grid's
+    // business, so nothing happens here.
+    bool submit() override { return !refused_; }
     // Escape: drops the edit.
     void revert() override;
 
@@ -71,5 +79,7 @@ private:
     std::vector<TDBGridColumn> columns_;
     mutable std::unique_ptr<TRecordBuffer> scratch_;
     int shownRows_ = 0;
-    bool commitFailed_ = false;
+    QString refusedText_;
+    bool refused_ = false;
+    bool reporting_ = false;
 };

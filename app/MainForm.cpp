@@ -52,8 +52,9 @@ QWidget* CreateChartBox(const char* name, bool white, QWidget* page) {
     box->setObjectName(QLatin1StringView(name));
     if (white) {
         box->setAutoFillBackground(true);
+        box->setBackgroundRole(QPalette::Base);
         QPalette palette = box->palette();
-        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(QPalette::Base, Qt::white);
         box->setPalette(palette);
     }
     return box;

@@ -14,3 +14,9 @@ class EConvertError : public std::runtime_error {
 public:
     explicit EConvertError(const std::string& message) : std::runtime_error(message) {}
 };
+
+// Ends an operation that was refused and already explained to the user; nothing more is shown.
+class EAbort : public std::runtime_error {
+public:
+    EAbort() : std::runtime_error("Operation aborted") {}
+};
