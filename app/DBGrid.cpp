@@ -189,6 +189,17 @@ void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hi
         model_->SubmitRecord();
 }
 
+QModelIndex TDBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    const int lastRow = model_->rowCount() - 1;
+    const int lastColumn = model_->columnCount() - 1;
+    if (current.isValid() &&
+        ((action == MoveNext && current.row() == lastRow && current.column() == lastColumn) ||
+         (action == MovePrevious && current.row() == 0 && current.column() == 0)))
+        return current;
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void TDBGrid::DeleteCurrentRecord() {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || dataSet->IsEmpty())

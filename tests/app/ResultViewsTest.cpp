@@ -229,6 +229,10 @@ TEST_F(ResultViews, TypingEditsTheCurrentRecordAndEnterPostsIt) {
     EXPECT_EQ(grid->currentIndex().column(), 1);
     Key(Qt::Key_Down);
     EXPECT_EQ(X(0), 7) << "the point keeps its index";
+    // Tab stops at the last cell instead of wrapping to the first row.
+    SelectCell(grid, 2, 1);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(2, 1));
     EXPECT_EQ(Results().State(), dsBrowse);
     EXPECT_TRUE(errors.isEmpty());
 }
