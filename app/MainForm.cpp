@@ -3,6 +3,8 @@
 #include "AccessKeys.h"
 #include "Anchors.h"
 #include "Button.h"
+#include "DBGrid.h"
+#include "DBNavigator.h"
 #include "Panel.h"
 #include "ReactionTexts.h"
 #include "SpinEdit.h"
@@ -42,6 +44,40 @@ TButton* CreateButton(const char* name, const QString& caption, QWidget* page) {
     auto* button = new TButton(caption, page);
     button->setObjectName(QLatin1StringView(name));
     return button;
+}
+
+// The box a chart is painted in; white where the chart's panel is.
+QWidget* CreateChartBox(const char* name, bool white, QWidget* page) {
+    auto* box = new QWidget(page);
+    box->setObjectName(QLatin1StringView(name));
+    if (white) {
+        box->setAutoFillBackground(true);
+        box->setBackgroundRole(QPalette::Base);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+TDBGrid* CreateGrid(const char* name, TDataSource& source, std::vector<TDBGridColumn> columns,
+                    QWidget* page) {
+    auto* grid = new TDBGrid(page);
+    grid->setObjectName(QLatin1StringView(name));
+    grid->setAccessibleName(QLatin1StringView(name));
+    grid->SetDataSource(&source);
+    grid->SetColumns(std::move(columns));
+    return grid;
+}
+
+TDBNavigator* CreateNavigator(const char* name, TDataSource& source,
+                              std::initializer_list<TNavigateBtn> buttons, QWidget* page) {
+    auto* navigator = new TDBNavigator(page);
+    navigator->setObjectName(QLatin1StringView(name));
+    navigator->setAccessibleName(QLatin1StringView(name));
+    navigator->SetVisibleButtons(buttons);
+    navigator->SetDataSource(&source);
+    return navigator;
 }
 
 // Widgets listed in their tab order.
@@ -86,6 +122,8 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     MainStatusBar->setAccessibleName(MainStatusText->text());
     setStatusBar(MainStatusBar);
 
+    CreateCharts();
+    CreateDataSets();
     CreatePage1();
     CreatePage2();
     CreatePage3();
@@ -157,11 +195,28 @@ void TMainForm::CreatePage2() {
     anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
     Button4 = CreateButton("Button4", QStringLiteral("Odštampaj grafikon"), TabSheet2);
     anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
-    SetTabOrder({Button1, Button2, Button3, Button4});
+
+    DBGrid1 = CreateGrid("DBGrid1", Series0DataSource,
+                         {{"X", QStringLiteral("Redni broj merenja"), 0, true},
+                          {"Y", QStringLiteral("Vreme reakcije [ms]"), 115, true}},
+                         TabSheet2);
+    DBGrid1->SetTitleFont(FormFont());
+    anchors->Place(DBGrid1, QRect(525, 16, 265, 257), akTop | akRight | akBottom);
+    DBChart1Box = CreateChartBox("DBChart1", true, TabSheet2);
+    anchors->Place(DBChart1Box, QRect(16, 16, 494, 304), akLeft | akTop | akRight | akBottom);
+    DBNavigator1 = CreateNavigator(
+        "DBNavigator1", Series0DataSource,
+        {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbPost, nbCancel}, TabSheet2);
+    DBNavigator1->SetConfirmDelete(false);
+    anchors->Place(DBNavigator1, QRect(525, 294, 264, 25), akRight | akBottom);
+
+    SetTabOrder({DBGrid1, Button1, Button2, DBChart1Box, Button3, Button4, DBNavigator1});
 }
 
 void TMainForm::CreatePage3() {
     auto* anchors = new AnchorLayout(TabSheet3, PageDesignSize);
+    DBChart2Box = CreateChartBox("DBChart2", true, TabSheet3);
+    anchors->Place(DBChart2Box, QRect(16, 16, 774, 305), akLeft | akTop | akRight | akBottom);
     Label1 = CreateLabel("Label1", QStringLiteral("Broj grupa rezultata:"), TabSheet3);
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
@@ -173,7 +228,7 @@ void TMainForm::CreatePage3() {
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
     anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);
-    SetTabOrder({Button5, Button6, Button7, HistoSpinEdit});
+    SetTabOrder({DBChart2Box, Button5, Button6, Button7, HistoSpinEdit});
 }
 
 void TMainForm::CreatePage4() {
@@ -191,7 +246,26 @@ void TMainForm::CreatePage4() {
     SpinEditIter = CreateSpinEdit(100, TabSheet4);
     SpinEditIter->setObjectName(QStringLiteral("SpinEditIter"));
     anchors->Place(SpinEditIter, QRect(264, 338, 49, 23), akLeft | akBottom);
-    SetTabOrder({ButtonIzmeri, SpinEditSleep, SpinEditIter});
+
+    DBGrid2 =
+        CreateGrid("DBGrid2", DataSource2,
+                   {{"X", QStringLiteral("X"), 25, true}, {"Y", QStringLiteral("RDTSC"), 92, true}},
+                   TabSheet4);
+    anchors->Place(DBGrid2, QRect(16, 176, 161, 145), akLeft | akBottom);
+    DBChart3Box = CreateChartBox("DBChart3", false, TabSheet4);
+    anchors->Place(DBChart3Box, QRect(192, 16, 598, 305), akLeft | akTop | akRight | akBottom);
+    DBNavigatorKalib =
+        CreateNavigator("DBNavigatorKalib", Series0DataSource,
+                        {nbFirst, nbPrior, nbNext, nbLast, nbEdit, nbPost, nbCancel}, TabSheet4);
+    anchors->Place(DBNavigatorKalib, QRect(16, 336, 161, 25), akLeft | akBottom);
+    DBGrid3 = CreateGrid(
+        "DBGrid3", Series0DataSource,
+        {{"X", QStringLiteral("X"), 20, true}, {"Y", QStringLiteral("QueryPerformance"), 96, true}},
+        TabSheet4);
+    anchors->Place(DBGrid3, QRect(16, 16, 161, 145), akLeft | akTop | akBottom);
+
+    SetTabOrder({DBGrid2, DBChart3Box, ButtonIzmeri, SpinEditSleep, DBNavigatorKalib, DBGrid3,
+                 SpinEditIter});
 }
 
 void TMainForm::FormCreate() {

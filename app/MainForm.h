@@ -1,7 +1,12 @@
 #pragma once
 
+#include "BarSeries.h"
+#include "CustomChartBase.h"
+#include "DataSource.h"
+#include "LineSeries.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
+#include "SeriesDataSet.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -12,6 +17,8 @@ class QPlainTextEdit;
 class QTabWidget;
 class QStatusBar;
 class TButton;
+class TDBGrid;
+class TDBNavigator;
 class TPanel;
 class TSpinEdit;
 class TWindowTimer;
@@ -57,6 +64,38 @@ public:
 
     TWindowTimer* RTimer = nullptr;
 
+    // Result views on pages 2 to 4.
+    TDBGrid* DBGrid1 = nullptr;
+    TDBNavigator* DBNavigator1 = nullptr;
+    TDBGrid* DBGrid2 = nullptr;
+    TDBGrid* DBGrid3 = nullptr;
+    TDBNavigator* DBNavigatorKalib = nullptr;
+    // The boxes the three charts are painted in (objects named DBChart1, DBChart2, DBChart3).
+    QWidget* DBChart1Box = nullptr;
+    QWidget* DBChart2Box = nullptr;
+    QWidget* DBChart3Box = nullptr;
+
+    // The charts and their series in form order: the series join their charts in this order,
+    // and the handlers reach them by position. Declared before the datasets, which listen to
+    // the charts and must go first.
+    TCustomChartBase DBChart1;
+    TCustomChartBase DBChart2;
+    TCustomChartBase DBChart3;
+    TLineSeries Series0;
+    TLineSeries Series1;
+    TLineSeries Series2;
+    TBarSeries SeriesHistogram;
+    TLineSeries SeriesQueryPerformance;
+    TLineSeries SeriesRDTSC;
+    TLineSeries Series3;
+
+    // The results as records: Series0 for DBGrid1, DBGrid3 and both navigators, Series1 for
+    // DBGrid2.
+    TSeriesDataSet Series0DataSet;
+    TSeriesDataSet SeriesDataSet2;
+    TDataSource Series0DataSource;
+    TDataSource DataSource2;
+
     // Handlers of the reaction test.
     void KreniButtonClick();
     void RTimerTimer();
@@ -76,6 +115,8 @@ private:
     void CreatePage2();
     void CreatePage3();
     void CreatePage4();
+    void CreateCharts();
+    void CreateDataSets();
     void FormCreate();
     void FormDestroy();
     TSpinEdit* CreateSpinEdit(int value, QWidget* page);

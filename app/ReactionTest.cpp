@@ -6,6 +6,8 @@
 #include "ReactionTexts.h"
 #include "WindowTimer.h"
 
+#include <cmath>
+
 void TMainForm::KreniButtonClick() {
     RPanel->SetColor(clYellow);
     RPanel->SetCaption(ReactionTexts::Waiting);
@@ -61,6 +63,12 @@ void TMainForm::ResetButtonClick() {
     RPanel->SetCaption(ReactionTexts::Idle);
 }
 
-void TMainForm::RecordResult(double) {
-    // The results series takes the time here once the result views exist.
+void TMainForm::RecordResult(double milliseconds) {
+    // Stored to the even neighbour on an exact half, unlike the texts (234.5 shows as 235 and
+    // is stored as 234); nearbyint does so in the default rounding mode.
+    const double rounded = std::nearbyint(milliseconds);
+    DBChart1.Series(0).AddValue(rounded, {}, DefaultPointColor);
+    // Reopening gives the new point its record id; the grids reload on the first record.
+    Series0DataSet.Close();
+    Series0DataSet.Open();
 }

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "DataSource.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A column of a data grid: the field it shows, its title, its width in pixels (0: from the
+// field's display width) and whether cells and title are centred.
+struct TDBGridColumn {
+    QString fieldName;
+    QString title;
+    int width = 0;
+    bool centred = false;
+};
+
+// The records of a data source's dataset as table rows: one row per record in dataset order,
+// plus the new record while one is being inserted. Cells show the configured fields; writing a
+// cell writes the field of the current record.
+class TDBGridModel : public QAbstractTableModel, public TDataLink {
+    Q_OBJECT
+public:
+    explicit TDBGridModel(QObject* parent = nullptr);
+
+    void SetColumns(std::vector<TDBGridColumn> columns);
+    const std::vector<TDBGridColumn>& Columns() const { return columns_; }
+    // The field of a column; null while the dataset is closed or lacks it.
+    TField* FieldOf(int column) const;
+    // Null when there is no data source or it has no dataset.
+    TDataSet* ActiveDataSet() const { return Active() ? DataSet() : nullptr; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Writes through CommitCell.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Writes typed text into a column's field of the current record, starting an edit first
+    // when needed; unchanged text writes nothing. Raises what the field raises.
+    void WriteCell(int column, const QString& text);
+    // WriteCell for a cell editor: a refused text is shown on the error display once and then
+    // refused silently while it stays as it is. False when refused.
+    bool CommitCell(int column, const QString& text);
+    // The cell editor holds a text that was refused.
+    bool HoldsRefusedText() const { return refused_; }
+    // The editor was closed without handing its text over.
+    void ForgetRefusedText() { refused_ = false; }
+
+    // Enter in a cell editor: posts a changed record, drops an unchanged one.
+    void SubmitRecord();
+    // The view calls this whenever its current row changes; moving the dataset is the grid's
+    // business, so nothing happens here.
+    bool submit() override { return !refused_; }
+    // Escape: drops the edit.
+    void revert() override;
+
+    // The view's part: hand over the value still in a cell editor before a post (may raise).
+    std::function<void()> OnUpdateData;
+
+signals:
+    // The dataset's current record or state changed: the view follows.
+    void CurrentChanged();
+
+protected:
+    void ActiveChanged() override;
+    void DataSetChanged() override;
+    void DataSetScrolled() override;
+    void RecordChanged(const TField* field) override;
+    void EditingChanged() override;
+    void UpdateData() override;
+
+private:
+    void Refresh();
+
+    std::vector<TDBGridColumn> columns_;
+    mutable std::unique_ptr<TRecordBuffer> scratch_;
+    int shownRows_ = 0;
+    QString refusedText_;
+    bool refused_ = false;
+    bool reporting_ = false;
+};

@@ -1,1 +1,0 @@
-// The record framework and series dataset; their classes arrive file by file.
