@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+
+#include <cstdint>
+#include <vector>
+
+// The image a canvas draws into, with one painter kept open on it and the clip region.
+// Single pixels are written straight into the image memory (thin lines are rasterised by the
+// canvas itself), everything else goes through the painter; both honour the same clip.
+class TRasterSurface {
+public:
+    enum class PixelMode { Copy, Xor, NotXor };
+
+    TRasterSurface() = default;
+    TRasterSurface(const TRasterSurface&) = delete;
+    TRasterSurface& operator=(const TRasterSurface&) = delete;
+    ~TRasterSurface() { Detach(); }
+
+    // Draws into image from now on (null: nowhere). The image must outlive the attachment.
+    void Attach(QImage* image);
+    void Detach() { Attach(nullptr); }
+    QImage* Image() const { return image_; }
+    bool HasTarget() const { return image_ != nullptr && !image_->isNull(); }
+
+    // Closes the painter so the image can be copied or resized; the next drawing reopens it.
+    void Flush();
+
+    // The painter on the image, opened on first use. Only valid while HasTarget().
+    QPainter& Painter();
+
+    void SetClip(const QRegion& region);
+    void ClearClip();
+    bool HasClip() const { return hasClip_; }
+    const QRegion& Clip() const { return clip_; }
+
+    bool Visible(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_)
+            return false;
+        return !hasClip_ || InClip(x, y);
+    }
+    // Writes one pixel (0xAARRGGBB colour) when it is inside the image and the clip.
+    void Plot(int x, int y, std::uint32_t argb, PixelMode mode) {
+        if (!Visible(x, y))
+            return;
+        std::uint32_t& px =
+            reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_)[x];
+        switch (mode) {
+        case PixelMode::Copy:
+            px = argb | 0xFF000000u;
+            break;
+        case PixelMode::Xor:
+            px = (px ^ argb) | 0xFF000000u;
+            break;
+        case PixelMode::NotXor:
+            px = ~(px ^ argb) | 0xFF000000u;
+            break;
+        }
+    }
+    // Sets columns x0..x1-1 of row y to argb, within the image and the clip.
+    void FillSpan(int y, int x0, int x1, std::uint32_t argb);
+    // The pixel as 0xFFRRGGBB, or 0 outside the image.
+    std::uint32_t Pixel(int x, int y) const;
+
+private:
+    bool InClip(int x, int y) const;
+    void BuildClipRows();
+    void ApplyClipToPainter();
+
+    QImage* image_ = nullptr;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    QPainter painter_;
+
+    bool hasClip_ = false;
+    QRegion clip_;
+    // The clip as spans per row, for the pixel test: rows clipTop_.. of [x0, x1) pairs.
+    int clipTop_ = 0;
+    std::vector<std::vector<std::pair<int, int>>> clipRows_;
+};

@@ -1,1 +1,0 @@
-// The chart rendering library; its classes arrive file by file.
