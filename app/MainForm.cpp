@@ -90,6 +90,7 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     CreatePage2();
     CreatePage3();
     CreatePage4();
+    CreateCharts();
 
     RTimer = new TWindowTimer(1, this);
     RTimer->OnTimer = [this] { RTimerTimer(); };

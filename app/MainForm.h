@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ChartWidget.h"
+#include "DBChart.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 
 class AccessKeys;
 class QLabel;
@@ -57,6 +60,15 @@ public:
 
     TWindowTimer* RTimer = nullptr;
 
+    // --- Charts of pages 2 to 4 and the widgets that show them --------------------------
+    // The widgets are declared after the charts, so they go before the charts they refer to.
+    std::unique_ptr<TDBChart> DBChart1;
+    std::unique_ptr<TDBChart> DBChart2;
+    std::unique_ptr<TDBChart> DBChart3;
+    std::unique_ptr<TChartWidget> DBChart1Widget;
+    std::unique_ptr<TChartWidget> DBChart2Widget;
+    std::unique_ptr<TChartWidget> DBChart3Widget;
+
     // Handlers of the reaction test.
     void KreniButtonClick();
     void RTimerTimer();
@@ -76,6 +88,8 @@ private:
     void CreatePage2();
     void CreatePage3();
     void CreatePage4();
+    // The three charts with their settings, at their boxes on pages 2 to 4 (MainFormCharts.cpp).
+    void CreateCharts();
     void FormCreate();
     void FormDestroy();
     TSpinEdit* CreateSpinEdit(int value, QWidget* page);
