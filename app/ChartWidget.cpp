@@ -42,7 +42,8 @@ TChartWidget::TChartWidget(TCustomChartPanel& chart, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
-    chart_.SetSize(width(), height());
+    // The chart keeps its size until the widget gets its own: a resize event always comes
+    // before the first paint.
     chart_.OnInvalidate = [this] { update(); };
 }
 

@@ -107,6 +107,30 @@ TEST(PanelGeometry, DepthSlotsGoFromTheBackInListOrder) {
     EXPECT_EQ(empty.chart.ChartDepth(), 11);
 }
 
+TEST(PanelGeometry, ThickWallsTakeTheirRoomBesideTheDepth) {
+    ChartUnderTest t(ProgramChart::DBChart1);
+    const TChartRect plain = PaintAndMeasure(t).beforeSeries;
+    t.chart.BackWall().SetSize(4);
+    t.chart.RightWall().SetVisible(true); // one pixel more for its outline
+    const TChartRect thick = PaintAndMeasure(t).beforeSeries;
+    EXPECT_EQ(thick, (TChartRect{plain.Left, plain.Top + 4, plain.Right - 4 - 1, plain.Bottom}));
+    EXPECT_EQ(t.chart.WallThickness(TAxisSide::Left), 0);
+    EXPECT_EQ(t.chart.WallThickness(TAxisSide::Top), 4); // the back wall's
+
+    // A thick left wall is a box standing outside the plotting rectangle.
+    t.chart.LeftWall().SetSize(6);
+    t.Paint();
+    const TChartRect p = t.chart.PlotRect();
+    const int yc = (p.Top + p.Bottom) / 2;
+    EXPECT_EQ(t.chart.WallThickness(TAxisSide::Left), 6);
+    EXPECT_EQ(t.Px(p.Left - 3, yc), clSilver);
+    EXPECT_EQ(t.Px(p.Left - 6, yc), clGray);
+    EXPECT_EQ(t.Px(p.Left - 7, yc), clWhite);
+    // In 2D no wall has thickness.
+    t.chart.SetView3D(false);
+    EXPECT_EQ(t.chart.WallThickness(TAxisSide::Left), 0);
+}
+
 TEST(PanelGeometry, MarginsFollowTheSizeInPercentAndStayInPixels) {
     ChartUnderTest t(ProgramChart::DBChart1);
     t.chart.SetSize(988, 608);
