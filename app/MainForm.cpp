@@ -47,17 +47,11 @@ TButton* CreateButton(const char* name, const QString& caption, QWidget* page) {
 }
 
 // The box a chart is painted in; white where the chart's panel is.
-QWidget* CreateChartBox(const char* name, bool white, QWidget* page) {
-    auto* box = new QWidget(page);
-    box->setObjectName(QLatin1StringView(name));
-    if (white) {
-        box->setAutoFillBackground(true);
-        box->setBackgroundRole(QPalette::Base);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        box->setPalette(palette);
-    }
-    return box;
+// The window a chart shows in; the form keeps it, so that it goes before its chart.
+std::unique_ptr<TChartWidget> CreateChartWidget(TDBChart& chart, const char* name, QWidget* page) {
+    auto widget = std::make_unique<TChartWidget>(chart, page);
+    widget->setObjectName(QLatin1StringView(name));
+    return widget;
 }
 
 TDBGrid* CreateGrid(const char* name, TDataSource& source, std::vector<TDBGridColumn> columns,
@@ -202,21 +196,23 @@ void TMainForm::CreatePage2() {
                          TabSheet2);
     DBGrid1->SetTitleFont(FormFont());
     anchors->Place(DBGrid1, QRect(525, 16, 265, 257), akTop | akRight | akBottom);
-    DBChart1Box = CreateChartBox("DBChart1", true, TabSheet2);
-    anchors->Place(DBChart1Box, QRect(16, 16, 494, 304), akLeft | akTop | akRight | akBottom);
+    DBChart1Widget = CreateChartWidget(DBChart1, "DBChart1", TabSheet2);
+    anchors->Place(DBChart1Widget.get(), QRect(16, 16, 494, 304),
+                   akLeft | akTop | akRight | akBottom);
     DBNavigator1 = CreateNavigator(
         "DBNavigator1", Series0DataSource,
         {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbPost, nbCancel}, TabSheet2);
     DBNavigator1->SetConfirmDelete(false);
     anchors->Place(DBNavigator1, QRect(525, 294, 264, 25), akRight | akBottom);
 
-    SetTabOrder({DBGrid1, Button1, Button2, DBChart1Box, Button3, Button4, DBNavigator1});
+    SetTabOrder({DBGrid1, Button1, Button2, DBChart1Widget.get(), Button3, Button4, DBNavigator1});
 }
 
 void TMainForm::CreatePage3() {
     auto* anchors = new AnchorLayout(TabSheet3, PageDesignSize);
-    DBChart2Box = CreateChartBox("DBChart2", true, TabSheet3);
-    anchors->Place(DBChart2Box, QRect(16, 16, 774, 305), akLeft | akTop | akRight | akBottom);
+    DBChart2Widget = CreateChartWidget(DBChart2, "DBChart2", TabSheet3);
+    anchors->Place(DBChart2Widget.get(), QRect(16, 16, 774, 305),
+                   akLeft | akTop | akRight | akBottom);
     Label1 = CreateLabel("Label1", QStringLiteral("Broj grupa rezultata:"), TabSheet3);
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
@@ -228,7 +224,7 @@ void TMainForm::CreatePage3() {
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
     anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);
-    SetTabOrder({DBChart2Box, Button5, Button6, Button7, HistoSpinEdit});
+    SetTabOrder({DBChart2Widget.get(), Button5, Button6, Button7, HistoSpinEdit});
 }
 
 void TMainForm::CreatePage4() {
@@ -252,8 +248,9 @@ void TMainForm::CreatePage4() {
                    {{"X", QStringLiteral("X"), 25, true}, {"Y", QStringLiteral("RDTSC"), 92, true}},
                    TabSheet4);
     anchors->Place(DBGrid2, QRect(16, 176, 161, 145), akLeft | akBottom);
-    DBChart3Box = CreateChartBox("DBChart3", false, TabSheet4);
-    anchors->Place(DBChart3Box, QRect(192, 16, 598, 305), akLeft | akTop | akRight | akBottom);
+    DBChart3Widget = CreateChartWidget(DBChart3, "DBChart3", TabSheet4);
+    anchors->Place(DBChart3Widget.get(), QRect(192, 16, 598, 305),
+                   akLeft | akTop | akRight | akBottom);
     DBNavigatorKalib =
         CreateNavigator("DBNavigatorKalib", Series0DataSource,
                         {nbFirst, nbPrior, nbNext, nbLast, nbEdit, nbPost, nbCancel}, TabSheet4);
@@ -264,8 +261,8 @@ void TMainForm::CreatePage4() {
         TabSheet4);
     anchors->Place(DBGrid3, QRect(16, 16, 161, 145), akLeft | akTop | akBottom);
 
-    SetTabOrder({DBGrid2, DBChart3Box, ButtonIzmeri, SpinEditSleep, DBNavigatorKalib, DBGrid3,
-                 SpinEditIter});
+    SetTabOrder({DBGrid2, DBChart3Widget.get(), ButtonIzmeri, SpinEditSleep, DBNavigatorKalib,
+                 DBGrid3, SpinEditIter});
 }
 
 void TMainForm::FormCreate() {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "BarSeries.h"
-#include "CustomChartBase.h"
+#include "ChartWidget.h"
+#include "DBChart.h"
 #include "DataSource.h"
 #include "LineSeries.h"
 #include "Platform.h"
@@ -10,6 +11,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 
 class AccessKeys;
 class QLabel;
@@ -70,17 +72,12 @@ public:
     TDBGrid* DBGrid2 = nullptr;
     TDBGrid* DBGrid3 = nullptr;
     TDBNavigator* DBNavigatorKalib = nullptr;
-    // The boxes the three charts are painted in (objects named DBChart1, DBChart2, DBChart3).
-    QWidget* DBChart1Box = nullptr;
-    QWidget* DBChart2Box = nullptr;
-    QWidget* DBChart3Box = nullptr;
-
     // The charts and their series in form order: the series join their charts in this order,
     // and the handlers reach them by position. Declared before the datasets, which listen to
     // the charts and must go first.
-    TCustomChartBase DBChart1;
-    TCustomChartBase DBChart2;
-    TCustomChartBase DBChart3;
+    TDBChart DBChart1;
+    TDBChart DBChart2;
+    TDBChart DBChart3;
     TLineSeries Series0;
     TLineSeries Series1;
     TLineSeries Series2;
@@ -95,6 +92,12 @@ public:
     TSeriesDataSet SeriesDataSet2;
     TDataSource Series0DataSource;
     TDataSource DataSource2;
+
+    // The windows the charts show in (objects named DBChart1, DBChart2, DBChart3). Declared
+    // after the charts, so that each goes before the chart it refers to.
+    std::unique_ptr<TChartWidget> DBChart1Widget;
+    std::unique_ptr<TChartWidget> DBChart2Widget;
+    std::unique_ptr<TChartWidget> DBChart3Widget;
 
     // Handlers of the reaction test.
     void KreniButtonClick();
@@ -115,6 +118,7 @@ private:
     void CreatePage2();
     void CreatePage3();
     void CreatePage4();
+    // The charts with their settings and series, and the datasets over the series.
     void CreateCharts();
     void CreateDataSets();
     void FormCreate();

@@ -1,5 +1,6 @@
 // The data side of the three charts and the datasets over the results: what the window sets
 // on them when it is created. How the charts look comes with their panel.
+#include "ChartSettings.h"
 #include "MainForm.h"
 
 namespace {
@@ -17,11 +18,11 @@ void SetUpLineSeries(TLineSeries& series, const char* name, bool percentFormat =
 } // namespace
 
 void TMainForm::CreateCharts() {
-    // Palette and panel colour are in place before the series join, which pick their colours.
-    for (TCustomChartBase* chart : {&DBChart1, &DBChart2}) {
-        chart->SetColorPaletteIndex(1);
-        chart->SetColor(clWhite);
-    }
+    // The chart settings, the palette among them, are in place before the series join, which
+    // pick their colours from it.
+    ApplyDBChart1Settings(DBChart1);
+    ApplyDBChart2Settings(DBChart2);
+    ApplyDBChart3Settings(DBChart3);
 
     SetUpLineSeries(Series0, "Series0");
     Series0.SetShowInLegend(false);

@@ -112,7 +112,7 @@ TEST_F(ResultViews, DataSetsAreOpenAndTheViewsSitAtTheirBoxes) {
     EXPECT_EQ(form->DBGrid1->geometry(), QRect(525 + grown.width(), 16, 265, 257 + grown.height()));
     EXPECT_EQ(form->DBNavigator1->geometry(),
               QRect(QPoint(525, 294) + QPoint(grown.width(), grown.height()), QSize(264, 25)));
-    EXPECT_EQ(form->DBChart1Box->objectName(), "DBChart1");
+    EXPECT_EQ(form->DBChart1Widget->objectName(), "DBChart1");
     EXPECT_EQ(form->DBGrid1->model()->headerData(0, Qt::Horizontal).toString(),
               "Redni broj merenja");
     EXPECT_EQ(form->DBGrid1->columnWidth(1), 115);

@@ -1,0 +1,83 @@
+#include "ChartWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+TMouseButton ToChartButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+TShiftState ToShiftState(const QMouseEvent& event) {
+    TShiftState shift = 0;
+    const Qt::KeyboardModifiers keys = event.modifiers();
+    if (keys & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (keys & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (keys & Qt::AltModifier)
+        shift |= ssAlt;
+    const Qt::MouseButtons held = event.buttons();
+    if (held & Qt::LeftButton)
+        shift |= ssLeft;
+    if (held & Qt::RightButton)
+        shift |= ssRight;
+    if (held & Qt::MiddleButton)
+        shift |= ssMiddle;
+    return shift;
+}
+
+} // namespace
+
+TChartWidget::TChartWidget(TCustomChartPanel& chart, QWidget* parent)
+    : QWidget(parent), chart_(chart) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    // The chart keeps its size until the widget gets its own: a resize event always comes
+    // before the first paint.
+    chart_.OnInvalidate = [this] { update(); };
+}
+
+TChartWidget::~TChartWidget() {
+    chart_.OnInvalidate = nullptr;
+}
+
+void TChartWidget::paintEvent(QPaintEvent*) {
+    if (window_.size() != size())
+        window_ = QImage(size(), QImage::Format_RGB32);
+    chart_.PaintChart(window_);
+    QPainter painter(this);
+    painter.drawImage(0, 0, window_);
+}
+
+void TChartWidget::resizeEvent(QResizeEvent*) {
+    chart_.SetSize(width(), height());
+}
+
+void TChartWidget::moveEvent(QMoveEvent*) {
+    chart_.Invalidate();
+}
+
+void TChartWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    chart_.MouseDown(ToChartButton(event->button()), ToShiftState(*event), p.x(), p.y());
+}
+
+void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    chart_.MouseUp(ToChartButton(event->button()), ToShiftState(*event), p.x(), p.y());
+}
+
+void TChartWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    chart_.MouseMove(ToShiftState(*event), p.x(), p.y());
+}
