@@ -265,14 +265,14 @@ void TChartSeries::ComputeVisibleRange() {
         return;
     }
 
-    const TChartRect plot = ParentChart()->PlotRect();
+    const TRect plot = ParentChart()->PlotRect();
     int startPixel, endPixel;
     if (yIsMandatory_) {
-        startPixel = axis->Inverted() ? plot.Right : plot.Left;
-        endPixel = axis->Inverted() ? plot.Left : plot.Right;
+        startPixel = axis->Inverted() ? plot.right : plot.left;
+        endPixel = axis->Inverted() ? plot.left : plot.right;
     } else {
-        startPixel = axis->Inverted() ? plot.Top : plot.Bottom;
-        endPixel = axis->Inverted() ? plot.Bottom : plot.Top;
+        startPixel = axis->Inverted() ? plot.top : plot.bottom;
+        endPixel = axis->Inverted() ? plot.bottom : plot.top;
     }
     const double lo = axis->PixelToValue(startPixel);
     const double hi = axis->PixelToValue(endPixel);

@@ -3,7 +3,7 @@
 #include "ChartColor.h"
 #include "ChartEvents.h"
 #include "ChartPalettes.h"
-#include "ChartRect.h"
+#include "ChartGeometry.h"
 #include "ChartSeriesList.h"
 
 #include <functional>
@@ -82,7 +82,7 @@ public:
     bool Destroying() const { return destroying_; }
 
     // --- paint state the series read ------------------------------------------------------
-    virtual TChartRect PlotRect() const { return {}; }
+    virtual TRect PlotRect() const { return {}; }
     virtual int SeriesDepth() const { return 0; }
     virtual bool ReverseSeriesOrder() const { return false; }
     virtual TChartAxisBase* TopAxis() const { return nullptr; }

@@ -83,7 +83,7 @@ void TCustomAxisPanel::DrawChartContents(const TRect& panelRect) {
         if (series->Active())
             series->CalcDepthPositions();
     ApplySeriesMargins();
-    Canvas().SetupProjection(ChartDepth(), PlotRectangle());
+    Canvas().SetupProjection(ChartDepth(), PlotRect());
 
     PaintWalls();
     if (AxisBehind()) {
@@ -154,20 +154,20 @@ void TCustomAxisPanel::ShrinkPlotRectFor3D() {
 
 void TCustomAxisPanel::ShrinkFor3D(int backWallSize, int rightWallRoom, int leftWallRoom) {
     if (View3D() && View3DOptions().Orthogonal()) {
-        TRect r = PlotRectangle();
+        TRect r = PlotRect();
         const int s = ActiveSeriesUseAxes() ? backWallSize : 0;
         if (View3DOptions().OrthoAngle() <= 90)
             r.right -= std::abs(ChartDepth()) + s + rightWallRoom;
         else
             r.left += std::abs(ChartDepth()) + s + leftWallRoom;
         r.top += s + std::abs(ChartDepthRise());
-        SetPlotRectangle(r);
+        SetPlotRect(r);
     }
     NormalizePlotRect();
 }
 
 bool TCustomAxisPanel::BackIsCulled(int z) const {
     // Top-left, top-right and bottom-right corners of the plane as they land on the screen.
-    const TQuad q = Canvas().ProjectRectQuad(PlotRectangle(), z);
+    const TQuad q = Canvas().ProjectRectQuad(PlotRect(), z);
     return (q[0].x - q[1].x) * (q[2].y - q[1].y) - (q[2].x - q[1].x) * (q[0].y - q[1].y) >= 0;
 }

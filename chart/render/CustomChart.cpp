@@ -34,7 +34,7 @@ void TCustomChart::ShrinkPlotRectFor3D() {
 }
 
 int TCustomChart::SideFacing(int x) const {
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     const int bottom = plot.bottom + WallThickness(TAxisSide::Bottom);
     const TPoint p0 = Canvas().ProjectPoint(x, plot.top, 0);
     const TPoint p1 = Canvas().ProjectPoint(x, bottom, 0);
@@ -80,7 +80,7 @@ void TCustomChart::PaintTitles(bool custom) {
 }
 
 void TCustomChart::RedrawFrontSides() {
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     if (SideFacing(plot.right) >= 0) {
         if (WallShown(walls_.Right))
             PaintRightWall();

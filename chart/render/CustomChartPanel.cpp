@@ -20,10 +20,6 @@ TCustomChartPanel::~TCustomChartPanel() {
     BeginDestroy();
 }
 
-TChartRect TCustomChartPanel::PlotRect() const {
-    return {plotRect_.left, plotRect_.top, plotRect_.right, plotRect_.bottom};
-}
-
 void TCustomChartPanel::SetView3D(bool v) {
     if (view3D_ == v)
         return;

@@ -84,11 +84,9 @@ public:
 
     // --- paint state --------------------------------------------------------------------
     const TRect& PanelRect() const { return panelRect_; }
-    // The plotting rectangle in the canvas' rectangle type.
-    const TRect& PlotRectangle() const { return plotRect_; }
+    TRect PlotRect() const override { return plotRect_; }
     // Replaces the plotting rectangle (without repair) for the steps that take room from it.
-    void SetPlotRectangle(const TRect& r) { plotRect_ = r; }
-    TChartRect PlotRect() const override;
+    void SetPlotRect(const TRect& r) { plotRect_ = r; }
     int PlotWidth() const { return plotWidth_; }
     int PlotHeight() const { return plotHeight_; }
     int PlotXCenter() const { return plotXCenter_; }

@@ -35,6 +35,6 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
 }
 
 void TCustomAxisPanel::ClipToPlot() {
-    const TRect& r = PlotRectangle();
+    const TRect& r = PlotRect();
     Canvas().ClipToBox({r.left, r.top, r.right, r.bottom + 1}, 0, ChartDepth());
 }

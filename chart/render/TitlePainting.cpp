@@ -25,7 +25,7 @@ void TCustomChart::PaintTitle(TChartTitle& title) {
     if (custom) {
         r = {title.Left(), title.Top(), title.Left(), title.Top()};
     } else {
-        r = PlotRectangle();
+        r = PlotRect();
         if (!foot)
             r.top += f;
     }
@@ -89,11 +89,11 @@ void TCustomChart::PaintTitle(TChartTitle& title) {
     if (custom)
         return;
     const int g = TitleGap + f + (title.Transparent() ? 0 : title.Shadow().VertSize());
-    TRect plot = PlotRectangle();
+    TRect plot = PlotRect();
     if (foot)
         plot.bottom = r.bottom - g - n * h;
     else
         plot.top = r.bottom + g;
-    SetPlotRectangle(plot);
+    SetPlotRect(plot);
     NormalizePlotRect();
 }

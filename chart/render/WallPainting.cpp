@@ -15,7 +15,7 @@ void TCustomChart::PaintWalls() {
     // Walls frame the axes; a chart whose series all go without axes has none.
     if (!ActiveSeriesUseAxes())
         return;
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     const bool walls3D = View3D() && View3DWalls();
     if (walls3D && RightWall().Visible() && SideFacing(plot.right) < 0)
         PaintRightWall();
@@ -58,7 +58,7 @@ void TCustomChart::PaintBackWall() {
     TChartCanvas3D& canvas = Canvas();
     const TChartBackWall& wall = BackWall();
     PrepareWallPenBrush(wall);
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     const TChartGradient* gradient = WallGradient(wall);
     if (!View3D()) {
         // The outline covers the plotting rectangle's right column and bottom row too.
@@ -95,7 +95,7 @@ void TCustomChart::PaintLeftWall() {
     TChartCanvas3D& canvas = Canvas();
     const TChartWall& wall = LeftWall();
     PrepareWallPenBrush(wall);
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     const int x = plot.left;
     const int bottom = plot.bottom + WallThickness(TAxisSide::Bottom);
     const int depth = ChartDepth();
@@ -116,7 +116,7 @@ void TCustomChart::PaintBottomWall() {
     TChartCanvas3D& canvas = Canvas();
     const TChartWall& wall = BottomWall();
     PrepareWallPenBrush(wall);
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     const int y = plot.bottom;
     const int depth = ChartDepth();
     int x0 = plot.left;
@@ -141,7 +141,7 @@ void TCustomChart::PaintRightWall() {
     TChartCanvas3D& canvas = Canvas();
     const TChartRightWall& wall = RightWall();
     PrepareWallPenBrush(wall);
-    const TRect& plot = PlotRectangle();
+    const TRect& plot = PlotRect();
     const int bottom = plot.bottom + WallThickness(TAxisSide::Bottom);
     const int depth = ChartDepth();
     if (wall.Size() <= 0) {

@@ -100,7 +100,7 @@ TEST_F(ChartWidgetFixture, AResizeDrawsAtTheNewSize) {
     EXPECT_EQ(draws, 1);
     EXPECT_EQ(chart.Canvas().Buffer().size(), QSize(600, 400));
     // Percent margins grew with the size: 3 % of 600 is 18.
-    EXPECT_EQ(chart.PlotRect().Left, 1 + 18);
+    EXPECT_EQ(chart.PlotRect().left, 1 + 18);
 }
 
 TEST_F(ChartWidgetFixture, MouseEventsReachTheChartsListeners) {

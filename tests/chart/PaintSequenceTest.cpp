@@ -94,7 +94,7 @@ TEST_F(RecordingFixture, StepsSeeThePaintStateOfTheirPlace) {
         if (s == "layout axes") {
             // The title and the depth have taken their room.
             EXPECT_GT(chart.ChartDepth(), 0);
-            EXPECT_GT(chart.PlotRect().Top, 8 + 12);
+            EXPECT_GT(chart.PlotRect().top, 8 + 12);
         }
         if (s == "walls") // projected around the final plotting rectangle
             EXPECT_EQ(chart.Canvas().ProjectionCenter(),

@@ -8,8 +8,8 @@ namespace {
 // The plotting rectangle as it stands when the paint starts (frame and margins only) and when
 // the series are about to be drawn (after the title and the 3D depth took their room).
 struct PaintGeometry {
-    TChartRect start;
-    TChartRect beforeSeries;
+    TRect start;
+    TRect beforeSeries;
 };
 
 PaintGeometry PaintAndMeasure(ChartUnderTest& t) {
@@ -26,7 +26,7 @@ TEST(PanelGeometry, ProgramChartsAtTheirDesignSizes) {
     struct Case {
         ProgramChart which;
         int width, height;
-        TChartRect start;
+        TRect start;
         int seriesDepth, chartDepth;
     };
     const Case cases[] = {
@@ -52,11 +52,11 @@ TEST(PanelGeometry, ProgramChartsAtTheirDesignSizes) {
         // A one-line title takes its line height plus 8; the depth comes off the right edge
         // and the top.
         const int h = LineHeightOf(t.chart.Title().Font());
-        const TChartRect expected{c.start.Left, c.start.Top + h + 8 + c.chartDepth,
-                                  c.start.Right - c.chartDepth, c.start.Bottom};
+        const TRect expected{c.start.left, c.start.top + h + 8 + c.chartDepth,
+                                  c.start.right - c.chartDepth, c.start.bottom};
         EXPECT_EQ(g.beforeSeries, expected);
-        EXPECT_EQ(t.chart.PlotWidth(), expected.Right - expected.Left);
-        EXPECT_EQ(t.chart.PlotXCenter(), (expected.Left + expected.Right) / 2);
+        EXPECT_EQ(t.chart.PlotWidth(), expected.right - expected.left);
+        EXPECT_EQ(t.chart.PlotXCenter(), (expected.left + expected.right) / 2);
     }
 }
 
@@ -72,7 +72,7 @@ TEST(PanelGeometry, TitleFontsMeasureAsOnTheDesignScreen) {
     EXPECT_EQ(LineHeightOf(three.chart.Title().Font()), 12);
 
     const PaintGeometry g = PaintAndMeasure(one);
-    EXPECT_EQ(g.beforeSeries, (TChartRect{15, 13 + 15 + 8 + 21, 458, 291}));
+    EXPECT_EQ(g.beforeSeries, (TRect{15, 13 + 15 + 8 + 21, 458, 291}));
 }
 
 TEST(PanelGeometry, DepthSlotsGoFromTheBackInListOrder) {
@@ -109,23 +109,23 @@ TEST(PanelGeometry, DepthSlotsGoFromTheBackInListOrder) {
 
 TEST(PanelGeometry, ThickWallsTakeTheirRoomBesideTheDepth) {
     ChartUnderTest t(ProgramChart::DBChart1);
-    const TChartRect plain = PaintAndMeasure(t).beforeSeries;
+    const TRect plain = PaintAndMeasure(t).beforeSeries;
     t.chart.BackWall().SetSize(4);
     t.chart.RightWall().SetVisible(true); // one pixel more for its outline
-    const TChartRect thick = PaintAndMeasure(t).beforeSeries;
-    EXPECT_EQ(thick, (TChartRect{plain.Left, plain.Top + 4, plain.Right - 4 - 1, plain.Bottom}));
+    const TRect thick = PaintAndMeasure(t).beforeSeries;
+    EXPECT_EQ(thick, (TRect{plain.left, plain.top + 4, plain.right - 4 - 1, plain.bottom}));
     EXPECT_EQ(t.chart.WallThickness(TAxisSide::Left), 0);
     EXPECT_EQ(t.chart.WallThickness(TAxisSide::Top), 4); // the back wall's
 
     // A thick left wall is a box standing outside the plotting rectangle.
     t.chart.LeftWall().SetSize(6);
     t.Paint();
-    const TChartRect p = t.chart.PlotRect();
-    const int yc = (p.Top + p.Bottom) / 2;
+    const TRect p = t.chart.PlotRect();
+    const int yc = (p.top + p.bottom) / 2;
     EXPECT_EQ(t.chart.WallThickness(TAxisSide::Left), 6);
-    EXPECT_EQ(t.Px(p.Left - 3, yc), clSilver);
-    EXPECT_EQ(t.Px(p.Left - 6, yc), clGray);
-    EXPECT_EQ(t.Px(p.Left - 7, yc), clWhite);
+    EXPECT_EQ(t.Px(p.left - 3, yc), clSilver);
+    EXPECT_EQ(t.Px(p.left - 6, yc), clGray);
+    EXPECT_EQ(t.Px(p.left - 7, yc), clWhite);
     // In 2D no wall has thickness.
     t.chart.SetView3D(false);
     EXPECT_EQ(t.chart.WallThickness(TAxisSide::Left), 0);
@@ -134,16 +134,16 @@ TEST(PanelGeometry, ThickWallsTakeTheirRoomBesideTheDepth) {
 TEST(PanelGeometry, MarginsFollowTheSizeInPercentAndStayInPixels) {
     ChartUnderTest t(ProgramChart::DBChart1);
     t.chart.SetSize(988, 608);
-    EXPECT_EQ(PaintAndMeasure(t).start, (TChartRect{1 + 29, 1 + 24, 988 - 1 - 29, 608 - 1 - 24}));
+    EXPECT_EQ(PaintAndMeasure(t).start, (TRect{1 + 29, 1 + 24, 988 - 1 - 29, 608 - 1 - 24}));
 
     t.chart.SetMarginUnits(muPixels);
-    EXPECT_EQ(PaintAndMeasure(t).start, (TChartRect{1 + 3, 1 + 4, 988 - 1 - 3, 608 - 1 - 4}));
+    EXPECT_EQ(PaintAndMeasure(t).start, (TRect{1 + 3, 1 + 4, 988 - 1 - 3, 608 - 1 - 4}));
 }
 
 TEST(PanelGeometry, InsideOutPlottingRectangleIsRepaired) {
     struct Case {
         int left, top, right, bottom; // margins in pixels
-        TChartRect repaired;
+        TRect repaired;
     };
     // A 100 x 80 panel without frame.
     const Case cases[] = {
@@ -164,13 +164,13 @@ TEST(PanelGeometry, InsideOutPlottingRectangleIsRepaired) {
         chart.SetMarginTop(c.top);
         chart.SetMarginRight(c.right);
         chart.SetMarginBottom(c.bottom);
-        TChartRect seen;
+        TRect seen;
         chart.OnBeforeDrawSeries = [&] { seen = chart.PlotRect(); };
         QImage window(100, 80, QImage::Format_RGB32);
         chart.PaintChart(window);
         EXPECT_EQ(seen, c.repaired) << c.left << " " << c.top << " " << c.right << " " << c.bottom;
-        EXPECT_EQ(chart.PlotWidth(), c.repaired.Right - c.repaired.Left);
-        EXPECT_EQ(chart.PlotHeight(), c.repaired.Bottom - c.repaired.Top);
+        EXPECT_EQ(chart.PlotWidth(), c.repaired.right - c.repaired.left);
+        EXPECT_EQ(chart.PlotHeight(), c.repaired.bottom - c.repaired.top);
     }
 }
 

@@ -35,11 +35,11 @@ std::pair<int, int> InkSpan(const ChartUnderTest& t, int y0, int y1, TColor back
 TEST(ChartPixels, ResultChartShowsBorderWallsAndFloor) {
     ChartUnderTest t(ProgramChart::DBChart1);
     t.Paint();
-    const TChartRect p = t.chart.PlotRect();
+    const TRect p = t.chart.PlotRect();
     const int d = t.chart.ChartDepth();
     ASSERT_EQ(d, 21);
-    const int xc = (p.Left + p.Right) / 2;
-    const int yc = (p.Top + p.Bottom) / 2;
+    const int xc = (p.left + p.right) / 2;
+    const int yc = (p.top + p.bottom) / 2;
     ExpectProbes(t, {
                         {0, 0, clBlack, "border"},
                         {493, 303, clBlack, "border"},
@@ -47,23 +47,23 @@ TEST(ChartPixels, ResultChartShowsBorderWallsAndFloor) {
                         {1, 1, clWhite, "panel"},
                         {5, 150, clWhite, "panel"},
                         {xc + d, yc - d, clSilver, "back wall"},
-                        {p.Right + d, yc - d, clGray, "back wall outline"},
-                        {xc + d, p.Top - d, clGray, "back wall outline"},
-                        {p.Left + 10, yc, clSilver, "left wall"},
-                        {p.Left, yc, clGray, "left wall outline"},
-                        {p.Left - 1, yc, clWhite, "panel"},
-                        {xc, p.Bottom - 10, clGray, "floor"},
-                        {xc, p.Bottom, clGray, "floor outline"},
-                        {xc, p.Bottom + 1, clWhite, "panel"},
+                        {p.right + d, yc - d, clGray, "back wall outline"},
+                        {xc + d, p.top - d, clGray, "back wall outline"},
+                        {p.left + 10, yc, clSilver, "left wall"},
+                        {p.left, yc, clGray, "left wall outline"},
+                        {p.left - 1, yc, clWhite, "panel"},
+                        {xc, p.bottom - 10, clGray, "floor"},
+                        {xc, p.bottom, clGray, "floor outline"},
+                        {xc, p.bottom + 1, clWhite, "panel"},
                     });
 }
 
 TEST(ChartPixels, CalibrationChartShowsBevelsAndTheBackWallOutline) {
     ChartUnderTest t(ProgramChart::DBChart3);
     t.Paint();
-    const TChartRect p = t.chart.PlotRect();
-    const int xc = (p.Left + p.Right) / 2;
-    const int yc = (p.Top + p.Bottom) / 2;
+    const TRect p = t.chart.PlotRect();
+    const int xc = (p.left + p.right) / 2;
+    const int yc = (p.top + p.bottom) / 2;
     ExpectProbes(t, {
                         {0, 0, Shadow, "lowered outer bevel"},
                         {0, 150, Shadow, "lowered outer bevel"},
@@ -75,13 +75,13 @@ TEST(ChartPixels, CalibrationChartShowsBevelsAndTheBackWallOutline) {
                         {2, 2, Face, "panel"},
                         // The outline covers the plotting rectangle's right column and bottom
                         // row: the rectangle right + 1, bottom + 1.
-                        {p.Left, yc, clBlack, "back wall outline"},
-                        {p.Right, yc, clBlack, "back wall outline"},
-                        {p.Right + 1, yc, Face, "panel"},
-                        {xc, p.Top, clBlack, "back wall outline"},
-                        {xc, p.Bottom, clBlack, "back wall outline"},
-                        {xc, p.Bottom + 1, Face, "panel"},
-                        {p.Left + 1, yc, Face, "transparent back wall"},
+                        {p.left, yc, clBlack, "back wall outline"},
+                        {p.right, yc, clBlack, "back wall outline"},
+                        {p.right + 1, yc, Face, "panel"},
+                        {xc, p.top, clBlack, "back wall outline"},
+                        {xc, p.bottom, clBlack, "back wall outline"},
+                        {xc, p.bottom + 1, Face, "panel"},
+                        {p.left + 1, yc, Face, "transparent back wall"},
                     });
 }
 
@@ -95,19 +95,19 @@ TEST(ChartPixels, SeriesOfA2DChartStayInsideTheBackWallOutline) {
         canvas.FillRect({0, 0, 598, 305});
     };
     t.Paint();
-    const TChartRect p = t.chart.PlotRect();
-    const int xc = (p.Left + p.Right) / 2;
-    const int yc = (p.Top + p.Bottom) / 2;
+    const TRect p = t.chart.PlotRect();
+    const int xc = (p.left + p.right) / 2;
+    const int yc = (p.top + p.bottom) / 2;
     ExpectProbes(t, {
-                        {p.Left, yc, clBlack, "outline"},
-                        {p.Left + 1, yc, clRed, "series"},
-                        {p.Right, yc, clBlack, "outline"},
-                        {p.Right - 1, yc, clRed, "series"},
-                        {xc, p.Top, clBlack, "outline"},
-                        {xc, p.Top + 1, clRed, "series"},
-                        {xc, p.Bottom, clBlack, "outline"},
-                        {xc, p.Bottom - 1, clRed, "series"},
-                        {p.Left - 1, yc, Face, "panel"},
+                        {p.left, yc, clBlack, "outline"},
+                        {p.left + 1, yc, clRed, "series"},
+                        {p.right, yc, clBlack, "outline"},
+                        {p.right - 1, yc, clRed, "series"},
+                        {xc, p.top, clBlack, "outline"},
+                        {xc, p.top + 1, clRed, "series"},
+                        {xc, p.bottom, clBlack, "outline"},
+                        {xc, p.bottom - 1, clRed, "series"},
+                        {p.left - 1, yc, Face, "panel"},
                     });
 }
 
@@ -128,7 +128,7 @@ TEST(ChartPixels, AnOpaqueTitleDrawsItsBoxAndShadowAndTakesTheShadowsRoom) {
     ChartUnderTest t(ProgramChart::DBChart3);
     t.Paint();
     const TRect transparentBox = t.chart.Title().ShapeRect();
-    const int transparentTop = t.chart.PlotRect().Top;
+    const int transparentTop = t.chart.PlotRect().top;
     // A transparent title draws no box: only its text.
     EXPECT_EQ(t.Px(transparentBox.left, transparentBox.top), Face);
     EXPECT_EQ(transparentTop, transparentBox.bottom + 5 + 1);
@@ -145,7 +145,7 @@ TEST(ChartPixels, AnOpaqueTitleDrawsItsBoxAndShadowAndTakesTheShadowsRoom) {
                         {r.right, r.top + 5, clBlack, "shadow"},
                         {r.left + 1, r.bottom, Face, "shadow starts 3 pixels in"},
                     });
-    EXPECT_EQ(t.chart.PlotRect().Top, transparentTop + 3);
+    EXPECT_EQ(t.chart.PlotRect().top, transparentTop + 3);
     // The box hugs the text, centred on the plotting rectangle.
     EXPECT_LT(r.Width(), 400);
     EXPECT_NEAR((r.left + r.right) / 2, t.chart.PlotXCenter(), 1);

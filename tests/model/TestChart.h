@@ -40,14 +40,14 @@ private:
 // A chart with a fixed plotting rectangle and two axes, as a panel would report after a paint.
 class TTestChart : public TCustomChartBase {
 public:
-    TChartRect Plot{0, 0, 100, 50};
+    TRect Plot{0, 0, 100, 50};
     TLinearAxis Bottom{true, 0, 100};
     TLinearAxis Left{false, 0, 50};
     TColor BackWall = clNone;
     int Depth = 0;
     bool Reverse = false;
 
-    TChartRect PlotRect() const override { return Plot; }
+    TRect PlotRect() const override { return Plot; }
     TChartAxisBase* BottomAxis() const override { return const_cast<TLinearAxis*>(&Bottom); }
     TChartAxisBase* LeftAxis() const override { return const_cast<TLinearAxis*>(&Left); }
     TColor BackWallColor() const override { return BackWall; }
