@@ -2,8 +2,8 @@
 
 #include "ChartColor.h"
 #include "ChartEvents.h"
-#include "ChartPalettes.h"
 #include "ChartGeometry.h"
+#include "ChartPalettes.h"
 #include "ChartSeriesList.h"
 
 #include <functional>

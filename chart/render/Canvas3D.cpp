@@ -13,8 +13,7 @@ TQuad TCanvas3D::ProjectRectQuad(const TRect& r, int z) const {
             ProjectPoint(r.right, r.bottom, z), ProjectPoint(r.left, r.bottom, z)};
 }
 
-TRect TCanvas3D::ProjectRectBounds(const TRect& r, int z) const {
-    const TQuad q = ProjectRectQuad(r, z);
+TRect QuadBounds(const TQuad& q) {
     TRect b{q[0].x, q[0].y, q[0].x, q[0].y};
     for (const TPoint& p : q) {
         b.left = std::min(b.left, p.x);
@@ -25,4 +24,8 @@ TRect TCanvas3D::ProjectRectBounds(const TRect& r, int z) const {
     b.right += 1;
     b.bottom += 1;
     return b;
+}
+
+TRect TCanvas3D::ProjectRectBounds(const TRect& r, int z) const {
+    return QuadBounds(ProjectRectQuad(r, z));
 }

@@ -11,6 +11,9 @@
 
 using TQuad = std::array<TPoint, 4>;
 
+// The smallest rectangle holding the four corners, right and bottom one past them.
+TRect QuadBounds(const TQuad& q);
+
 // A canvas that also takes a depth z (0 at the front plane, growing toward the back) and
 // projects (x, y, z) to the screen. The concrete projection and buffering are in TChartCanvas3D.
 class TCanvas3D : public TChartCanvas {

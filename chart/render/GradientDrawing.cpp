@@ -93,15 +93,6 @@ void DrawGradient(const TCustomChartGradient& g, TChartCanvas& canvas, const TRe
 
 void DrawGradientInQuad(const TCustomChartGradient& g, TChartCanvas& canvas, const TQuad& q) {
     canvas.ClipToPolygon(q);
-    TRect bounds{q[0].x, q[0].y, q[0].x, q[0].y};
-    for (const TPoint& p : q) {
-        bounds.left = std::min(bounds.left, p.x);
-        bounds.top = std::min(bounds.top, p.y);
-        bounds.right = std::max(bounds.right, p.x);
-        bounds.bottom = std::max(bounds.bottom, p.y);
-    }
-    bounds.right += 1;
-    bounds.bottom += 1;
-    DrawGradient(g, canvas, bounds);
+    DrawGradient(g, canvas, QuadBounds(q));
     canvas.RemoveClip();
 }

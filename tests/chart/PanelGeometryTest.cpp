@@ -53,7 +53,7 @@ TEST(PanelGeometry, ProgramChartsAtTheirDesignSizes) {
         // and the top.
         const int h = LineHeightOf(t.chart.Title().Font());
         const TRect expected{c.start.left, c.start.top + h + 8 + c.chartDepth,
-                                  c.start.right - c.chartDepth, c.start.bottom};
+                             c.start.right - c.chartDepth, c.start.bottom};
         EXPECT_EQ(g.beforeSeries, expected);
         EXPECT_EQ(t.chart.PlotWidth(), expected.right - expected.left);
         EXPECT_EQ(t.chart.PlotXCenter(), (expected.left + expected.right) / 2);

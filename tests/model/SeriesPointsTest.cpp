@@ -13,13 +13,6 @@ using testing::ElementsAre;
 
 namespace {
 
-std::vector<double> Entries(const TChartValueList& list) {
-    std::vector<double> v;
-    for (int i = 0; i < list.ValueCount(); ++i)
-        v.push_back(list.ValueAt(i));
-    return v;
-}
-
 // A series on a chart, with the chart's repaint requests counted.
 class SeriesOnChart : public testing::Test {
 protected:

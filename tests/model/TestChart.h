@@ -1,7 +1,10 @@
 #pragma once
 
 #include "ChartAxisBase.h"
+#include "ChartValueList.h"
 #include "CustomChartBase.h"
+
+#include <vector>
 
 // A linear axis over a plotting range of pixels, as the last layout would leave it.
 class TLinearAxis : public TChartAxisBase {
@@ -54,3 +57,11 @@ public:
     int SeriesDepth() const override { return Depth; }
     bool ReverseSeriesOrder() const override { return Reverse; }
 };
+
+// The entries of a value list in index order.
+inline std::vector<double> Entries(const TChartValueList& list) {
+    std::vector<double> v;
+    for (int i = 0; i < list.ValueCount(); ++i)
+        v.push_back(list.ValueAt(i));
+    return v;
+}

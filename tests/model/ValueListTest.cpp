@@ -1,17 +1,11 @@
 #include "ChartValueList.h"
+#include "TestChart.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-std::vector<double> Entries(const TChartValueList& list) {
-    std::vector<double> v;
-    for (int i = 0; i < list.ValueCount(); ++i)
-        v.push_back(list.ValueAt(i));
-    return v;
-}
 
 void Fill(TChartValueList& list, const std::vector<double>& values) {
     for (double v : values)
