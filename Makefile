@@ -8,6 +8,9 @@ PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
 BUILD    := build
 BENCH    := build-bench
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+# A compiler cache, where the machine has one, shares objects between checkouts of the tree.
+CCACHE   := $(shell command -v ccache 2>/dev/null)
+CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 .PHONY: all deps build run test bench clean
 
@@ -26,7 +29,7 @@ deps:
 	fi
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(CMAKE_LAUNCHER)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -38,7 +41,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVULIN_TESTS=OFF -DTAVULIN_BENCH=ON
+	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF -DTAVULIN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	@for b in $(BENCH)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
