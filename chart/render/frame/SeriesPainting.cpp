@@ -23,12 +23,12 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
     if (series.FirstVisible() == -1)
         return;
     series.DoBeforeDrawValues();
-    const bool clip = series.UsesAxes() && ClipPoints();
-    if (clip)
-        ClipToPlot();
-    series.DrawVisiblePoints();
-    if (clip)
-        Canvas().RemoveClip();
+    {
+        const TCanvasStateSaver saved(Canvas());
+        if (series.UsesAxes() && ClipPoints())
+            ClipToPlot();
+        series.DrawVisiblePoints();
+    }
     if (series.PointCount() > 0 && series.Marks().Visible())
         DrawSeriesMarks(series);
     series.DoAfterDrawValues();
