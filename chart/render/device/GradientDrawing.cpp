@@ -1,5 +1,7 @@
 #include "device/GradientDrawing.h"
 
+#include "device/ChartCanvas3D.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -89,4 +91,12 @@ void DrawGradientInQuad(const TCustomChartGradient& g, TChartCanvas& canvas, con
     const TCanvasStateSaver saved(canvas);
     canvas.ClipToPolygon(q);
     DrawGradient(g, canvas, QuadBounds(q));
+}
+
+void DrawGradientAtDepth(const TCustomChartGradient& g, TChartCanvas3D& canvas, const TRect& r,
+                         int z) {
+    if (canvas.IsOrthogonal())
+        DrawGradient(g, canvas, canvas.ProjectRect(r, z));
+    else
+        DrawGradientInQuad(g, canvas, canvas.ProjectRectQuad(r, z));
 }

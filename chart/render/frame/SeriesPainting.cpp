@@ -1,5 +1,6 @@
 #include "ChartSeries.h"
 #include "frame/CustomAxisPanel.h"
+#include "series/CanvasSeriesDrawing.h"
 
 #include <vector>
 
@@ -27,7 +28,8 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
         const TCanvasStateSaver saved(Canvas());
         if (series.UsesAxes() && ClipPoints())
             ClipToPlot();
-        series.DrawVisiblePoints();
+        TCanvasSeriesDrawing drawing(Canvas());
+        series.DrawVisiblePoints(drawing);
     }
     if (series.PointCount() > 0 && series.Marks().Visible())
         DrawSeriesMarks(series);
