@@ -2,8 +2,8 @@
 
 #include "AppTitle.h"
 #include "ErrorDisplay.h"
+#include "device/FontSubstitutes.h"
 
-#include <QFont>
 #include <exception>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -21,10 +21,4 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
         ErrorDisplay::Show(QStringLiteral("Unknown error"));
     }
     return false;
-}
-
-void InstallFontSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }

@@ -10,6 +10,3 @@ public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
-
-// Fonts the forms name, mapped to the metric-compatible ones installed here.
-void InstallFontSubstitutes();

@@ -2,12 +2,12 @@
 
 #include "BarSeries.h"
 #include "ChartWidget.h"
-#include "DBChart.h"
 #include "DataSource.h"
 #include "LineSeries.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
 #include "SeriesDataSet.h"
+#include "frame/DBChart.h"
 
 #include <QMainWindow>
 #include <cstdint>
