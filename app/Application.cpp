@@ -1,8 +1,8 @@
 #include "Application.h"
 
 #include "AppTitle.h"
-#include "ErrorDisplay.h"
 
+#include <QDebug>
 #include <QFont>
 #include <exception>
 
@@ -16,11 +16,18 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ErrorDisplay::Show(QString::fromUtf8(e.what()));
+        ShowError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ErrorDisplay::Show(QStringLiteral("Unknown error"));
+        ShowError(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+void TApplication::ShowError(const QString& message) {
+    if (errors_)
+        errors_->Show(message);
+    else
+        qWarning().noquote() << message;
 }
 
 void InstallFontSubstitutes() {
