@@ -186,10 +186,13 @@ void TMainForm::CreatePage2() {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     Button2 = CreateButton("Button2", QStringLiteral("Uvezi rezultate"), TabSheet2);
     anchors->Place(Button2, QRect(693, 335, 97, 25), akRight | akBottom);
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     Button3 = CreateButton("Button3", QStringLiteral("Snimi grafikon"), TabSheet2);
     anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     Button4 = CreateButton("Button4", QStringLiteral("Odštampaj grafikon"), TabSheet2);
     anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
 
     DBGrid1 = CreateGrid(services_, "DBGrid1", Series0DataSource,
                          {{"X", QStringLiteral("Redni broj merenja"), 0, true},
@@ -220,8 +223,10 @@ void TMainForm::CreatePage3() {
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
     Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
+    connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     Button7 = CreateButton("Button7", QStringLiteral("Snimi histogram"), TabSheet3);
     anchors->Place(Button7, QRect(16, 336, 113, 25), akLeft | akBottom);
+    connect(Button7, &QPushButton::clicked, this, [this] { Button7Click(); });
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
     anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);

@@ -12,7 +12,8 @@
 namespace {
 
 QString NameFilter(const platform::FileType& type) {
-    return QStringLiteral("%1 (*.%2)").arg(type.description, type.extension);
+    const QString pattern = type.extension == u"*" ? type.extension : QStringLiteral("*.") + type.extension;
+    return QStringLiteral("%1 (%2)").arg(type.description, pattern);
 }
 
 // The dialog's filters in the question's order, and the type of the filter the user left
@@ -36,7 +37,7 @@ std::optional<platform::FileAnswer> RunFileDialog(QFileDialog::AcceptMode mode,
     // The suffix follows the filter the user picks.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         const auto index = std::size_t(filters.indexOf(filter));
-        if (index < question.types.size())
+        if (index < question.types.size() && question.types[index].extension != u"*")
             dialog.setDefaultSuffix(question.types[index].extension);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
