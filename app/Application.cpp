@@ -1,9 +1,9 @@
 #include "Application.h"
 
 #include "AppTitle.h"
-#include "ErrorDisplay.h"
 #include "device/FontSubstitutes.h"
 
+#include <QDebug>
 #include <exception>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -16,9 +16,16 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ErrorDisplay::Show(QString::fromUtf8(e.what()));
+        ShowError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ErrorDisplay::Show(QStringLiteral("Unknown error"));
+        ShowError(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+void TApplication::ShowError(const QString& message) {
+    if (errors_)
+        errors_->Show(message);
+    else
+        qWarning().noquote() << message;
 }
