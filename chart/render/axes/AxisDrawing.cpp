@@ -1,10 +1,10 @@
-#include "AxisDrawing.h"
+#include "axes/AxisDrawing.h"
 
-#include "AxisObject.h"
-#include "AxisRoom.h"
-#include "AxisSteps.h"
 #include "ChartSeries.h"
-#include "CustomAxisPanel.h"
+#include "axes/AxisObject.h"
+#include "axes/AxisRoom.h"
+#include "axes/AxisSteps.h"
+#include "frame/CustomAxisPanel.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "AxisObject.h"
+#include "axes/AxisObject.h"
 
-#include "AxisSteps.h"
-#include "CustomAxisPanel.h"
 #include "NumberFormat.h"
+#include "axes/AxisSteps.h"
+#include "frame/CustomAxisPanel.h"
 
 #include <QLocale>
 

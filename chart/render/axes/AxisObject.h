@@ -1,11 +1,11 @@
 #pragma once
 
-#include "AxisScale.h"
-#include "AxisSeries.h"
 #include "ChartAxisBase.h"
 #include "ChartPen.h"
-#include "ChartShape.h"
-#include "PanelTypes.h"
+#include "axes/AxisScale.h"
+#include "axes/AxisSeries.h"
+#include "frame/ChartShape.h"
+#include "frame/PanelTypes.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "AxisRoom.h"
+#include "axes/AxisRoom.h"
 
-#include "AxisObject.h"
-#include "AxisSteps.h"
 #include "ChartSeries.h"
-#include "CustomAxisPanel.h"
+#include "axes/AxisObject.h"
+#include "axes/AxisSteps.h"
+#include "frame/CustomAxisPanel.h"
 
 #include <algorithm>
 #include <cmath>

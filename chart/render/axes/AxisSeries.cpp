@@ -1,4 +1,4 @@
-#include "AxisSeries.h"
+#include "axes/AxisSeries.h"
 
 #include "ChartAxisBase.h"
 #include "ChartSeries.h"

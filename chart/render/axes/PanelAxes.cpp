@@ -1,6 +1,6 @@
-#include "AxisDrawing.h"
-#include "AxisRoom.h"
-#include "CustomAxisPanel.h"
+#include "axes/AxisDrawing.h"
+#include "axes/AxisRoom.h"
+#include "frame/CustomAxisPanel.h"
 
 // The axes' steps of the chart's paint: layout before the series take their depth, margins once
 // the plotting rectangle is final, drawing before (or after) the series.
