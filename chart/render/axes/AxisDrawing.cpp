@@ -197,6 +197,8 @@ void AxisPainter::WriteText(int x, int y, const std::string& text, int a, int de
         return;
 
     canvas_.SetTextAlign(align);
+    // A clear brush writes text without a background box.
+    canvas_.SetBackMode(cbmTransparent);
     std::size_t start = 0;
     while (start < shown.size()) {
         const std::size_t end = shown.find('\r', start);
