@@ -49,6 +49,14 @@ public:
     TChartAxis* DepthAxis() const { return &axes_.Depth(); }
     TChartAxis* DepthTopAxis() const { return &axes_.DepthTop(); }
 
+    // Thickness of the wall on that side, 0 without walls.
+    virtual int WallThickness(TAxisSide) const { return 0; }
+    // The plane at depth z faces away from the viewer.
+    bool BackIsCulled(int z) const;
+    // No active series, or at least one active series that uses axes.
+    bool ActiveSeriesUseAxes() const;
+
+protected:
     // --- steps of the paint -----------------------------------------------------------------
     // Depth slots: in 3D the first series of the list at the back, the last at the front.
     void AssignZIndexes();
@@ -56,18 +64,10 @@ public:
     void Compute3DSize();
     // Takes the room of the depth (and of thick walls) from the plotting rectangle.
     virtual void ShrinkPlotRectFor3D();
-    // Thickness of the wall on that side, 0 without walls.
-    virtual int WallThickness(TAxisSide) const { return 0; }
-    // The plane at depth z faces away from the viewer.
-    bool BackIsCulled(int z) const;
     void PaintSeriesInOrder();
     void PaintOneSeries(TChartSeries& series);
     void ClipToPlot();
 
-    // No active series, or at least one active series that uses axes.
-    bool ActiveSeriesUseAxes() const;
-
-protected:
     void DrawChartContents(const TRect& panelRect) override;
 
     virtual void PlaceTitlesAndLegend(bool /*beforeSeries*/) {}

@@ -3,14 +3,14 @@
 #include "frame/ChartTitle.h"
 #include "frame/ChartWalls.h"
 #include "frame/CustomAxisPanel.h"
+#include "legend/ChartLegend.h"
 
 // Adds the titles and the walls, and the legend's place in the paint. The titles take their room
 // from the plotting rectangle before the 3D depth and the axes do; the walls are painted behind
 // everything else once the projection is set up.
 //
-// The legend is drawn through hooks (LegendShouldDraw, LegendCustomPosition,
-// LegendSideAligned, DrawLegend); until the legend exists no legend is shown. The axes drawn again
-// in front of the series come through DrawAxisInFront.
+// The legend, like the titles, is laid out (answering the room it takes) and then painted. The
+// axes drawn again in front of the series come through DrawAxisInFront.
 class TCustomChart : public TCustomAxisPanel {
 public:
     TCustomChart();
@@ -19,6 +19,9 @@ public:
     TChartTitle& SubTitle() { return subTitle_; }
     TChartFootTitle& Foot() { return foot_; }
     TChartFootTitle& SubFoot() { return subFoot_; }
+
+    TChartLegend& Legend() { return legend_; }
+    const TChartLegend& Legend() const { return legend_; }
 
     TChartWalls& Walls() { return walls_; }
     TChartBackWall& BackWall() { return walls_.Back; }
@@ -33,21 +36,7 @@ public:
     // The back wall's colour when it is opaque, else the panel's.
     TColor BackWallColor() const override;
     int WallThickness(TAxisSide side) const override;
-    void ShrinkPlotRectFor3D() override;
 
-    // --- titles -------------------------------------------------------------------------
-    // Writes the title's lines and takes its room from the plotting rectangle (unless the
-    // title is placed by hand).
-    void PaintTitle(TChartTitle& title);
-
-    // --- walls --------------------------------------------------------------------------
-    void PaintWalls() override;
-    void PaintBackWall();
-    void PaintLeftWall();
-    void PaintBottomWall();
-    void PaintRightWall();
-    // Pen and brush of the wall selected into the canvas.
-    void PrepareWallPenBrush(const TCustomChartWall& wall);
     // Thick walls darken their sides.
     bool WallDarkSides(const TCustomChartWall& wall) const;
     // Walls are on and the wall is visible and not hidden automatically.
@@ -57,13 +46,20 @@ public:
     int SideFacing(int x) const;
 
 protected:
+    void ShrinkPlotRectFor3D() override;
     void PlaceTitlesAndLegend(bool beforeSeries) override;
+    // --- walls --------------------------------------------------------------------------
+    void PaintWalls() override;
+    void PaintBackWall();
+    void PaintLeftWall();
+    void PaintBottomWall();
+    void PaintRightWall();
+    // Pen and brush of the wall selected into the canvas.
+    void PrepareWallPenBrush(const TCustomChartWall& wall);
 
-    virtual bool LegendShouldDraw() const { return false; }
-    virtual bool LegendCustomPosition() const { return false; }
-    // The legend stands at the left or the right of the chart.
-    virtual bool LegendSideAligned() const { return false; }
-    virtual void DrawLegend() {}
+    bool LegendShouldDraw() const { return legend_.Visible(); }
+    // Lays the legend out, takes its room from the plotting rectangle and paints it.
+    void DrawLegend();
     // The axis on that side, when shown, is drawn again over the series: the side axes without
     // their back-wall grid, the top and bottom axes without their side grid.
     virtual void DrawAxisInFront(TAxisSide side);
@@ -83,4 +79,5 @@ private:
     TChartFootTitle foot_;
     TChartFootTitle subFoot_;
     TChartWalls walls_;
+    TChartLegend legend_;
 };

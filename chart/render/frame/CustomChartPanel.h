@@ -81,6 +81,11 @@ public:
     void ComputePlotRect();
     // Repairs a PlotRect that room-taking has turned inside out and recomputes the sizes.
     void NormalizePlotRect();
+    // The room a layout step answered goes from the plotting rectangle, which is then repaired.
+    void TakeRoom(const TRoom& room) {
+        SetPlotRect(room.TakenFrom(PlotRect()));
+        NormalizePlotRect();
+    }
 
     // --- paint state --------------------------------------------------------------------
     const TRect& PanelRect() const { return panelRect_; }
