@@ -15,6 +15,13 @@ TColor TCustomChart::BackWallColor() const {
     return walls_.Back.Transparent() ? Color() : walls_.Back.Color();
 }
 
+bool TCustomChart::ColorIsUnused(TColor color, bool checkBackground,
+                                 const TChartSeries* exclude) const {
+    if (checkBackground && color == walls_.Back.Color())
+        return false;
+    return TCustomAxisPanel::ColorIsUnused(color, checkBackground, exclude);
+}
+
 int TCustomChart::WallThickness(TAxisSide side) const {
     if (!View3D() || !View3DWalls())
         return 0;

@@ -36,6 +36,9 @@ public:
     // The back wall's colour when it is opaque, else the panel's.
     TColor BackWallColor() const override;
     int WallThickness(TAxisSide side) const override;
+    // Besides the panel's colour, the back wall's own colour is never free, transparent or not.
+    bool ColorIsUnused(TColor color, bool checkBackground,
+                       const TChartSeries* exclude) const override;
 
     // Thick walls darken their sides.
     bool WallDarkSides(const TCustomChartWall& wall) const;

@@ -15,7 +15,8 @@ void PaintTitle(TCanvas3D& canvas, const TChartTitle& title) {
     const int f = TitleFrameWidth(title);
     const int h = canvas.TextLineHeight();
     const int wW = canvas.TextPixelWidth("W");
-    const bool foot = title.IsFoot() && !title.CustomPosition();
+    // Foot titles write from the bottom up, also when placed by hand.
+    const bool foot = title.IsFoot();
     for (int i = 0; i < int(lines.size()); ++i) {
         const std::string& line = lines[std::size_t(i)];
         const int y = foot ? r.bottom - h - (i * h + f) : r.top + i * h + f;
