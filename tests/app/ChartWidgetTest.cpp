@@ -1,8 +1,8 @@
 #include "ChartWidget.h"
 #include "ChartSettings.h"
-#include "DBChart.h"
 #include "FormFixture.h"
 #include "LineSeries.h"
+#include "frame/DBChart.h"
 
 #include <QEvent>
 #include <QWheelEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChartBrush.h"
-#include "ChartPanelEvents.h"
+#include "frame/ChartPanelEvents.h"
 #include "ChartPen.h"
 
 #include <memory>

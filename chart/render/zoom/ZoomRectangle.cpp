@@ -1,7 +1,7 @@
-#include "ZoomRectangle.h"
+#include "zoom/ZoomRectangle.h"
 
-#include "ChartCanvas.h"
-#include "ChartZoom.h"
+#include "device/ChartCanvas.h"
+#include "zoom/ChartZoom.h"
 
 void DrawZoomRectangle(TChartCanvas& canvas, TChartZoom& zoom, TColor background) {
     constexpr TColor rgb = 0xFFFFFF;

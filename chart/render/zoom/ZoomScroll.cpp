@@ -1,6 +1,6 @@
 #include "ChartSeries.h"
-#include "CustomChart.h"
-#include "ZoomRectangle.h"
+#include "frame/CustomChart.h"
+#include "zoom/ZoomRectangle.h"
 
 #include <cstdlib>
 #include <vector>

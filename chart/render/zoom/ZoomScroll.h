@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChartZoom.h"
-#include "ZoomAxis.h"
+#include "zoom/ChartZoom.h"
+#include "zoom/ZoomAxis.h"
 
 #include <array>
 
