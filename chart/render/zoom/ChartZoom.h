@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ChartBrush.h"
-#include "frame/ChartPanelEvents.h"
 #include "ChartPen.h"
+#include "frame/ChartPanelEvents.h"
 
 #include <memory>
 #include <utility>

@@ -1,13 +1,13 @@
 #pragma once
 
 // An axis' range as zooming saves it before the first zoom or scroll and an undo puts it back.
-struct TAxisScale {
+struct TSavedScale {
     bool Automatic = true;
     bool AutomaticMinimum = true;
     bool AutomaticMaximum = true;
     double Minimum = 0;
     double Maximum = 0;
-    friend bool operator==(const TAxisScale&, const TAxisScale&) = default;
+    friend bool operator==(const TSavedScale&, const TSavedScale&) = default;
 };
 
 // What zooming and scrolling need of an axis: the value under a pixel as the last paint mapped
@@ -16,8 +16,8 @@ class TZoomAxis {
 public:
     virtual ~TZoomAxis() = default;
     virtual double PixelToValue(int pixel) const = 0;
-    virtual TAxisScale Scale() const = 0;
+    virtual TSavedScale Scale() const = 0;
     // Clears the automatic switches and takes [low, high] (in either order) as the range.
     virtual void SetRange(double low, double high) = 0;
-    virtual void RestoreScale(const TAxisScale& scale) = 0;
+    virtual void RestoreScale(const TSavedScale& scale) = 0;
 };

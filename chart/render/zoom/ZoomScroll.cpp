@@ -200,7 +200,7 @@ void TCustomChart::ScrollTo(int x, int y) {
         if (!axis)
             return;
         const double d = axis->PixelToValue(from) - axis->PixelToValue(to);
-        const TAxisScale scale = axis->Scale();
+        const TSavedScale scale = axis->Scale();
         double minimum = scale.Minimum + d;
         double maximum = scale.Maximum + d;
         bool allow = true;

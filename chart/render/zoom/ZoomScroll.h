@@ -14,6 +14,6 @@ enum class TChartPart { None, Axis, Legend, Title, PlotRect };
 struct TZoomScrollState {
     TZoomPanning Panning;
     bool ScalesNotSaved = true;
-    std::array<TAxisScale, 4> SavedScales;
+    std::array<TSavedScale, 4> SavedScales;
     bool Zoomed = false;
 };

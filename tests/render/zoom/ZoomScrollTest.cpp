@@ -23,17 +23,17 @@ public:
         const double a = (pixel - start_) * (high_ - low_) / (end_ - start_);
         return horizontal_ ? low_ + a : high_ - a;
     }
-    TAxisScale Scale() const override { return scale_; }
+    TSavedScale Scale() const override { return scale_; }
     void SetRange(double low, double high) override {
         if (low > high)
             std::swap(low, high);
         scale_ = {false, false, false, low, high};
     }
-    void RestoreScale(const TAxisScale& scale) override { scale_ = scale; }
+    void RestoreScale(const TSavedScale& scale) override { scale_ = scale; }
 
 private:
     bool horizontal_;
-    TAxisScale scale_;
+    TSavedScale scale_;
     int start_ = 0, end_ = 1;
     double low_ = 0, high_ = 0;
 };
@@ -79,7 +79,7 @@ struct ZoomFixture : ::testing::Test {
             axis.Map(chart.PlotRect());
     }
     FakeAxis& Axis(TAxisSide side) { return chart.axes[std::size_t(side)]; }
-    std::array<TAxisScale, 4> Scales() const {
+    std::array<TSavedScale, 4> Scales() const {
         return {chart.axes[0].Scale(), chart.axes[1].Scale(), chart.axes[2].Scale(),
                 chart.axes[3].Scale()};
     }
@@ -90,9 +90,9 @@ struct ZoomFixture : ::testing::Test {
         chart.MouseUp(button, 0, to.x, to.y);
     }
     // The ranges a zoom into x0..x1, y0..y1 gives with the mapping of the last paint.
-    std::array<TAxisScale, 4> ScalesUnder(int x0, int y0, int x1, int y1) {
+    std::array<TSavedScale, 4> ScalesUnder(int x0, int y0, int x1, int y1) {
         const TRect r = OrderedRect({x0, y0, x1, y1});
-        std::array<TAxisScale, 4> s;
+        std::array<TSavedScale, 4> s;
         for (TAxisSide side : Sides) {
             const FakeAxis& a = Axis(side);
             const bool across = side == TAxisSide::Top || side == TAxisSide::Bottom;
@@ -212,7 +212,7 @@ TEST_F(ZoomFixture, TheDataFollowsARightDrag) {
     chart.MouseMove(ssRight, 180, 170);
     chart.MouseUp(mbRight, 0, 180, 170);
     EXPECT_EQ(scrolls, 2);
-    for (const TAxisScale& s : Scales())
+    for (const TSavedScale& s : Scales())
         EXPECT_FALSE(s.Automatic || s.AutomaticMinimum || s.AutomaticMaximum);
     Paint();
     // What stood 50 pixels in now stands 30 pixels further right and 20 further down.
