@@ -181,3 +181,63 @@ TEST(ProgramAxes, SeriesFindTheirVisiblePointsThroughTheAxisRange) {
 }
 
 } // namespace
+
+namespace {
+
+// A series drawn without axes: it hides the axes while it is active.
+class NoAxesSeries : public TLineSeries {
+public:
+    bool UsesAxes() const override { return false; }
+};
+
+TEST(AxisRangeFromSeries, InactiveSeriesCountOnlyWhileNoActiveSeriesUsesTheAxis) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    for (double v : {10.0, 20.0})
+        t.series[0]->AddValue(v);
+    t.series[1]->AddValue(1000);
+    t.series[1]->SetActive(false);
+    TChartAxis& left = *t.chart.LeftAxis();
+    t.Paint();
+    EXPECT_EQ(left.Minimum(), 10);
+    EXPECT_EQ(left.Maximum(), 20);
+
+    t.series[0]->SetActive(false);
+    t.series[2]->SetActive(false);
+    t.Paint();
+    EXPECT_EQ(left.Minimum(), 10); // every series counts now; the empty third one adds nothing
+    EXPECT_EQ(left.Maximum(), 1000);
+    EXPECT_TRUE(left.IsShown()); // no active series: every axis shows
+
+    NoAxesSeries pie;
+    t.chart.AddSeries(pie);
+    t.Paint();
+    EXPECT_FALSE(left.IsShown());
+    EXPECT_FALSE(t.chart.BottomAxis()->IsShown());
+}
+
+TEST(AxisGrid, CenteredLinesStandHalfwayBetweenTheLabels) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    for (double v : {0.0, 15.0})
+        t.series[0]->AddValue(v);
+    TChartAxis& left = *t.chart.LeftAxis();
+    left.SetIncrement(5); // labels 15, 10, 5, 0
+    left.MinorTicks().SetVisible(false);
+    left.SetGridCentered(true);
+    t.Paint();
+    const std::vector<int>& ticks = left.TickPositions();
+    ASSERT_EQ(ticks.size(), 4u);
+    // The dotted grey lines cross the plotting rectangle between the labels, not at them.
+    const int x0 = t.chart.PlotRect().left + 1;
+    const auto greyInRow = [&](int y) {
+        int n = 0;
+        for (int x = x0; x < x0 + 40; ++x)
+            n += t.Px(x, y) == clGray;
+        return n;
+    };
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_GT(greyInRow(RoundToInt((ticks[i] + ticks[i - 1]) * 0.5)), 10) << i;
+    EXPECT_EQ(greyInRow(ticks[1]), 0);
+    EXPECT_EQ(greyInRow(ticks[2]), 0);
+}
+
+} // namespace
