@@ -88,10 +88,6 @@ protected:
     void ChartMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void ChartMouseMove(TShiftState shift, int x, int y) override;
     void DrawZoomRectangle() override;
-    // The left, top, right or bottom axis as zooming sees it; null while the chart has none.
-    virtual TZoomAxis* ZoomAxis(TAxisSide) { return nullptr; }
-    // (x, y) lies within the rectangle of one of the chart's axes.
-    virtual bool AxisAt(int /*x*/, int /*y*/) const { return false; }
     // The legend item under (x, y), or -1.
     virtual int LegendItemAt(int /*x*/, int /*y*/) const { return -1; }
 
@@ -117,6 +113,8 @@ private:
     // Draws the zoom rectangle by inversion on the image the window shows, without a paint.
     void InvertZoomRectangle();
     void SaveScales();
+    // (x, y) lies between the line and the labels of a shown axis (its ticks), along its length.
+    bool AxisAt(int x, int y) const;
     // One step of the scroll drag to (x, y).
     void ScrollTo(int x, int y);
 

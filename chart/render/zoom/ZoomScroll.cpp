@@ -2,6 +2,7 @@
 #include "frame/CustomChart.h"
 #include "zoom/ZoomRectangle.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -56,6 +57,21 @@ TChartPart TCustomChart::PartAt(int x, int y) const {
             if (series->Active())
                 return TChartPart::PlotRect;
     return TChartPart::None;
+}
+
+bool TCustomChart::AxisAt(int x, int y) const {
+    for (const TChartAxis* shown : {LeftAxis(), TopAxis(), RightAxis(), BottomAxis()}) {
+        const TChartAxis& axis = *shown;
+        if (!axis.IsShown())
+            continue;
+        const int along = axis.Horizontal() ? x : y;
+        const int across = axis.Horizontal() ? y : x;
+        const auto [near, far] = std::minmax(axis.AxisLinePos(), axis.LabelsPos());
+        if (along >= axis.StartPixel() && along <= axis.EndPixel() && across >= near &&
+            across <= far)
+            return true;
+    }
+    return false;
 }
 
 // --- mouse ----------------------------------------------------------------------------------
@@ -134,7 +150,7 @@ void TCustomChart::ZoomRect(TRect r) {
     r = OrderedRect(r);
     // The values under the edges, all taken before any axis changes.
     struct Target {
-        TZoomAxis* axis;
+        TChartAxis* axis;
         double low;
         double high;
     };
@@ -142,10 +158,9 @@ void TCustomChart::ZoomRect(TRect r) {
     // A one-way zoom leaves the other way's axes alone.
     const TZoomDirection direction = Zoom().Direction();
     for (TAxisSide side : ZoomedSides) {
-        TZoomAxis* axis = ZoomAxis(side);
+        TChartAxis* axis = &AxisOnSide(side);
         const bool across = side == TAxisSide::Top || side == TAxisSide::Bottom;
-        if (!axis || (across && direction == tzdVertical) ||
-            (!across && direction == tzdHorizontal))
+        if ((across && direction == tzdVertical) || (!across && direction == tzdHorizontal))
             continue;
         if (across)
             targets.push_back({axis, axis->PixelToValue(r.left), axis->PixelToValue(r.right)});
@@ -163,8 +178,7 @@ void TCustomChart::ZoomRect(TRect r) {
 void TCustomChart::UndoZoom() {
     if (!zoomScroll_.ScalesNotSaved) {
         for (TAxisSide side : ZoomedSides)
-            if (TZoomAxis* axis = ZoomAxis(side))
-                axis->RestoreScale(zoomScroll_.SavedScales[SlotOf(side)]);
+            RestoreScale(AxisOnSide(side), zoomScroll_.SavedScales[SlotOf(side)]);
         zoomScroll_.ScalesNotSaved = true;
     }
     Fire(OnUndoZoom);
@@ -174,8 +188,7 @@ void TCustomChart::UndoZoom() {
 
 void TCustomChart::SaveScales() {
     for (TAxisSide side : ZoomedSides)
-        if (const TZoomAxis* axis = ZoomAxis(side))
-            zoomScroll_.SavedScales[SlotOf(side)] = axis->Scale();
+        zoomScroll_.SavedScales[SlotOf(side)] = SaveScale(AxisOnSide(side));
     zoomScroll_.ScalesNotSaved = false;
 }
 
@@ -196,18 +209,15 @@ void TCustomChart::ScrollTo(int x, int y) {
     const bool down = y != panning.Y1 && (mode == pmVertical || mode == pmBoth);
     // The data follows the mouse: each axis moves by the values between the two pixels.
     const auto scroll = [this](TAxisSide side, int from, int to) {
-        TZoomAxis* axis = ZoomAxis(side);
-        if (!axis)
-            return;
-        const double d = axis->PixelToValue(from) - axis->PixelToValue(to);
-        const TSavedScale scale = axis->Scale();
-        double minimum = scale.Minimum + d;
-        double maximum = scale.Maximum + d;
+        TChartAxis& axis = AxisOnSide(side);
+        const double d = axis.PixelToValue(from) - axis.PixelToValue(to);
+        double minimum = axis.Minimum() + d;
+        double maximum = axis.Maximum() + d;
         bool allow = true;
         if (OnAllowScroll)
             OnAllowScroll(side, minimum, maximum, allow);
         if (allow)
-            axis->SetRange(minimum, maximum);
+            axis.SetRange(minimum, maximum);
     };
     if (across) {
         scroll(TAxisSide::Top, panning.X1, x);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "zoom/ChartZoom.h"
-#include "zoom/ZoomAxis.h"
+#include "zoom/SavedScale.h"
 
 #include <array>
 

@@ -1,53 +1,17 @@
 #include "../frame/ChartFixture.h"
-#include "zoom/ZoomAxis.h"
+#include "axes/AxisScale.h"
+#include "zoom/SavedScale.h"
 
 #include <array>
 
 namespace {
 
-// A straight mapping over one side of the plotting rectangle, with the range of the last paint
-// (Map) as the real axes have it: setting a range moves nothing on screen until the next paint.
-class FakeAxis : public TZoomAxis {
-public:
-    FakeAxis(bool horizontal, double minimum, double maximum) : horizontal_(horizontal) {
-        scale_.Minimum = minimum;
-        scale_.Maximum = maximum;
-    }
-    void Map(const TRect& plot) {
-        start_ = horizontal_ ? plot.left : plot.top;
-        end_ = horizontal_ ? plot.right : plot.bottom;
-        low_ = scale_.Minimum;
-        high_ = scale_.Maximum;
-    }
-    double PixelToValue(int pixel) const override {
-        const double a = (pixel - start_) * (high_ - low_) / (end_ - start_);
-        return horizontal_ ? low_ + a : high_ - a;
-    }
-    TSavedScale Scale() const override { return scale_; }
-    void SetRange(double low, double high) override {
-        if (low > high)
-            std::swap(low, high);
-        scale_ = {false, false, false, low, high};
-    }
-    void RestoreScale(const TSavedScale& scale) override { scale_ = scale; }
-
-private:
-    bool horizontal_;
-    TSavedScale scale_;
-    int start_ = 0, end_ = 1;
-    double low_ = 0, high_ = 0;
-};
-
-// The results chart with axes that map straight over its plotting rectangle, and a legend
-// item wherever the test puts one.
+// The results chart with a legend item wherever the test puts one.
 class ZoomChart : public TDBChart {
 public:
-    std::array<FakeAxis, 4> axes{FakeAxis(false, 0, 1000), FakeAxis(true, 0, 100),
-                                 FakeAxis(false, -5, 5), FakeAxis(true, 0, 100)};
     TRect legendItem;
 
 protected:
-    TZoomAxis* ZoomAxis(TAxisSide side) override { return &axes[std::size_t(side)]; }
     bool LegendShouldDraw() const override { return !legendItem.IsEmpty(); }
     int LegendItemAt(int x, int y) const override { return legendItem.Contains(x, y) ? 0 : -1; }
 };
@@ -63,10 +27,13 @@ struct ZoomFixture : ::testing::Test {
 
     void SetUp() override {
         ApplyDBChart1Settings(chart);
+        // Reaction times 200 ... 1100 ms over 0 ... 9 on the first series.
         for (int i = 0; i < 3; ++i) {
             series.push_back(std::make_unique<TLineSeries>());
             chart.AddSeries(*series.back());
         }
+        for (int i = 0; i < 10; ++i)
+            series[0]->AddPoint(i, 200 + 100 * i);
         chart.OnZoom = [this] { ++zooms; };
         chart.OnUndoZoom = [this] { ++undos; };
         chart.OnScroll = [this] { ++scrolls; };
@@ -75,13 +42,24 @@ struct ZoomFixture : ::testing::Test {
     void Paint() {
         window = QImage(chart.Width(), chart.Height(), QImage::Format_RGB32);
         chart.PaintChart(window);
-        for (FakeAxis& axis : chart.axes)
-            axis.Map(chart.PlotRect());
     }
-    FakeAxis& Axis(TAxisSide side) { return chart.axes[std::size_t(side)]; }
-    std::array<TSavedScale, 4> Scales() const {
-        return {chart.axes[0].Scale(), chart.axes[1].Scale(), chart.axes[2].Scale(),
-                chart.axes[3].Scale()};
+    TChartAxis& Axis(TAxisSide side) {
+        switch (side) {
+        case TAxisSide::Left:
+            return *chart.LeftAxis();
+        case TAxisSide::Top:
+            return *chart.TopAxis();
+        case TAxisSide::Right:
+            return *chart.RightAxis();
+        default:
+            return *chart.BottomAxis();
+        }
+    }
+    std::array<TSavedScale, 4> Scales() {
+        std::array<TSavedScale, 4> s;
+        for (TAxisSide side : Sides)
+            s[std::size_t(side)] = SaveScale(Axis(side));
+        return s;
     }
     void Drag(TMouseButton button, TPoint from, TPoint to) {
         chart.MouseDown(button, 0, from.x, from.y);
@@ -94,11 +72,13 @@ struct ZoomFixture : ::testing::Test {
         const TRect r = OrderedRect({x0, y0, x1, y1});
         std::array<TSavedScale, 4> s;
         for (TAxisSide side : Sides) {
-            const FakeAxis& a = Axis(side);
+            const TChartAxis& a = Axis(side);
             const bool across = side == TAxisSide::Top || side == TAxisSide::Bottom;
             const double v0 = across ? a.PixelToValue(r.left) : a.PixelToValue(r.bottom);
             const double v1 = across ? a.PixelToValue(r.right) : a.PixelToValue(r.top);
-            s[std::size_t(side)] = {false, false, false, v0, v1};
+            TAxisScale zoomed;
+            zoomed.SetRange(v0, v1);
+            s[std::size_t(side)] = SaveScale(zoomed);
         }
         return s;
     }
@@ -203,6 +183,22 @@ TEST_F(ZoomFixture, OneUndoGoesBackBeforeEveryZoomAndScrollSinceTheLastUndo) {
     EXPECT_EQ(Scales(), original);
 }
 
+TEST_F(ZoomFixture, ANewResultOutsideTheZoomedRangeStaysOutOfViewUntilTheUndo) {
+    Drag(mbLeft, {100, 100}, {200, 180});
+    Paint();
+    const auto zoomed = Scales();
+    series[0]->AddPoint(10, 5000);
+    Paint();
+    EXPECT_EQ(Scales(), zoomed);
+    EXPECT_LT(Axis(TAxisSide::Left).RangeMaximum(), 5000);
+
+    Drag(mbLeft, {200, 180}, {100, 100});
+    Paint();
+    EXPECT_EQ(Axis(TAxisSide::Left).Maximum(), 5000);
+    EXPECT_EQ(Axis(TAxisSide::Bottom).Maximum(), 10);
+    EXPECT_TRUE(Axis(TAxisSide::Left).Automatic());
+}
+
 TEST_F(ZoomFixture, TheDataFollowsARightDrag) {
     const TRect plot = chart.PlotRect();
     const double atLeft = Axis(TAxisSide::Bottom).PixelToValue(plot.left + 50);
@@ -217,7 +213,6 @@ TEST_F(ZoomFixture, TheDataFollowsARightDrag) {
     Paint();
     // What stood 50 pixels in now stands 30 pixels further right and 20 further down.
     EXPECT_DOUBLE_EQ(Axis(TAxisSide::Bottom).PixelToValue(plot.left + 80), atLeft);
-    EXPECT_DOUBLE_EQ(Axis(TAxisSide::Top).PixelToValue(plot.left + 80), atLeft);
     EXPECT_DOUBLE_EQ(Axis(TAxisSide::Left).PixelToValue(plot.top + 70), atTop);
     EXPECT_FALSE(chart.Panning().Active());
 }
@@ -260,6 +255,9 @@ TEST_F(ZoomFixture, APressOnlyStartsADragOnAZoomablePart) {
     const TRect plot = chart.PlotRect();
     const TRect title = chart.Title().ShapeRect();
     chart.legendItem = {plot.left + 10, plot.top + 10, plot.left + 60, plot.top + 30};
+    const TChartAxis& bottom = *chart.BottomAxis();
+    const int belowAxis = std::max(bottom.AxisLinePos(), bottom.LabelsPos()) - 1;
+    ASSERT_GT(belowAxis, plot.bottom);
     struct Case {
         const char* name;
         TPoint at;
@@ -268,6 +266,7 @@ TEST_F(ZoomFixture, APressOnlyStartsADragOnAZoomablePart) {
     const Case cases[] = {
         {"plotting rectangle", {200, 150}, true},
         {"title", {(title.left + title.right) / 2, title.top + 2}, true},
+        {"bottom axis, below the plotting rectangle", {200, belowAxis}, true},
         {"legend item over the plotting rectangle", {plot.left + 20, plot.top + 20}, false},
         {"panel margin", {5, 150}, false},
     };
