@@ -9,13 +9,16 @@ std::function<bool(const QString&)>& Handler() {
 }
 } // namespace
 
-bool ConfirmDialog::Ask(const QString& question) {
+bool ConfirmDialog::Ask(const QString& question, const QString& caption, Answers answers) {
     if (Handler())
         return Handler()(question);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
-                    QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    const QMessageBox::StandardButton yes =
+        answers == Answers::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
+    const QMessageBox::StandardButton no =
+        answers == Answers::YesNo ? QMessageBox::No : QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, caption, question, yes | no);
+    box.setDefaultButton(yes);
+    return box.exec() == yes;
 }
 
 void ConfirmDialog::SetHandler(std::function<bool(const QString&)> handler) {

@@ -7,8 +7,11 @@
 // (tests do).
 namespace ConfirmDialog {
 
-// Asks modally with OK and Cancel; true for OK.
-bool Ask(const QString& question);
+enum class Answers { OkCancel, YesNo };
+
+// Asks modally; true for OK (Yes).
+bool Ask(const QString& question, const QString& caption = QStringLiteral("Confirm"),
+         Answers answers = Answers::OkCancel);
 
 // Replaces the dialog; an empty function puts it back.
 void SetHandler(std::function<bool(const QString& question)> handler);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Button.h"
+#include "ConfirmDialog.h"
+#include "ErrorDisplay.h"
 #include "FakeCycleCounter.h"
 #include "MainForm.h"
 #include "Panel.h"
@@ -42,5 +44,34 @@ struct FormFixture : ::testing::Test {
         Tick();
         fakes.clock.AdvanceMs(ms);
         Press();
+    }
+};
+
+// The window with its error boxes and questions answered in place; what they said is kept.
+struct DialogFormFixture : FormFixture {
+    QStringList errors;
+    QStringList questions;
+    bool answer = true;
+
+    void SetUp() override {
+        FormFixture::SetUp();
+        ErrorDisplay::SetHandler([this](const QString& message) { errors << message; });
+        ConfirmDialog::SetHandler([this](const QString& question) {
+            questions << question;
+            return answer;
+        });
+    }
+    void TearDown() override {
+        ErrorDisplay::SetHandler({});
+        ConfirmDialog::SetHandler({});
+    }
+
+    // Results as the grids hold them, whatever their value, as if typed in.
+    void SetResults(std::initializer_list<double> times) {
+        form->Series0.RemoveAllPoints();
+        for (double ms : times)
+            form->Series0.AddValue(ms);
+        form->Series0DataSet.Close();
+        form->Series0DataSet.Open();
     }
 };
