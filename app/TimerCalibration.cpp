@@ -60,24 +60,30 @@ void TMainForm::ButtonIzmeriClick() {
         return;
 
     ButtonIzmeri->SetEnabled(false);
+    // Reopened, the datasets rebuild their records from the series, so the grids show them.
+    const auto reopenDataSets = [this] {
+        Series0DataSet.Close();
+        Series0DataSet.Open();
+        SeriesDataSet2.Close();
+        SeriesDataSet2.Open();
+    };
     // Whatever ends the run, the button takes clicks again and the grids show the series as
     // they are.
     struct RunEnd {
         TMainForm& form;
-        bool reopened = false;
+        const decltype(reopenDataSets)& reopen;
+        bool finished = false;
         ~RunEnd() {
-            if (!reopened) {
+            if (!finished) {
                 try {
-                    form.Series0DataSet.Close();
-                    form.Series0DataSet.Open();
-                    form.SeriesDataSet2.Close();
-                    form.SeriesDataSet2.Open();
+                    reopen();
                 } catch (...) {
+                    // The error that ended the run is the one to show.
                 }
             }
             form.ButtonIzmeri->SetEnabled(true);
         }
-    } runEnd{*this};
+    } runEnd{*this, reopenDataSets};
 
     for (int i = 0; i < 3; ++i)
         DBChart1.Series(i).RemoveAllPoints();
@@ -124,11 +130,8 @@ void TMainForm::ButtonIzmeriClick() {
         DBChart3.Series(2).AddValue(double(c - sleep), {}, DefaultPointColor);
     }
 
-    Series0DataSet.Close();
-    Series0DataSet.Open();
-    SeriesDataSet2.Close();
-    SeriesDataSet2.Open();
-    runEnd.reopened = true;
+    reopenDataSets();
+    runEnd.finished = true;
 
     AppendMemoLine(QStringLiteral("QueryPerf: +%1 -%2").arg(Fixed3(q.Above()), Fixed3(q.Below())));
     AppendMemoLine(QStringLiteral("Moj RDTSC: +%1 -%2").arg(Fixed3(r.Above()), Fixed3(r.Below())));
