@@ -3,7 +3,6 @@
 // the system reports.
 #include "AppTitle.h"
 #include "Button.h"
-#include "ConfirmDialog.h"
 #include "MainForm.h"
 #include "NumberText.h"
 #include "SpinEdit.h"
@@ -55,8 +54,8 @@ void TMainForm::ButtonIzmeriClick() {
     if (sleep < 0)
         throw std::invalid_argument(NegativeSleepMessage.toStdString());
     if (!Series0HoldsOnlyCalibration() &&
-        !ConfirmDialog::Ask(ReplaceResultsQuestion, ApplicationTitle,
-                            ConfirmDialog::Answers::YesNo))
+        !services_.questions.Confirm(ReplaceResultsQuestion, ApplicationTitle,
+                                     platform::Questions::Buttons::YesNo))
         return;
 
     ButtonIzmeri->SetEnabled(false);

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Application.h"
 #include "Button.h"
-#include "ConfirmDialog.h"
-#include "ErrorDisplay.h"
 #include "FakeCycleCounter.h"
 #include "MainForm.h"
 #include "Panel.h"
@@ -20,13 +19,22 @@ struct FormFixture : ::testing::Test {
     FakeCycleCounter cycles{fakes.clock};
     ProcessorClock processorClock{fakes.clock, fakes.clock, fakes.priority, fakes.registry, cycles};
     std::unique_ptr<TMainForm> form;
+    // The error boxes shown and the questions asked, answered with `answer`.
+    QStringList& errors = fakes.errors.shown;
+    QStringList& questions = fakes.questions.asked;
+    bool& answer = fakes.questions.answer;
 
     void SetUp() override {
+        Application()->SetErrorDisplay(&fakes.errors);
         form = std::make_unique<TMainForm>(fakes.AsServices(), processorClock);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
+
+    void TearDown() override { Application()->SetErrorDisplay(nullptr); }
+
+    static TApplication* Application() { return static_cast<TApplication*>(qApp); }
 
     QStringList MemoLines() const { return form->Memo1->toPlainText().split(u'\n'); }
 
@@ -44,26 +52,6 @@ struct FormFixture : ::testing::Test {
         Tick();
         fakes.clock.AdvanceMs(ms);
         Press();
-    }
-};
-
-// The window with its error boxes and questions answered in place; what they said is kept.
-struct DialogFormFixture : FormFixture {
-    QStringList errors;
-    QStringList questions;
-    bool answer = true;
-
-    void SetUp() override {
-        FormFixture::SetUp();
-        ErrorDisplay::SetHandler([this](const QString& message) { errors << message; });
-        ConfirmDialog::SetHandler([this](const QString& question) {
-            questions << question;
-            return answer;
-        });
-    }
-    void TearDown() override {
-        ErrorDisplay::SetHandler({});
-        ConfirmDialog::SetHandler({});
     }
 
     // Results as the grids hold them, whatever their value, as if typed in.

@@ -7,7 +7,7 @@
 
 namespace {
 
-struct Histogram : DialogFormFixture {
+struct Histogram : FormFixture {
     void Build(const QString& groups) {
         form->HistoSpinEdit->Editor()->setText(groups);
         form->Button5->click();

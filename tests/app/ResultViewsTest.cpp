@@ -10,7 +10,7 @@
 
 namespace {
 
-struct ResultViews : DialogFormFixture {
+struct ResultViews : FormFixture {
     // Results as the reaction test records them.
     void Record(std::initializer_list<double> times) {
         for (double ms : times) {

@@ -14,14 +14,14 @@ namespace {
 const QString ReplaceQuestion =
     QStringLiteral("Kalibracija će zameniti rezultate merenja iz tabele. Nastaviti?");
 
-struct TimerCalibration : DialogFormFixture {
+struct TimerCalibration : FormFixture {
     void SetUp() override {
-        DialogFormFixture::SetUp();
+        FormFixture::SetUp();
         fakes.registry.SetDword(platform::CentralProcessorKey, platform::ProcessorMhzValue, 2400);
     }
     void TearDown() override {
         QLocale::setDefault(QLocale::c());
-        DialogFormFixture::TearDown();
+        FormFixture::TearDown();
     }
 
     void Run(int sleep, int iterations) {
@@ -168,6 +168,9 @@ TEST_F(TimerCalibration, AsksBeforeReplacingReactionResultsButNotCalibrationValu
     answer = false;
     Run(17, 3);
     EXPECT_EQ(questions, QStringList{ReplaceQuestion});
+    EXPECT_EQ(fakes.questions.captions, QStringList{"Tavulin"});
+    EXPECT_EQ(fakes.questions.buttons,
+              std::vector<platform::Questions::Buttons>{platform::Questions::Buttons::YesNo});
     EXPECT_EQ(Y(form->Series0), (std::vector<double>{250, 260})) << "No changes nothing";
     EXPECT_EQ(MemoLines().size(), 1);
     EXPECT_TRUE(fakes.clock.sleeps.empty());
