@@ -56,11 +56,11 @@ void MessageBoxErrorDisplay::Display(const QString& shown) {
     box.exec();
 }
 
-bool MessageBoxQuestions::Ask(const QString& question, const QString& caption, Buttons buttons) {
-    const bool yesNo = buttons == Buttons::YesNo;
+bool MessageBoxQuestions::Confirm(const platform::Question& question) {
+    const bool yesNo = question.answers == platform::Question::Answers::YesNo;
     const QMessageBox::StandardButton yes = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const QMessageBox::StandardButton no = yesNo ? QMessageBox::No : QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, caption, question, yes | no,
+    QMessageBox box(QMessageBox::Question, question.caption, question.text, yes | no,
                     QApplication::activeWindow());
     box.setDefaultButton(yes);
     return box.exec() == yes;

@@ -14,9 +14,9 @@ protected:
 };
 
 class MessageBoxQuestions final : public platform::Questions {
-protected:
-    // The offered buttons, the first the default; true for OK or Yes.
-    bool Ask(const QString& question, const QString& caption, Buttons buttons) override;
+public:
+    // The question's answers, the positive one the default.
+    bool Confirm(const platform::Question& question) override;
 };
 
 class SystemFileDialogs final : public platform::FileDialogs {

@@ -54,8 +54,8 @@ void TMainForm::ButtonIzmeriClick() {
     if (sleep < 0)
         throw std::invalid_argument(NegativeSleepMessage.toStdString());
     if (!Series0HoldsOnlyCalibration() &&
-        !services_.questions.Confirm(ReplaceResultsQuestion, ApplicationTitle,
-                                     platform::Questions::Buttons::YesNo))
+        !services_.questions.Confirm(
+            {ReplaceResultsQuestion, ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
 
     ButtonIzmeri->SetEnabled(false);

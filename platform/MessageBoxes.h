@@ -22,23 +22,19 @@ protected:
     virtual void Display(const QString& shown) = 0;
 };
 
-// A yes-or-no question before something that cannot be undone; true for yes.
+// A question before something that cannot be undone, answered with OK or Cancel (or Yes or No).
+struct Question {
+    enum class Answers { OkCancel, YesNo };
+    QString text;
+    QString caption = QStringLiteral("Confirm");
+    Answers answers = Answers::OkCancel;
+};
+
 class Questions {
 public:
-    enum class Buttons { OkCancel, YesNo };
-
     virtual ~Questions() = default;
-
-    // The record framework's question: OK and Cancel under the caption "Confirm".
-    bool Confirm(const QString& question) {
-        return Ask(question, QStringLiteral("Confirm"), Buttons::OkCancel);
-    }
-    bool Confirm(const QString& question, const QString& caption, Buttons buttons) {
-        return Ask(question, caption, buttons);
-    }
-
-protected:
-    virtual bool Ask(const QString& question, const QString& caption, Buttons buttons) = 0;
+    // True for OK (Yes).
+    virtual bool Confirm(const Question& question) = 0;
 };
 
 } // namespace platform

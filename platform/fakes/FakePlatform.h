@@ -123,18 +123,14 @@ protected:
 
 class FakeQuestions final : public Questions {
 public:
-    QStringList asked;
-    QStringList captions;
-    std::vector<Buttons> buttons;
-    bool answer = true;
-
-protected:
-    bool Ask(const QString& question, const QString& caption, Buttons offered) override {
-        asked << question;
-        captions << caption;
-        buttons.push_back(offered);
+    bool Confirm(const Question& question) override {
+        asked << question.text;
+        last = question;
         return answer;
     }
+    QStringList asked;
+    Question last; // the whole of the last question asked
+    bool answer = true;
 };
 
 // Answers every file dialog with the answer set beforehand; nothing means the user cancelled.

@@ -168,9 +168,8 @@ TEST_F(TimerCalibration, AsksBeforeReplacingReactionResultsButNotCalibrationValu
     answer = false;
     Run(17, 3);
     EXPECT_EQ(questions, QStringList{ReplaceQuestion});
-    EXPECT_EQ(fakes.questions.captions, QStringList{"Tavulin"});
-    EXPECT_EQ(fakes.questions.buttons,
-              std::vector<platform::Questions::Buttons>{platform::Questions::Buttons::YesNo});
+    EXPECT_EQ(fakes.questions.last.caption, "Tavulin");
+    EXPECT_EQ(fakes.questions.last.answers, platform::Question::Answers::YesNo);
     EXPECT_EQ(Y(form->Series0), (std::vector<double>{250, 260})) << "No changes nothing";
     EXPECT_EQ(MemoLines().size(), 1);
     EXPECT_TRUE(fakes.clock.sleeps.empty());
