@@ -394,6 +394,8 @@ std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int count, in
 void DrawAxis(TChartAxis& axis, bool recompute, TGridParts grid) {
     if (recompute)
         axis.SetAxisLinePos(AxisEdge(axis, axis.Chart()->PlotRect()));
+    // Pens, brush and fonts the axis selects do not outlive its drawing.
+    const TCanvasStateSaver saved(axis.Chart()->Canvas());
     AxisPainter painter(axis, grid);
     painter.Title();
     painter.Labels();
