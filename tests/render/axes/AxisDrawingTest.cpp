@@ -241,3 +241,48 @@ TEST(AxisGrid, CenteredLinesStandHalfwayBetweenTheLabels) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AxisLabels, HangBelowTheBottomAxisAndEndAtTheLeftAxisCentredOnTheirTicks) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    for (double v : {0.0, 100.0})
+        t.series[0]->AddValue(v);
+    t.Paint();
+    const TColor face = t.Px(2, 2);
+    TChartAxis& left = *t.chart.LeftAxis();
+    TChartAxis& bottom = *t.chart.BottomAxis();
+    const int h = LineHeightOf(left.LabelsFont());
+
+    // The left axis' top label: ink ends just left of LabelsPos, within half a line of its tick.
+    const int tick = left.TickPositions().front();
+    int right = -1, top = 1 << 20, low = -1;
+    for (int y = tick - h; y <= tick + h; ++y)
+        for (int x = 2; x < left.LabelsPos() + 3; ++x)
+            if (t.Px(x, y) != face) {
+                right = std::max(right, x);
+                top = std::min(top, y);
+                low = std::max(low, y);
+            }
+    EXPECT_LE(right, left.LabelsPos() - 1);
+    EXPECT_GE(right, left.LabelsPos() - 3);
+    EXPECT_GE(top, tick - h / 2);
+    EXPECT_LE(low, tick + h / 2);
+
+    // The bottom axis' labels: their ink starts at LabelsPos, centred on the tick.
+    const int btick = bottom.TickPositions().back(); // the label 0, at the left end
+    int first = -1, x0 = 1 << 20, x1 = -1;
+    for (int y = bottom.LabelsPos() - 2; y < bottom.LabelsPos() + h; ++y)
+        for (int x = btick - 10; x <= btick + 10; ++x)
+            if (t.Px(x, y) != face) {
+                if (first < 0)
+                    first = y;
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+            }
+    EXPECT_GE(first, bottom.LabelsPos());
+    EXPECT_LE(first, bottom.LabelsPos() + 4);
+    EXPECT_NEAR((x0 + x1) / 2.0, btick, 1.5);
+}
+
+} // namespace
