@@ -254,7 +254,9 @@ void AxisPainter::GridLine(int p) {
         return;
     }
     if (axis_.IsDepthAxis()) {
-        canvas_.DepthLine(plot.left, plot.bottom, p, p + 1);
+        // Across the left wall and the floor at depth p.
+        canvas_.VLineAtDepth(plot.left, plot.top, plot.bottom, p);
+        canvas_.HLineAtDepth(plot.left, plot.right, plot.bottom, p);
         return;
     }
     const bool behind = chart_.AxisBehind();
