@@ -354,7 +354,8 @@ void AxisPainter::LinesAndTicks() {
 std::vector<double> AxisLabelValues(double rangeMinimum, double rangeMaximum, double step,
                                     bool roundFirstLabel) {
     std::vector<double> values;
-    if (std::fabs((rangeMaximum - rangeMinimum) / step) >= MaxLabelSteps)
+    // Also refuses a range or step that is not finite.
+    if (!(std::fabs((rangeMaximum - rangeMinimum) / step) < MaxLabelSteps))
         return values;
     double t = rangeMaximum;
     if (roundFirstLabel && DefaultText(rangeMinimum) != DefaultText(rangeMaximum))

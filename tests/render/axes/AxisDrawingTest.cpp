@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -38,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A range no label step fits: the smallest step would draw over 10000 labels.
         LabelLoopCase{"TooManySteps", 0, 1, 1e-12, {}},
         // Steps too small to tell two labels apart give one label, and the loop ends.
-        LabelLoopCase{"IndistinctSteps", 1e20, 1e20 + 65536, 8, {1e20 + 65536}}),
+        LabelLoopCase{"IndistinctSteps", 1e20, 1e20 + 65536, 8, {1e20 + 65536}},
+        // Results at both ends of the number range leave no finite span to step through.
+        LabelLoopCase{"InfiniteSpan", -1e308, 1e308, INFINITY, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MinorTicks, SplitEachLabelGapAndContinueBeyondTheEndsInsideTheAxis) {
@@ -283,6 +287,29 @@ TEST(AxisLabels, HangBelowTheBottomAxisAndEndAtTheLeftAxisCentredOnTheirTicks) {
     EXPECT_GE(first, bottom.LabelsPos());
     EXPECT_LE(first, bottom.LabelsPos() + 4);
     EXPECT_NEAR((x0 + x1) / 2.0, btick, 1.5);
+
+    // Grey minor ticks, two pixels long, stand outside the axis line between the labels.
+    const std::vector<int> minor =
+        MinorTickPositions(left.TickPositions(), 3, left.StartPixel(), left.EndPixel());
+    ASSERT_FALSE(minor.empty());
+    const int x = left.AxisLinePos() - 2;
+    EXPECT_EQ(t.Px(x, minor.back()), clGray);
+    EXPECT_EQ(t.Px(x - 2, minor.back()), face);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisRangeFromSeries, ValuesAtTheEndsOfTheNumberRangePaintWithoutLabels) {
+    for (ProgramChart which : {ProgramChart::DBChart1, ProgramChart::DBChart3}) {
+        ChartUnderTest t(which);
+        t.series[0]->AddValue(-1.7e308);
+        t.series[0]->AddValue(1.7e308);
+        t.Paint();
+        EXPECT_TRUE(t.chart.LeftAxis()->TickPositions().empty());
+        EXPECT_EQ(t.chart.BottomAxis()->TickPositions().size(), 2u);
+    }
 }
 
 } // namespace
