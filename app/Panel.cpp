@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "LatencyStamps.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -54,6 +56,8 @@ void TPanel::paintEvent(QPaintEvent*) {
     QRect textBox(0, 0, fontMetrics().horizontalAdvance(caption_), fontMetrics().height());
     textBox.moveCenter(inner.center());
     p.drawText(textBox, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    if (color_ == clLime)
+        LatencyStamps::StampOnce(LatencyStamps::FrameHanded);
 }
 
 void TPanel::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 // The handlers of one reaction trial: start, stimulus, response, reset.
 #include "Button.h"
+#include "LatencyStamps.h"
 #include "MainForm.h"
 #include "NumberText.h"
 #include "Panel.h"
@@ -21,6 +22,7 @@ void TMainForm::KreniButtonClick() {
 
     // The last step before arming, so that nothing else adds to the measured time.
     startCount_ = services_.counter.Counter();
+    LatencyStamps::Set(LatencyStamps::Armed, startCount_);
     RTimer->SetEnabled(true);
 }
 
@@ -37,6 +39,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
     if (stimulusShown_) {
         // The stop count first: everything else happens after it.
         const std::int64_t stopCount = services_.counter.Counter();
+        LatencyStamps::Set(LatencyStamps::Stopped, stopCount);
         const std::int64_t frequency = services_.counter.Frequency();
         const double ms = double((stopCount - startCount_) * 1000) / double(frequency);
 
@@ -47,6 +50,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
         RPanel->SetColor(clBtnFace);
         stimulusShown_ = false;
         RecordResult(ms);
+        LatencyStamps::WriteResponse(ms);
         return;
     }
     if (RTimer->Enabled()) {

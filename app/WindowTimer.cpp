@@ -1,5 +1,7 @@
 #include "WindowTimer.h"
 
+#include "LatencyStamps.h"
+
 #include <QCoreApplication>
 
 TWindowTimer::TWindowTimer(int intervalMs, QObject* parent) : QObject(parent) {
@@ -17,6 +19,7 @@ void TWindowTimer::SetEnabled(bool enabled) {
 }
 
 void TWindowTimer::Tick() {
+    LatencyStamps::StampOnce(LatencyStamps::TickEntered);
     if (ticking_ || !enabled_)
         return;
     ticking_ = true;

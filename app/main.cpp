@@ -1,10 +1,12 @@
 #include "Application.h"
+#include "LatencyStamps.h"
 #include "MainForm.h"
 #include "SystemColors.h"
 
 int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
     FillSystemColorsFromPalette(app.palette());
+    LatencyStamps::InstallFromEnvironment();
 
     platform::SystemPerformanceCounter counter;
     platform::SystemSleeper sleeper;
