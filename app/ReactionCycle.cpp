@@ -16,6 +16,10 @@ void TMainForm::KreniButtonClick() {
     // The subject must see the yellow panel before the thread blocks for seconds.
     RPanel->PaintNow();
 
+    // The thread waits for seconds anyway: the stimulus is drawn now, so that the tick only has
+    // to hand the finished panel over.
+    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
+
     random_.Reseed(std::uint32_t(services_.counter.Counter()));
     processorClock_.MeasureCpuClock(1000);
     services_.sleeper.Sleep(random_.Next(4000));
@@ -33,6 +37,10 @@ void TMainForm::RTimerTimer() {
     RPanel->SetColor(clLime);
     KreniButton->SetEnabled(false);
     RPanel->SetCaption(ReactionTexts::Stimulus);
+    // The measured time runs until the subject sees green: the frame goes to the window system
+    // now, as the tick's last step, rather than at a later repaint request.
+    RPanel->PaintNow();
+    LatencyStamps::StampOnce(LatencyStamps::FrameHanded);
 }
 
 void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
