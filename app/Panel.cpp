@@ -44,12 +44,19 @@ void TPanel::PrepareLook(TColor color, const QString& caption) {
     p.end();
     prepared_ = {color, caption, std::move(image)};
 
-    // The window system may still be reading the panel's last frame from memory the window
-    // shares with it, and the next paint over that area would first wait a round trip for it
-    // to finish. Waiting now, while the caller has time to spare, keeps that wait out of the
-    // moment the prepared look is shown.
-    if (QBackingStore* store = backingStore()) {
-        store->beginPaint(QRegion(QRect(mapTo(window(), QPoint(0, 0)), size())));
+    // The window system may still be reading the panel's last frame from memory it shares with
+    // the window, and the next paint over that area would first wait a round trip for it to
+    // finish. Waiting now, while the caller has time to spare, keeps that wait out of the moment
+    // the prepared look is shown. What the store clears for painting gets the current look back;
+    // nothing goes to the screen.
+    QBackingStore* store = backingStore();
+    if (store && isVisible()) {
+        const QRect area(mapTo(window(), QPoint(0, 0)), size());
+        store->beginPaint(area);
+        QPainter current(store->paintDevice());
+        current.translate(area.topLeft());
+        Draw(current, color_, caption_);
+        current.end();
         store->endPaint();
     }
 }

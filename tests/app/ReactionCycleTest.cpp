@@ -184,3 +184,68 @@ TEST_F(ReactionCycle, KeysStartAndResetWhereTheyAct) {
     QTest::keyClick(form.get(), Qt::Key_E, Qt::ShiftModifier);
     ExpectState(State::Armed);
 }
+
+namespace {
+
+// The panel's look and the trial's state at every paint of the panel.
+class PaintRecorder : public QObject {
+public:
+    struct Frame {
+        TColor color;
+        QString caption;
+        bool stimulus;
+        bool kreniEnabled;
+    };
+
+    explicit PaintRecorder(TMainForm& form) : form_(form) { form.RPanel->installEventFilter(this); }
+    std::vector<Frame> frames;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            frames.push_back({form_.RPanel->Color(), form_.RPanel->Caption(), form_.StimulusShown(),
+                              form_.KreniButton->isEnabled()});
+        return false;
+    }
+
+private:
+    TMainForm& form_;
+};
+
+} // namespace
+
+TEST_F(ReactionCycle, TheTickPaintsTheGreenPanelItselfAsItsLastStep) {
+    form->KreniButtonClick();
+    PaintRecorder paints(*form);
+    Tick();
+    ASSERT_FALSE(paints.frames.empty()) << "painted within the tick, not at a later request";
+    const PaintRecorder::Frame& last = paints.frames.back();
+    EXPECT_EQ(last.color, clLime);
+    EXPECT_EQ(last.caption, ReactionTexts::Stimulus);
+    EXPECT_TRUE(last.stimulus) << "the state is complete before the frame goes out";
+    EXPECT_FALSE(last.kreniEnabled);
+}
+
+TEST_F(ReactionCycle, TheGreenPanelPreparedDuringTheWaitLooksAsOnePaintedAfresh) {
+    // A panel painted the plain way, beside the form's, for comparison.
+    const auto paintedAfresh = [this](TColor color, const QString& caption) {
+        TPanel plain(form->TabSheet1);
+        plain.setGeometry(form->RPanel->geometry());
+        plain.SetColor(color);
+        plain.SetCaption(caption);
+        return plain.grab().toImage();
+    };
+    for (const bool resizedBeforeTheTick : {false, true}) {
+        SCOPED_TRACE(resizedBeforeTheTick ? "resized before the tick" : "same size");
+        form->ResetButtonClick();
+        form->KreniButtonClick();
+        EXPECT_EQ(form->RPanel->grab().toImage(), paintedAfresh(clYellow, ReactionTexts::Waiting))
+            << "the prepared look shows only once the panel takes it";
+        if (resizedBeforeTheTick) {
+            form->resize(form->size() + QSize(40, 30));
+            QCoreApplication::processEvents();
+        }
+        Tick();
+        EXPECT_EQ(form->RPanel->grab().toImage(), paintedAfresh(clLime, ReactionTexts::Stimulus));
+    }
+}
