@@ -16,13 +16,12 @@ void TMainForm::KreniButtonClick() {
     // The subject must see the yellow panel before the thread blocks for seconds.
     RPanel->PaintNow();
 
-    // The thread waits for seconds anyway: the stimulus is drawn now, so that the tick only has
-    // to hand the finished panel over.
-    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
-
     random_.Reseed(std::uint32_t(services_.counter.Counter()));
     processorClock_.MeasureCpuClock(1000);
     services_.sleeper.Sleep(random_.Next(4000));
+    // The stimulus is drawn ahead, at the end of the wait so that it is still in the processor's
+    // cache when the tick copies it: the tick only hands the finished panel over.
+    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
 
     // The last step before arming, so that nothing else adds to the measured time.
     startCount_ = services_.counter.Counter();

@@ -2,6 +2,7 @@
 #include "ErrorDisplay.h"
 #include "FormFixture.h"
 #include "SpinEdit.h"
+#include "WindowTimer.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -134,4 +135,24 @@ TEST_F(FormFixture, WidgetsTellAssistiveTechnologyWhatTheyShow) {
         QAccessible::queryAccessibleInterface(form->PageControl1->tabBar());
     ASSERT_TRUE(tabs);
     EXPECT_EQ(tabs->child(3)->text(QAccessible::Name), " Kalibracija ");
+}
+
+TEST(WindowTimer, ExpiriesMissedWhileBusyMakeOneTickAndNoneAfterSwitchingOff) {
+    TWindowTimer timer(1, nullptr);
+    platform::SystemSleeper sleeper;
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        ++ticks;
+        timer.SetEnabled(false);
+    };
+    timer.SetEnabled(true);
+    sleeper.Sleep(5); // the thread is busy through several intervals
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 1000));
+    EXPECT_EQ(ticks, 1);
+
+    timer.SetEnabled(true);
+    sleeper.Sleep(3);
+    timer.SetEnabled(false); // due, but switched off before the loop saw it
+    QTest::qWait(5);
+    EXPECT_EQ(ticks, 1);
 }
