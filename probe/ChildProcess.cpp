@@ -11,6 +11,40 @@
 
 namespace probe {
 
+namespace {
+
+// Plain storage a signal handler may read.
+constexpr int MaxChildren = 8;
+volatile pid_t children[MaxChildren] = {};
+
+void Remember(pid_t pid) {
+    for (volatile pid_t& slot : children)
+        if (slot == 0) {
+            slot = pid;
+            return;
+        }
+}
+
+void Forget(pid_t pid) {
+    for (volatile pid_t& slot : children)
+        if (slot == pid)
+            slot = 0;
+}
+
+void EndChildrenAndExit(int) {
+    for (const volatile pid_t& slot : children)
+        if (slot > 0)
+            kill(slot, SIGTERM);
+    _exit(1);
+}
+
+} // namespace
+
+void ChildProcess::EndChildrenOnSignal() {
+    signal(SIGINT, EndChildrenAndExit);
+    signal(SIGTERM, EndChildrenAndExit);
+}
+
 ChildProcess::ChildProcess(const std::vector<std::string>& argv,
                            const std::vector<std::string>& extraEnv, const std::string& logPath) {
     pid_ = fork();
@@ -32,6 +66,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
         execvp(args[0], args.data());
         _exit(127);
     }
+    Remember(pid_);
 }
 
 ChildProcess::~ChildProcess() {
@@ -44,14 +79,17 @@ ChildProcess::~ChildProcess() {
     if (Running()) {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
+        Forget(pid_);
     }
 }
 
 bool ChildProcess::Running() {
     if (pid_ <= 0)
         return false;
-    if (waitpid(pid_, nullptr, WNOHANG) == pid_)
+    if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        Forget(pid_);
         pid_ = -1;
+    }
     return pid_ > 0;
 }
 

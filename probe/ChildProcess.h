@@ -19,6 +19,9 @@ public:
 
     bool Running();
 
+    // Makes an interrupt or termination of the probe end the programs it started too.
+    static void EndChildrenOnSignal();
+
 private:
     pid_t pid_ = -1;
 };

@@ -80,10 +80,11 @@ const Column Columns[] = {
 };
 
 // The probe's own timing should not suffer from the machine's other work; it mostly sleeps.
+// The X server and the program it starts keep the normal policy, as they would run anyway.
 void RaiseOwnPriority() {
     sched_param param{};
     param.sched_priority = sched_get_priority_min(SCHED_FIFO) + 10;
-    if (sched_setscheduler(0, SCHED_FIFO, &param) != 0)
+    if (sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &param) != 0)
         std::printf("(the probe runs at normal priority: real-time refused)\n");
 }
 
@@ -183,6 +184,7 @@ int main(int argc, char** argv) try {
     const Options options = Parse(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     RaiseOwnPriority();
+    ChildProcess::EndChildrenOnSignal();
 
     char folder[] = "/tmp/tavulin-latency-XXXXXX";
     if (!mkdtemp(folder))
