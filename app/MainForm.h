@@ -136,6 +136,8 @@ private:
 
     // The last step of a response: keep the measured time as the next result.
     void RecordResult(double milliseconds);
+    // The thread's priority, raised while a trial is armed or its stimulus shown.
+    void KeepPriorityRaised(bool raised);
     // Results join Series0 after the existing ones, and the grids show them.
     void AppendResults(std::span<const double> milliseconds);
     void SaveChartPicture(TDBChart& chart, QString& path);
@@ -153,4 +155,6 @@ private:
 
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;
+    bool priorityRaised_ = false;
+    platform::SchedulingState savedPriority_;
 };

@@ -23,6 +23,9 @@ void TMainForm::KreniButtonClick() {
     // cache when the tick copies it: the tick only hands the finished panel over.
     RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
 
+    // From arming to the response the thread only waits for the tick and the press; the
+    // system should wake it for them before any other work.
+    KeepPriorityRaised(true);
     // The last step before arming, so that nothing else adds to the measured time.
     startCount_ = services_.counter.Counter();
     LatencyStamps::Set(LatencyStamps::Armed, startCount_);
@@ -47,6 +50,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
         // The stop count first: everything else happens after it.
         const std::int64_t stopCount = services_.counter.Counter();
         LatencyStamps::Set(LatencyStamps::Stopped, stopCount);
+        KeepPriorityRaised(false);
         const std::int64_t frequency = services_.counter.Frequency();
         const double ms = double((stopCount - startCount_) * 1000) / double(frequency);
 
@@ -68,6 +72,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
 
 void TMainForm::ResetButtonClick() {
     RTimer->SetEnabled(false);
+    KeepPriorityRaised(false);
     stimulusShown_ = false;
     RPanel->SetColor(clRed);
     KreniButton->SetEnabled(true);
@@ -79,4 +84,16 @@ void TMainForm::RecordResult(double milliseconds) {
     // is stored as 234); nearbyint does so in the default rounding mode.
     const double rounded = std::nearbyint(milliseconds);
     AppendResults({&rounded, 1});
+}
+
+void TMainForm::KeepPriorityRaised(bool raised) {
+    if (raised == priorityRaised_)
+        return;
+    priorityRaised_ = raised;
+    if (raised) {
+        savedPriority_ = services_.priority.Current();
+        services_.priority.SetTimeCritical();
+    } else {
+        services_.priority.Restore(savedPriority_);
+    }
 }

@@ -61,7 +61,7 @@ TEST_F(ReactionCycle, StartMeasuresTheClockSleepsARandomWaitAndArms) {
     ASSERT_EQ(fakes.clock.sleeps.size(), 2u);
     EXPECT_EQ(fakes.clock.sleeps[0], 1000u) << "the processor clock is measured over a second";
     EXPECT_LT(fakes.clock.sleeps[1], 4000u);
-    EXPECT_EQ(fakes.priority.raised, 1);
+    EXPECT_EQ(fakes.priority.raised, 2) << "for the clock measurement, and again from the arming";
     // The generator was reseeded from the low 32 bits of the counter.
     platform::RandomGenerator expected;
     expected.Reseed(0x0000'5678);
@@ -120,6 +120,36 @@ TEST_F(ReactionCycle, PressesOnARedPanelOrAResultDoNothing) {
     ExpectState(State::Result);
     EXPECT_EQ(form->RPanel->Caption(), caption);
     EXPECT_EQ(MemoLines().size(), 2);
+}
+
+TEST_F(ReactionCycle, PriorityStaysRaisedFromTheArmingToTheEndOfTheTrial) {
+    const platform::SchedulingState normal = fakes.priority.state;
+    const struct {
+        const char* name;
+        std::function<void()> end;
+    } endings[] = {
+        {"press too early", [this] { Press(); }},
+        {"response",
+         [this, normal] {
+             Tick();
+             EXPECT_NE(fakes.priority.state, normal) << "still raised while green";
+             fakes.clock.AdvanceMs(250);
+             Press();
+         }},
+        {"reset while green",
+         [this] {
+             Tick();
+             form->ResetButtonClick();
+         }},
+    };
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        form->ResetButtonClick();
+        form->KreniButtonClick();
+        EXPECT_NE(fakes.priority.state, normal) << "raised once armed";
+        ending.end();
+        EXPECT_EQ(fakes.priority.state, normal);
+    }
 }
 
 TEST_F(ReactionCycle, ResetFromEveryStateReturnsToIdleWithoutAMemoLine) {
