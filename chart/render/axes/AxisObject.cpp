@@ -88,7 +88,7 @@ void TChartAxis::ScrollRange(double offset, bool checkLimits) {
 std::string TChartAxis::LabelText(double value) const {
     std::string text = FormatNumber(value, valuesFormat_, LocaleSeparators());
     if (labelEvent_ && chart_ && chart_->OnGetAxisLabel)
-        chart_->OnGetAxisLabel(const_cast<TChartAxis&>(*this), nullptr, -1, text);
+        chart_->OnGetAxisLabel(*this, nullptr, -1, text);
     if (labelsMultiLine_)
         std::replace(text.begin(), text.end(), ' ', '\r');
     return text;

@@ -57,6 +57,21 @@ int TextSize(TChartAxis& axis, const TChartFont& font, int angle, int fixed,
     return canvas.TextPixelWidth(*text);
 }
 
+// The chart's label event is not asked while the labels are measured.
+class LabelEventOff {
+public:
+    explicit LabelEventOff(TChartAxis& axis) : axis_(axis), saved_(axis.LabelEventEnabled()) {
+        axis_.SetLabelEventEnabled(false);
+    }
+    ~LabelEventOff() { axis_.SetLabelEventEnabled(saved_); }
+    LabelEventOff(const LabelEventOff&) = delete;
+    LabelEventOff& operator=(const LabelEventOff&) = delete;
+
+private:
+    TChartAxis& axis_;
+    bool saved_;
+};
+
 } // namespace
 
 int TickAndLineSize(const TChartAxis& axis) {
@@ -87,12 +102,9 @@ int MaxLabelsWidth(TChartAxis& axis) {
             high = step * std::trunc(high / step);
         }
         canvas.SelectFont(axis.LabelsFont());
-        // The chart's label event is not asked while measuring.
-        const bool event = axis.LabelEventEnabled();
-        axis.SetLabelEventEnabled(false);
+        const LabelEventOff measuring(axis);
         widest = std::max(TextBlockWidth(axis.LabelText(low), width).width,
                           TextBlockWidth(axis.LabelText(high), width).width);
-        axis.SetLabelEventEnabled(event);
         return widest + canvas.TextPixelWidth(" ");
     }
     case talMark:

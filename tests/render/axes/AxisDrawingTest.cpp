@@ -313,3 +313,21 @@ TEST(AxisRangeFromSeries, ValuesAtTheEndsOfTheNumberRangePaintWithoutLabels) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AxisLabels, TheChartsLabelEventChangesTextsButNotTheMeasuredRoom) {
+    PaintedChart plain(ProgramChart::DBChart1, {251, 405});
+    PaintedChart c(ProgramChart::DBChart1, {251, 405});
+    c.t.chart.OnGetAxisLabel = [](const TChartAxis&, TChartSeries* series, int index,
+                                  std::string& text) {
+        EXPECT_EQ(series, nullptr);
+        EXPECT_EQ(index, -1);
+        text += " ms long";
+    };
+    c.t.Paint();
+    EXPECT_EQ(c.Left().LabelText(250), "250 ms long");
+    EXPECT_EQ(c.t.chart.PlotRect(), plain.t.chart.PlotRect());
+}
+
+} // namespace
