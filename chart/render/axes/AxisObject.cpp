@@ -40,6 +40,22 @@ TChartAxis::TChartAxis(TCustomAxisPanel* chart, TAxisSide side)
         pen->OnChange = repaint;
 }
 
+void TChartAxisTitle::Assign(const TChartAxisTitle& other) {
+    SetAngle(other.Angle());
+    SetCaption(other.Caption());
+    SetVisible(other.Visible());
+    Font().Assign(other.Font());
+    Pen().Assign(other.Pen());
+    Brush().Assign(other.Brush());
+    Shadow().Assign(other.Shadow());
+    SetColor(other.Color());
+    SetTransparent(other.Transparent());
+    SetBevel(other.Bevel());
+    SetBevelWidth(other.BevelWidth());
+    SetShapeStyle(other.ShapeStyle());
+    SetTransparency(other.Transparency());
+}
+
 void TChartAxis::RequestRepaint() const {
     if (chart_)
         chart_->RequestRepaint();

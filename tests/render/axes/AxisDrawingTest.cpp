@@ -331,3 +331,26 @@ TEST(AxisLabels, TheChartsLabelEventChangesTextsButNotTheMeasuredRoom) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AxisTitle, AnglesStayWithinATurnAndAssignmentCopiesCaptionAngleAndLooks) {
+    ChartUnderTest t(ProgramChart::DBChart1);
+    TChartAxisTitle& left = t.chart.LeftAxis()->Title();
+    TChartAxisTitle& right = t.chart.RightAxis()->Title();
+    EXPECT_EQ(left.Angle(), 90);
+    EXPECT_EQ(right.Angle(), 270);
+    EXPECT_EQ(t.chart.BottomAxis()->Title().Angle(), 0);
+    right.SetAngle(-90);
+    EXPECT_EQ(right.Angle(), 270);
+    right.SetAngle(450);
+    EXPECT_EQ(right.Angle(), 90);
+
+    TChartAxisTitle& bottom = t.chart.BottomAxis()->Title();
+    bottom.Assign(left);
+    EXPECT_EQ(bottom.Caption(), "[ms]");
+    EXPECT_EQ(bottom.Angle(), 90);
+    EXPECT_EQ(bottom.Font().Size(), left.Font().Size());
+}
+
+} // namespace
