@@ -1,6 +1,6 @@
 #pragma once
 
-#include "axes/AxisObject.h"
+#include "axes/ChartAxis.h"
 #include "frame/CustomChartPanelExtended.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
-#include "axes/AxisDrawing.h"
+#include "axes/AxisPainting.h"
 #include "ChartFixture.h"
-#include "axes/AxisRoom.h"
+#include "axes/AxisLayout.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
-#include "axes/AxisRoom.h"
+#include "axes/AxisLayout.h"
 
 #include "ChartSeries.h"
-#include "axes/AxisObject.h"
 #include "axes/AxisSteps.h"
+#include "axes/ChartAxis.h"
 #include "frame/CustomAxisPanel.h"
 
 #include <algorithm>

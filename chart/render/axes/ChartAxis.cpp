@@ -1,4 +1,4 @@
-#include "axes/AxisObject.h"
+#include "axes/ChartAxis.h"
 
 #include "NumberFormat.h"
 #include "axes/AxisSteps.h"
