@@ -159,21 +159,19 @@ int ReserveAxisSpace(TChartAxis& axis, const TRect& r, bool inflate) {
         return 0;
     }
     const int edge = RawEdge(axis, r);
+    const int shift = PositionShift(axis, r);
     int room = 0;
     const TChartAxisTitle& title = axis.Title();
     if (title.Visible() && !title.Caption().empty()) {
         room += TextSize(axis, title.Font(), title.Angle(), axis.TitleSize(), &title.Caption());
-        axis.SetTitlePos(edge - out * room);
+        axis.SetTitlePos(edge - out * room + shift);
     }
     if (axis.Labels()) {
         room += LabelsRowSize(axis);
-        axis.SetLabelsPos(edge - out * room);
+        axis.SetLabelsPos(edge - out * room + shift);
     }
     const int lineAndTicks = axis.Chart()->WallThickness(axis.Side()) + TickAndLineSize(axis);
     if (lineAndTicks > 0)
         room += lineAndTicks;
-    const int shift = PositionShift(axis, r);
-    axis.SetTitlePos(axis.TitlePos() + shift);
-    axis.SetLabelsPos(axis.LabelsPos() + shift);
     return room;
 }

@@ -354,3 +354,30 @@ TEST(AxisTitle, AnglesStayWithinATurnAndAssignmentCopiesCaptionAngleAndLooks) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AxisPosition, PositionPercentMovesTheLineAndLabelsIntoThePlottingArea) {
+    PaintedChart c(ProgramChart::DBChart3, {0, 100});
+    const int leftLine = c.Left().AxisLinePos();
+    const int leftLabels = c.Left().LabelsPos();
+    const int bottomLine = c.Bottom().AxisLinePos();
+    const int bottomLabels = c.Bottom().LabelsPos();
+    const TRect plot = c.t.chart.PlotRect();
+
+    c.Left().SetPositionUnits(muPixels);
+    c.Left().SetPositionPercent(10);
+    c.Bottom().SetPositionPercent(10); // of the plotting rectangle's height
+    for (int paint = 0; paint < 2; ++paint) {
+        c.t.Paint();
+        EXPECT_EQ(c.t.chart.PlotRect(), plot);
+        EXPECT_EQ(c.Left().AxisLinePos(), leftLine + 10);
+        EXPECT_EQ(c.Left().LabelsPos(), leftLabels + 10);
+        const int up =
+            RoundToInt(0.1 * (plot.bottom + 7 + LineHeightOf(c.Bottom().LabelsFont()) - plot.top));
+        EXPECT_EQ(c.Bottom().AxisLinePos(), bottomLine - RoundToInt(0.1 * plot.Height()));
+        EXPECT_EQ(c.Bottom().LabelsPos(), bottomLabels - up);
+    }
+}
+
+} // namespace
