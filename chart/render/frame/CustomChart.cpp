@@ -1,10 +1,9 @@
 #include "frame/CustomChart.h"
 
+#include "axes/AxisPainting.h"
 #include "frame/TitleLayout.h"
 #include "legend/LegendLayout.h"
 #include "legend/LegendPainting.h"
-
-#include "axes/AxisDrawing.h"
 
 TCustomChart::TCustomChart()
     : title_(this), subTitle_(this), foot_(this), subFoot_(this), walls_(this), legend_(this) {
