@@ -6,4 +6,9 @@
 class TBarSeries : public TCustomBarSeries {
 public:
     TBarSeries() { YValues().SetName("Bar"); }
+
+protected:
+    bool HoldsClassOf(const TChartSeries& other) const override {
+        return dynamic_cast<const TBarSeries*>(&other) != nullptr;
+    }
 };
