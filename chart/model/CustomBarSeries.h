@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartGeometry.h"
+#include "ChartGradient.h"
 #include "ChartSeries.h"
 
 enum TBarStyle {
@@ -23,6 +24,9 @@ public:
     TCustomBarSeries() {
         Marks().SetVisible(true);
         Marks().SetCallOutLength(20);
+        gradient_.SetVisible(true);
+        gradient_.SetStartColor(clWhite);
+        gradient_.OnChange = [this] { RequestRepaint(); };
     }
 
     TChartPen& BarPen() { return Pen(); }
@@ -52,6 +56,9 @@ public:
     void SetDark3D(bool v) { Change(dark3D_, v); }
     int BevelSize() const { return bevelSize_; }
     void SetBevelSize(int v) { Change(bevelSize_, v); }
+    // The front face of bsRectGradient bars; its end colour is each bar's colour.
+    TChartGradient& Gradient() { return gradient_; }
+    const TChartGradient& Gradient() const { return gradient_; }
 
     // --- layout of one paint ----------------------------------------------------------------
     // Position among the bar series side by side (1-based), how many stand side by side, the
@@ -89,6 +96,7 @@ protected:
     bool SameBarFamily(const TChartSeries& other) const;
 
 private:
+    TChartGradient gradient_;
     int barOrder_ = 1;
     int barCount_ = 0;
     int pointsBefore_ = 0;

@@ -1,5 +1,6 @@
 #include "ChartSeries.h"
 #include "CustomAxisPanel.h"
+#include "SeriesDrawing.h"
 
 #include <vector>
 
@@ -26,7 +27,7 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
     const bool clip = series.UsesAxes() && ClipPoints();
     if (clip)
         ClipToPlot();
-    series.DrawVisiblePoints();
+    DrawSeriesPoints(*this, series);
     if (clip)
         Canvas().RemoveClip();
     if (series.PointCount() > 0 && series.Marks().Visible())
