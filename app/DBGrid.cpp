@@ -1,6 +1,5 @@
 #include "DBGrid.h"
 
-#include "ConfirmDialog.h"
 #include "DataErrors.h"
 #include "Guarded.h"
 
@@ -38,7 +37,9 @@ bool Editing(const TDataSet& dataSet) {
 
 } // namespace
 
-TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent), model_(new TDBGridModel(this)) {
+TDBGrid::TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions, QWidget* parent)
+    : QTableView(parent), errors_(errors), questions_(questions),
+      model_(new TDBGridModel(errors, this)) {
     setModel(model_);
     setItemDelegate(new TDBGridDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -141,7 +142,7 @@ void TDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& prev
 
 void TDBGrid::MoveDataSetTo(int row) {
     TDataSet* dataSet = model_->ActiveDataSet();
-    Guarded([&] {
+    Guarded(errors_, [&] {
         // Rows below a new record are one further down than their record numbers.
         const int record =
             dataSet->State() == dsInsert && row > dataSet->InsertRow() ? row - 1 : row;
@@ -157,7 +158,7 @@ bool TDBGrid::BeginCellEdit(QLineEdit* editor, int column) {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || !model_->FieldOf(column))
         return false;
-    if (!Guarded([&] { dataSet->Edit(); }))
+    if (!Guarded(errors_, [&] { dataSet->Edit(); }))
         return false;
     editor_ = editor;
     editorColumn_ = column;
@@ -204,14 +205,14 @@ void TDBGrid::DeleteCurrentRecord() {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || dataSet->IsEmpty())
         return;
-    if (!ConfirmDialog::Ask(QStringLiteral("Delete record?")))
+    if (!questions_.Confirm(QStringLiteral("Delete record?")))
         return;
-    Guarded([&] { dataSet->Delete(); });
+    Guarded(errors_, [&] { dataSet->Delete(); });
 }
 
 void TDBGrid::AppendBelowLastRow() {
     TDataSet* dataSet = model_->ActiveDataSet();
-    Guarded([&] {
+    Guarded(errors_, [&] {
         // A new record nobody has typed into is not followed by another one.
         if (dataSet->State() == dsInsert && !dataSet->Modified())
             return;
@@ -226,7 +227,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
         switch (event->key()) {
         case Qt::Key_Insert:
             if (modifiers == Qt::NoModifier) {
-                Guarded([&] { dataSet->Insert(); });
+                Guarded(errors_, [&] { dataSet->Insert(); });
                 return;
             }
             break;
@@ -238,7 +239,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Escape:
             if (Editing(*dataSet)) {
-                Guarded([&] { dataSet->Cancel(); });
+                Guarded(errors_, [&] { dataSet->Cancel(); });
                 return;
             }
             break;
@@ -252,7 +253,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
                 return;
             }
             if (Editing(*dataSet)) {
-                Guarded([&] { dataSet->Post(); });
+                Guarded(errors_, [&] { dataSet->Post(); });
                 return;
             }
             break;

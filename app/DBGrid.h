@@ -19,7 +19,8 @@ class QLineEdit;
 class TDBGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit TDBGrid(QWidget* parent = nullptr);
+    TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions,
+            QWidget* parent = nullptr);
 
     TDataSource* DataSource() const { return model_->DataSource(); }
     void SetDataSource(TDataSource* source);
@@ -48,6 +49,8 @@ private:
     void ApplyColumnWidths();
     void HandOverEditorValue();
 
+    platform::ErrorDisplay& errors_;
+    platform::Questions& questions_;
     TDBGridModel* model_;
     QPointer<QLineEdit> editor_;
     int editorColumn_ = -1;

@@ -38,7 +38,8 @@ QPixmap IndicatorGlyph(TDataSetState state) {
 
 } // namespace
 
-TDBGridModel::TDBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+TDBGridModel::TDBGridModel(platform::ErrorDisplay& errors, QObject* parent)
+    : QAbstractTableModel(parent), errors_(errors) {}
 
 void TDBGridModel::SetColumns(std::vector<TDBGridColumn> columns) {
     beginResetModel();
@@ -124,7 +125,7 @@ bool TDBGridModel::CommitCell(int column, const QString& text) {
     if (reporting_ || (refused_ && text == refusedText_))
         return false;
     reporting_ = true;
-    const bool ok = Guarded([&] { WriteCell(column, text); });
+    const bool ok = Guarded(errors_, [&] { WriteCell(column, text); });
     reporting_ = false;
     refused_ = !ok;
     refusedText_ = ok ? QString() : text;
@@ -147,7 +148,7 @@ void TDBGridModel::SubmitRecord() {
     TDataSet* dataSet = ActiveDataSet();
     if (refused_ || !dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
         return;
-    Guarded([&] {
+    Guarded(errors_, [&] {
         if (dataSet->Modified())
             dataSet->Post();
         else
@@ -158,7 +159,7 @@ void TDBGridModel::SubmitRecord() {
 void TDBGridModel::revert() {
     refused_ = false;
     if (TDataSet* dataSet = ActiveDataSet())
-        Guarded([&] { dataSet->Cancel(); });
+        Guarded(errors_, [&] { dataSet->Cancel(); });
 }
 
 void TDBGridModel::ActiveChanged() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataSource.h"
+#include "MessageBoxes.h"
 
 #include <QAbstractTableModel>
 #include <functional>
@@ -22,7 +23,7 @@ struct TDBGridColumn {
 class TDBGridModel : public QAbstractTableModel, public TDataLink {
     Q_OBJECT
 public:
-    explicit TDBGridModel(QObject* parent = nullptr);
+    TDBGridModel(platform::ErrorDisplay& errors, QObject* parent = nullptr);
 
     void SetColumns(std::vector<TDBGridColumn> columns);
     const std::vector<TDBGridColumn>& Columns() const { return columns_; }
@@ -74,6 +75,7 @@ protected:
     void UpdateData() override;
 
 private:
+    platform::ErrorDisplay& errors_;
     void Refresh();
 
     std::vector<TDBGridColumn> columns_;

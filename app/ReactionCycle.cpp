@@ -67,8 +67,5 @@ void TMainForm::RecordResult(double milliseconds) {
     // Stored to the even neighbour on an exact half, unlike the texts (234.5 shows as 235 and
     // is stored as 234); nearbyint does so in the default rounding mode.
     const double rounded = std::nearbyint(milliseconds);
-    DBChart1.Series(0).AddValue(rounded, {}, DefaultPointColor);
-    // Reopening gives the new point its record id; the grids reload on the first record.
-    Series0DataSet.Close();
-    Series0DataSet.Open();
+    AppendResults({&rounded, 1});
 }

@@ -1,9 +1,7 @@
 // The result views: charts and series of the window, grids and navigators over the results,
 // and each measured time recorded in Series0.
-#include "ConfirmDialog.h"
 #include "DBGrid.h"
 #include "DBNavigator.h"
-#include "ErrorDisplay.h"
 #include "FormFixture.h"
 
 #include <QHeaderView>
@@ -13,22 +11,9 @@
 namespace {
 
 struct ResultViews : FormFixture {
-    QStringList errors;
-    QStringList questions;
-    bool answer = true;
-
-    void SetUp() override {
-        FormFixture::SetUp();
-        ErrorDisplay::SetHandler([this](const QString& message) { errors << message; });
-        ConfirmDialog::SetHandler([this](const QString& question) {
-            questions << question;
-            return answer;
-        });
-    }
-    void TearDown() override {
-        ErrorDisplay::SetHandler({});
-        ConfirmDialog::SetHandler({});
-    }
+    QStringList& errors = fakes.errors.shown;
+    QStringList& questions = fakes.questions.asked;
+    bool& answer = fakes.questions.answer;
 
     // Results as the reaction test records them.
     void Record(std::initializer_list<double> times) {

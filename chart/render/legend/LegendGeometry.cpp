@@ -1,4 +1,4 @@
-#include "LegendGeometry.h"
+#include "legend/LegendGeometry.h"
 
 #include <algorithm>
 

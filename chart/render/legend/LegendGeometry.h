@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChartGeometry.h"
-#include "LegendTypes.h"
+#include "legend/LegendTypes.h"
 
 #include <array>
 #include <string>

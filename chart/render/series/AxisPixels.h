@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AxisScale.h"
+#include "axes/AxisScale.h"
 #include "ChartAxisBase.h"
 
 #include <cassert>

@@ -1,8 +1,8 @@
-#include "BarSeriesPainter.h"
+#include "series/BarSeriesPainter.h"
 
 #include "BarSeries.h"
 #include "ColorOps.h"
-#include "GradientDrawing.h"
+#include "device/GradientDrawing.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SeriesPaintContext.h"
+#include "series/SeriesPaintContext.h"
 
 class TBarSeries;
 

@@ -1,4 +1,4 @@
-#include "LineSeriesPainter.h"
+#include "series/LineSeriesPainter.h"
 
 #include "ColorOps.h"
 #include "CustomChartBase.h"

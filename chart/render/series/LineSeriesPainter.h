@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AxisPixels.h"
-#include "HiddenSegments.h"
-#include "SeriesPaintContext.h"
+#include "series/AxisPixels.h"
+#include "series/HiddenSegments.h"
+#include "series/SeriesPaintContext.h"
 
 #include <vector>
 

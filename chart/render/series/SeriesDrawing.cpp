@@ -1,10 +1,10 @@
-#include "SeriesDrawing.h"
+#include "series/SeriesDrawing.h"
 
 #include "BarSeries.h"
-#include "BarSeriesPainter.h"
-#include "CustomAxisPanel.h"
+#include "series/BarSeriesPainter.h"
+#include "frame/CustomAxisPanel.h"
 #include "CustomSeries.h"
-#include "LineSeriesPainter.h"
+#include "series/LineSeriesPainter.h"
 
 void DrawSeriesPoints(TCustomAxisPanel& chart, TChartSeries& series) {
     const TSeriesPaintContext context{.canvas = chart.Canvas(),

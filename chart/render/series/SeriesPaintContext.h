@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Canvas3D.h"
+#include "device/Canvas3D.h"
 #include "ChartColor.h"
 #include "ChartGeometry.h"
 

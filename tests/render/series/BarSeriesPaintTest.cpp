@@ -1,5 +1,5 @@
 #include "BarSeries.h"
-#include "BarSeriesPainter.h"
+#include "series/BarSeriesPainter.h"
 #include "SeriesPaintFixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "HiddenSegments.h"
+#include "series/HiddenSegments.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

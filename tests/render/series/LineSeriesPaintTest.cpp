@@ -1,6 +1,6 @@
 #include "ColorOps.h"
 #include "LineSeries.h"
-#include "LineSeriesPainter.h"
+#include "series/LineSeriesPainter.h"
 #include "SeriesPaintFixture.h"
 
 #include <random>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AxisScale.h"
+#include "axes/AxisScale.h"
 #include "ChartAxisBase.h"
-#include "ChartCanvas3D.h"
+#include "device/ChartCanvas3D.h"
 #include "CustomChartBase.h"
-#include "SeriesPaintContext.h"
+#include "series/SeriesPaintContext.h"
 
 #include <gtest/gtest.h>
 
