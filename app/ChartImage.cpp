@@ -1,6 +1,6 @@
 #include "ChartImage.h"
 
-#include "CustomChartPanel.h"
+#include "frame/CustomChartPanel.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
