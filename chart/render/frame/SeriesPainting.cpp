@@ -1,6 +1,7 @@
 #include "ChartSeries.h"
 #include "frame/CustomAxisPanel.h"
-#include "series/SeriesDrawing.h"
+#include "series/CanvasSeriesDrawing.h"
+#include "series/SeriesPainters.h"
 
 #include <vector>
 
@@ -24,12 +25,13 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
     if (series.FirstVisible() == -1)
         return;
     series.DoBeforeDrawValues();
-    const bool clip = series.UsesAxes() && ClipPoints();
-    if (clip)
-        ClipToPlot();
-    DrawSeriesPoints(*this, series);
-    if (clip)
-        Canvas().RemoveClip();
+    {
+        const TCanvasStateSaver saved(Canvas());
+        if (series.UsesAxes() && ClipPoints())
+            ClipToPlot();
+        TCanvasSeriesDrawing drawing(Canvas());
+        DrawSeriesPoints(*this, series, drawing);
+    }
     if (series.PointCount() > 0 && series.Marks().Visible())
         DrawSeriesMarks(series);
     series.DoAfterDrawValues();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "axes/AxisScale.h"
 #include "ChartAxisBase.h"
+#include "axes/AxisScale.h"
 
 #include <cassert>
 

@@ -2,12 +2,11 @@
 
 #include "BarSeries.h"
 #include "ColorOps.h"
-#include "device/GradientDrawing.h"
 
 #include <algorithm>
 
 TBarSeriesPainter::TBarSeriesPainter(const TBarSeries& series, const TSeriesPaintContext& context)
-    : series_(series), context_(context), canvas_(context.canvas) {}
+    : series_(series), context_(context), drawing_(context.drawing) {}
 
 void TBarSeriesPainter::DrawVisiblePoints() {
     const int first = series_.FirstVisible();
@@ -34,27 +33,28 @@ void TBarSeriesPainter::DrawValue(int index) {
 void TBarSeriesPainter::DrawBar(int /*index*/, int top, int bottom) {
     const TChartPen& pen = series_.Pen();
     const TChartBrush& brush = series_.Brush();
-    canvas_.SelectPen(pen);
-    canvas_.SelectBrush(brush, barColor_,
-                        brush.Color() == DefaultPointColor ? context_.chartColor : clNone);
+    drawing_.SelectPen(pen);
+    drawing_.SelectBrush(brush, barColor_,
+                         brush.Color() == DefaultPointColor ? context_.chartColor : clNone);
+    const bool view3D = drawing_.Is3D();
     const int left = bounds_.left;
     const int right = bounds_.right;
-    if (context_.view3D) {
-        canvas_.DrawBox(left, right, top, bottom, series_.FrontZ(), series_.BackZ(),
-                        series_.Dark3D());
+    if (view3D) {
+        drawing_.Box({left, top, right, bottom}, series_.FrontZ(), series_.BackZ(),
+                     series_.Dark3D());
     } else {
         const bool solid = brush.Style() == bsSolid;
         const int w = pen.Visible() ? pen.Width() : 0;
         if (solid && (left == right || top == bottom)) {
             // A bar without width or height still shows as a line in its colour.
-            canvas_.SelectPen(pen, barColor_);
-            canvas_.Line(left, top, right, bottom);
+            drawing_.SelectPen(pen, barColor_);
+            drawing_.Line({left, top}, {right, bottom});
         } else if (right - left < w || bottom - top < w) {
-            canvas_.SetBrushStyle(bsClear);
-            canvas_.SelectPen(pen, barColor_);
-            canvas_.Rectangle(left, top, right, bottom);
+            drawing_.SetBrushStyle(bsClear);
+            drawing_.SelectPen(pen, barColor_);
+            drawing_.Rectangle({left, top, right, bottom});
         } else {
-            canvas_.Rectangle(left, top, right, bottom);
+            drawing_.Rectangle({left, top, right, bottom});
         }
     }
     if (series_.BarStyle() != bsRectGradient)
@@ -68,20 +68,8 @@ void TBarSeriesPainter::DrawBar(int /*index*/, int top, int bottom) {
         const int w = pen.Width();
         r.left += 1;
         r.top += 1;
-        r.right -= context_.view3D ? w - 1 : w;
-        r.bottom -= context_.view3D ? w - 1 : w;
+        r.right -= view3D ? w - 1 : w;
+        r.bottom -= view3D ? w - 1 : w;
     }
-    if (!context_.view3D) {
-        DrawGradient(gradient, canvas_, r);
-    } else if (context_.orthogonal) {
-        DrawGradient(gradient, canvas_, canvas_.ProjectRect(r, series_.FrontZ()));
-    } else {
-        const int w = pen.Visible() ? pen.Width() : 0;
-        TQuad q = canvas_.ProjectRectQuad({left, top, right, bottom}, series_.FrontZ());
-        q[0].x += w, q[0].y += w;
-        q[1].x -= w, q[1].y += w;
-        q[2].x -= w, q[2].y -= w;
-        q[3].x += w, q[3].y -= w;
-        DrawGradientInQuad(gradient, canvas_, q);
-    }
+    drawing_.GradientBox(gradient, r, series_.FrontZ());
 }

@@ -19,7 +19,7 @@ public:
 private:
     const TBarSeries& series_;
     const TSeriesPaintContext& context_;
-    TCanvas3D& canvas_;
+    TSeriesDrawing& drawing_;
     TRect bounds_;
     TColor barColor_ = clNone;
 };

@@ -8,8 +8,8 @@
 
 TLineSeriesPainter::TLineSeriesPainter(const TCustomSeries& series,
                                        const TSeriesPaintContext& context)
-    : series_(series), context_(context), canvas_(context.canvas), horiz_(series.GetHorizAxis()),
-      vert_(series.GetVertAxis()), view3D_(context.view3D), frontZ_(series.FrontZ()),
+    : series_(series), context_(context), drawing_(context.drawing), horiz_(series.GetHorizAxis()),
+      vert_(series.GetVertAxis()), view3D_(context.drawing.Is3D()), frontZ_(series.FrontZ()),
       backZ_(series.BackZ()) {
     skip_ = context.skipHidden && SkippingPossible();
 }
@@ -120,20 +120,20 @@ void TLineSeriesPainter::FlushRun() {
 void TLineSeriesPainter::DrawSegment(TPoint from, TPoint to, TColor color) {
     const TColor own = series_.ColorEachLine() ? color : series_.SeriesColor();
     if (!view3D_) {
-        canvas_.SetBrushStyle(bsClear);
-        canvas_.SelectPen(series_.LinePen(), own);
-        canvas_.Line(from.x, from.y, to.x, to.y);
+        drawing_.SetBrushStyle(bsClear);
+        drawing_.SelectPen(series_.LinePen(), own);
+        drawing_.Line(from, to);
         return;
     }
-    canvas_.SelectPen(series_.LinePen());
-    canvas_.SetBrushStyle(series_.Brush().Style());
+    drawing_.SelectPen(series_.LinePen());
+    drawing_.SetBrushStyle(series_.Brush().Style());
     TColor fill = own;
     // A segment that rises on screen more steeply than the depth runs is shaded.
     if (series_.Dark3D() && to.x != from.x && steepnessLimit_ != 0 &&
         double(from.y - to.y) / (to.x - from.x) > steepnessLimit_)
         fill = Darken(fill, DarkenAmount);
-    if (canvas_.Monochrome())
+    if (drawing_.Monochrome())
         fill = clWhite;
-    canvas_.SetBrushColor(fill);
-    canvas_.FillDepthStrip(to, from, frontZ_, backZ_);
+    drawing_.SetBrushColor(fill);
+    drawing_.PlaneBetween(to, from, frontZ_, backZ_);
 }

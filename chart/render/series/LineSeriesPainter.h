@@ -38,7 +38,7 @@ private:
 
     const TCustomSeries& series_;
     const TSeriesPaintContext& context_;
-    TCanvas3D& canvas_;
+    TSeriesDrawing& drawing_;
     TAxisPixels horiz_;
     TAxisPixels vert_;
     bool view3D_;

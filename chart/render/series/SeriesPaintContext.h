@@ -1,15 +1,13 @@
 #pragma once
 
-#include "device/Canvas3D.h"
 #include "ChartColor.h"
 #include "ChartGeometry.h"
+#include "SeriesDrawing.h"
 
-// What a series painter needs of the chart for one paint: the canvas, the view, the plotting
+// What a series painter needs of the chart for one paint: where to draw, the plotting
 // rectangle and the depth of one series slot. Captured by the paint step once per series.
 struct TSeriesPaintContext {
-    TCanvas3D& canvas;
-    bool view3D = false;
-    bool orthogonal = true;
+    TSeriesDrawing& drawing;
     TRect plot;
     int seriesDepth = 0;
     int seriesDepthRise = 0;

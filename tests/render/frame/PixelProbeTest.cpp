@@ -88,11 +88,10 @@ TEST(ChartPixels, CalibrationChartShowsBevelsAndTheBackWallOutline) {
 TEST(ChartPixels, SeriesOfA2DChartStayInsideTheBackWallOutline) {
     ChartUnderTest t(ProgramChart::DBChart3);
     t.Probe(0).AddValue(1);
-    t.Probe(0).onDrawValue = [&](int) {
-        TChartCanvas3D& canvas = t.chart.Canvas();
-        canvas.SetBrushColor(clRed);
-        canvas.SetBrushStyle(bsSolid);
-        canvas.FillRect({0, 0, 598, 305});
+    t.Probe(0).onDrawValue = [&](TSeriesDrawing& drawing, int) {
+        drawing.SelectPen(TChartPen(), clRed);
+        drawing.SelectBrush(TChartBrush(), clRed, clNone);
+        drawing.Rectangle({0, 0, 598, 305});
     };
     t.Paint();
     const TRect p = t.chart.PlotRect();

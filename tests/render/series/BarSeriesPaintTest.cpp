@@ -1,6 +1,6 @@
 #include "BarSeries.h"
-#include "series/BarSeriesPainter.h"
 #include "SeriesPaintFixture.h"
+#include "series/BarSeriesPainter.h"
 
 namespace {
 

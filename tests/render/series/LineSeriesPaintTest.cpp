@@ -1,7 +1,7 @@
 #include "ColorOps.h"
 #include "LineSeries.h"
-#include "series/LineSeriesPainter.h"
 #include "SeriesPaintFixture.h"
+#include "series/LineSeriesPainter.h"
 
 #include <random>
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "axes/AxisScale.h"
 #include "ChartAxisBase.h"
-#include "device/ChartCanvas3D.h"
 #include "CustomChartBase.h"
+#include "axes/AxisScale.h"
+#include "device/ChartCanvas3D.h"
+#include "series/CanvasSeriesDrawing.h"
 #include "series/SeriesPaintContext.h"
 
 #include <gtest/gtest.h>
@@ -54,9 +55,7 @@ protected:
         is3D = view3D;
     }
     TSeriesPaintContext Context(bool skipHidden = true) {
-        return {.canvas = canvas,
-                .view3D = is3D,
-                .orthogonal = true,
+        return {.drawing = drawing,
                 .plot = chart.Plot,
                 .seriesDepth = is3D ? chart.Depth : 0,
                 .seriesDepthRise = is3D ? chart.Depth : 0,
@@ -76,6 +75,7 @@ protected:
     TPaintChart chart;
     TView3DOptions options;
     TChartCanvas3D canvas;
+    TCanvasSeriesDrawing drawing{canvas};
     QImage image;
     bool is3D = false;
 };
