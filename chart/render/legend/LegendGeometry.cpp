@@ -1,5 +1,8 @@
 #include "legend/LegendGeometry.h"
 
+#include "ChartSeries.h"
+#include "ChartSeriesList.h"
+
 #include <algorithm>
 
 namespace {
@@ -21,6 +24,25 @@ TLegendStyle ResolveLegendStyle(TLegendStyle style, bool checkBoxes, int activeS
     if (style != lsAuto)
         return style;
     return checkBoxes || activeSeries > 1 ? lsSeries : lsValues;
+}
+
+void CheckLegendFirstValue(int firstValue) {
+    if (firstValue < 0)
+        throw LegendException("First Legend Value must be > 0");
+}
+
+std::vector<const TChartSeries*> LegendSeriesItems(const TChartSeriesList& series,
+                                                   bool checkBoxes, int firstValue) {
+    std::vector<const TChartSeries*> items;
+    int skipped = 0;
+    for (const TChartSeries* s : series) {
+        if (!s->ShowInLegend() || (!s->Active() && !checkBoxes))
+            continue;
+        if (skipped++ < firstValue)
+            continue;
+        items.push_back(s);
+    }
+    return items;
 }
 
 std::array<std::string, 2> SplitLegendText(const std::string& text) {

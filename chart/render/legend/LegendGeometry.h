@@ -5,6 +5,10 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+class TChartSeriesList;
+class TChartSeries;
 
 // The legend's arithmetic, free of canvas and chart: what is listed, how wide and high an item
 // is, how items fill columns and rows, where the box stands and how much of the plotting
@@ -13,6 +17,14 @@
 // What the legend lists: an explicit style, or for lsAuto the series when there are check boxes
 // or more than one active series, else the points of the one series.
 TLegendStyle ResolveLegendStyle(TLegendStyle style, bool checkBoxes, int activeSeries);
+
+// Raises LegendException for a negative number of skipped items.
+void CheckLegendFirstValue(int firstValue);
+
+// The series a series legend lists, in list order: those shown in the legend and active (with
+// check boxes also the inactive ones), less the first `firstValue`.
+std::vector<const TChartSeries*> LegendSeriesItems(const TChartSeriesList& series,
+                                                   bool checkBoxes, int firstValue);
 
 // An item text cut at the first two column separators; anything after a second one is dropped.
 std::array<std::string, 2> SplitLegendText(const std::string& text);

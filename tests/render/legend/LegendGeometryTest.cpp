@@ -1,5 +1,8 @@
 #include "legend/LegendGeometry.h"
 
+#include "LineSeries.h"
+#include "frame/DBChart.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,6 +13,32 @@ TEST(LegendStyle, AutoListsSeriesOnlyWhenThereIsMoreThanOneOrCheckBoxes) {
     EXPECT_EQ(ResolveLegendStyle(lsAuto, false, 1), lsValues);
     EXPECT_EQ(ResolveLegendStyle(lsAuto, true, 1), lsSeries);
     EXPECT_EQ(ResolveLegendStyle(lsValues, false, 3), lsValues);
+}
+
+TEST(LegendItems, ActiveSeriesShownInTheLegendInListOrder) {
+    TDBChart chart;
+    TLineSeries a, b, c, hidden;
+    for (TLineSeries* s : {&a, &b, &c, &hidden})
+        chart.AddSeries(*s);
+    hidden.SetShowInLegend(false);
+    using Items = std::vector<const TChartSeries*>;
+    EXPECT_EQ(LegendSeriesItems(chart.SeriesList(), false, 0), (Items{&a, &b, &c}));
+    b.SetActive(false);
+    EXPECT_EQ(LegendSeriesItems(chart.SeriesList(), false, 0), (Items{&a, &c}));
+    EXPECT_EQ(LegendSeriesItems(chart.SeriesList(), true, 0), (Items{&a, &b, &c}));
+    EXPECT_EQ(LegendSeriesItems(chart.SeriesList(), false, 1), (Items{&c}));
+    // Two series left still make a series legend.
+    EXPECT_EQ(ResolveLegendStyle(lsAuto, false, 2), lsSeries);
+}
+
+TEST(LegendItems, ANegativeFirstValueIsRefused) {
+    EXPECT_NO_THROW(CheckLegendFirstValue(0));
+    try {
+        CheckLegendFirstValue(-1);
+        FAIL();
+    } catch (const LegendException& e) {
+        EXPECT_STREQ(e.what(), "First Legend Value must be > 0");
+    }
 }
 
 TEST(LegendText, SplitsAtTheFirstTwoSeparators) {
