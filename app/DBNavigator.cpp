@@ -153,7 +153,7 @@ void TDBNavigator::BtnClick(TNavigateBtn button) {
     if (!dataSet)
         return;
     if (button == nbDelete && confirmDelete_ &&
-        !questions_.Confirm(QStringLiteral("Delete record?")))
+        !questions_.Confirm({QStringLiteral("Delete record?")}))
         return;
     Guarded(errors_, [&] {
         switch (button) {

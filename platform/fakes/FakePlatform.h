@@ -123,8 +123,8 @@ protected:
 
 class FakeQuestions final : public Questions {
 public:
-    bool Confirm(const QString& question) override {
-        asked << question;
+    bool Confirm(const Question& question) override {
+        asked << question.text;
         return answer;
     }
     QStringList asked;

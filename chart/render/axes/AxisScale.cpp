@@ -1,7 +1,7 @@
-#include "AxisScale.h"
+#include "axes/AxisScale.h"
 
-#include "AxisException.h"
 #include "ChartGeometry.h"
+#include "axes/AxisException.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AxisMapping.h"
 #include "ChangeNotifier.h"
+#include "axes/AxisMapping.h"
 
 // The scaling side of an axis, without the chart: the range settings, the range and pixels of
 // the last paint, both mappings and the range operations. The chart feeds it the series

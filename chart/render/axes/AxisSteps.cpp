@@ -1,4 +1,4 @@
-#include "AxisSteps.h"
+#include "axes/AxisSteps.h"
 
 #include "ChartGeometry.h"
 

@@ -491,6 +491,9 @@ void TChartCanvas::DrawText(int x, int y, const std::string& text, double degree
     QPainter& p = surface_.Painter();
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // The text cell is filled below when the back mode asks for it, never by the painter's own
+    // background left over from a hatched fill.
+    p.setBackgroundMode(Qt::TransparentMode);
     p.translate(x, y);
     if (degrees != 0) {
         p.rotate(-degrees);

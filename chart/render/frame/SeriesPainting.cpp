@@ -1,7 +1,6 @@
 #include "ChartSeries.h"
 #include "frame/CustomAxisPanel.h"
 #include "series/CanvasSeriesDrawing.h"
-#include "series/SeriesPainters.h"
 
 #include <vector>
 
@@ -29,8 +28,8 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
         const TCanvasStateSaver saved(Canvas());
         if (series.UsesAxes() && ClipPoints())
             ClipToPlot();
-        TCanvasSeriesDrawing drawing(Canvas());
-        DrawSeriesPoints(*this, series, drawing);
+        TCanvasSeriesDrawing drawing(Canvas(), *this);
+        series.DrawVisiblePoints(drawing);
     }
     if (series.PointCount() > 0 && series.Marks().Visible())
         DrawSeriesMarks(series);

@@ -31,8 +31,8 @@ void CheckLegendFirstValue(int firstValue) {
         throw LegendException("First Legend Value must be > 0");
 }
 
-std::vector<const TChartSeries*> LegendSeriesItems(const TChartSeriesList& series,
-                                                   bool checkBoxes, int firstValue) {
+std::vector<const TChartSeries*> LegendSeriesItems(const TChartSeriesList& series, bool checkBoxes,
+                                                   int firstValue) {
     std::vector<const TChartSeries*> items;
     int skipped = 0;
     for (const TChartSeries* s : series) {

@@ -23,8 +23,8 @@ void CheckLegendFirstValue(int firstValue);
 
 // The series a series legend lists, in list order: those shown in the legend and active (with
 // check boxes also the inactive ones), less the first `firstValue`.
-std::vector<const TChartSeries*> LegendSeriesItems(const TChartSeriesList& series,
-                                                   bool checkBoxes, int firstValue);
+std::vector<const TChartSeries*> LegendSeriesItems(const TChartSeriesList& series, bool checkBoxes,
+                                                   int firstValue);
 
 // An item text cut at the first two column separators; anything after a second one is dropped.
 std::array<std::string, 2> SplitLegendText(const std::string& text);

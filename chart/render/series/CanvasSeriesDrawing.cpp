@@ -1,7 +1,21 @@
 #include "series/CanvasSeriesDrawing.h"
 
+#include "BarSeries.h"
+#include "CustomSeries.h"
 #include "device/ChartCanvas3D.h"
 #include "device/GradientDrawing.h"
+#include "frame/CustomAxisPanel.h"
+#include "series/BarSeriesPainter.h"
+#include "series/LineSeriesPainter.h"
+
+namespace {
+
+// Points are placed through the axes; without them a series has nowhere to go.
+bool HasAxes(const TChartSeries& series) {
+    return series.GetHorizAxis() && series.GetVertAxis();
+}
+
+} // namespace
 
 bool TCanvasSeriesDrawing::Is3D() const {
     return canvas_.Is3D();
@@ -59,4 +73,27 @@ void TCanvasSeriesDrawing::GradientBox(const TCustomChartGradient& gradient, con
         DrawGradientAtDepth(gradient, canvas_, r, z);
     else
         DrawGradient(gradient, canvas_, r);
+}
+
+void TCanvasSeriesDrawing::DrawLineSeries(const TCustomSeries& series) {
+    if (!chart_ || !HasAxes(series))
+        return;
+    const TSeriesPaintContext context{.drawing = *this,
+                                      .plot = chart_->PlotRect(),
+                                      .seriesDepth = chart_->SeriesDepth(),
+                                      .seriesDepthRise = chart_->SeriesDepthRise(),
+                                      .chartColor = chart_->Color(),
+                                      .skipHidden = chart_->SkipHiddenSegments()};
+    TLineSeriesPainter(series, context).DrawVisiblePoints();
+}
+
+void TCanvasSeriesDrawing::DrawBarSeries(const TBarSeries& series) {
+    if (!chart_ || !HasAxes(series))
+        return;
+    const TSeriesPaintContext context{.drawing = *this,
+                                      .plot = chart_->PlotRect(),
+                                      .seriesDepth = chart_->SeriesDepth(),
+                                      .seriesDepthRise = chart_->SeriesDepthRise(),
+                                      .chartColor = chart_->Color()};
+    TBarSeriesPainter(series, context).DrawVisiblePoints();
 }

@@ -5,13 +5,7 @@
 
 class TChartPen;
 class TChartSeries;
-class TCustomAxisPanel;
 class TSeriesDrawing;
-
-// Draws the visible points of a series: the one place that knows which painter draws which
-// kind of series. A kind without a painter here draws through its own DrawVisiblePoints.
-void DrawSeriesPoints(TCustomAxisPanel& chart, TChartSeries& series, TSeriesDrawing& drawing);
-
 
 // The small picture of a series in a legend item, drawn into `r`: nothing for a series coloured
 // point by point; a line series draws a line across the middle in 2D and a filled rectangle in

@@ -23,6 +23,10 @@ public:
     std::function<void(TSeriesDrawing&, int)> onDrawValue;
 
     void PrepareForDrawing() override { Log("prepare"); }
+    // Point by point, so each value can be probed.
+    void DrawVisiblePoints(TSeriesDrawing& drawing) override {
+        TChartSeries::DrawVisiblePoints(drawing);
+    }
     void CalcDepthPositions() override {
         Log("depth positions");
         TLineSeries::CalcDepthPositions();

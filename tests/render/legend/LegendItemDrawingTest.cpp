@@ -1,6 +1,6 @@
+#include "legend/LegendItemDrawing.h"
 #include "LineSeries.h"
 #include "device/ChartCanvas3D.h"
-#include "legend/LegendItemDrawing.h"
 #include "series/CanvasSeriesDrawing.h"
 
 #include <gtest/gtest.h>
