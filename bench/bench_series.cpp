@@ -3,7 +3,6 @@
 
 #include "ChartSettings.h"
 #include "LineSeries.h"
-#include "axes/AxisScale.h"
 #include "frame/DBChart.h"
 
 #include <benchmark/benchmark.h>
@@ -28,50 +27,8 @@ void EnsureApplication() {
     }
 }
 
-// An axis scaled over the plotting rectangle and the data, as the chart's axes leave it.
-class TSpanAxis : public TChartAxisBase, public TAxisScale {
-public:
-    explicit TSpanAxis(bool horizontal) : TAxisScale(horizontal) {}
-    bool Horizontal() const override { return TAxisScale::Horizontal(); }
-    bool Inverted() const override { return TAxisScale::Inverted(); }
-    int ValueToPixel(double v) const override { return TAxisScale::ValueToPixel(v); }
-    double PixelToValue(int p) const override { return TAxisScale::PixelToValue(p); }
-    int AxisLength() const override { return TAxisScale::AxisLength(); }
-};
-
-// One of the program's charts whose two axes span the plotting rectangle and the data's extremes.
-class TBenchChart : public TDBChart {
-public:
-    TBenchChart() {
-        OnBeforeDrawSeries = [this] {
-            const TRect p = PlotRect();
-            bottom_.UpdatePositions(p.left, p.Width(), 0);
-            left_.UpdatePositions(p.top, p.Height(), 0);
-            double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-            bool first = true;
-            for (TChartSeries* s : SeriesList()) {
-                if (s->PointCount() == 0)
-                    continue;
-                x0 = first ? s->MinX() : std::min(x0, s->MinX());
-                x1 = first ? s->MaxX() : std::max(x1, s->MaxX());
-                y0 = first ? s->MinY() : std::min(y0, s->MinY());
-                y1 = first ? s->MaxY() : std::max(y1, s->MaxY());
-                first = false;
-            }
-            bottom_.ComputeAutoRange(x0, x1);
-            left_.ComputeAutoRange(y0, y1);
-        };
-    }
-    TChartAxisBase* BottomAxis() const override { return const_cast<TSpanAxis*>(&bottom_); }
-    TChartAxisBase* LeftAxis() const override { return const_cast<TSpanAxis*>(&left_); }
-
-private:
-    TSpanAxis bottom_{true};
-    TSpanAxis left_{false};
-};
-
 struct PaintedChart {
-    TBenchChart chart;
+    TDBChart chart;
     std::vector<std::unique_ptr<TLineSeries>> series;
     QImage window;
 
@@ -105,6 +62,7 @@ void BM_PaintResultsChart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintResultsChart)
+    ->Arg(0)
     ->Arg(1000)
     ->Arg(100000)
     ->Arg(1000000)

@@ -23,9 +23,12 @@ public:
     std::function<void(TSeriesDrawing&, int)> onDrawValue;
 
     void PrepareForDrawing() override { Log("prepare"); }
-    // Point by point, so each value can be probed.
+    // Point by point while probed, so each value can be seen; drawn as a line otherwise.
     void DrawVisiblePoints(TSeriesDrawing& drawing) override {
-        TChartSeries::DrawVisiblePoints(drawing);
+        if (log || onDrawValue)
+            TChartSeries::DrawVisiblePoints(drawing);
+        else
+            TLineSeries::DrawVisiblePoints(drawing);
     }
     void CalcDepthPositions() override {
         Log("depth positions");
