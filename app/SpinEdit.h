@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <functional>
+#include <optional>
 
 // An unbounded integer spin box. Only digits, signs, the decimal separator and control keys
 // other than Enter may be typed (anything else is refused with a beep); pasted text is taken
@@ -13,6 +14,8 @@ public:
     TSpinEdit(int value, QWidget* parent);
 
     int Value() const;
+    // The text read as a decimal integer; none when it is not one.
+    std::optional<int> IntegerValue() const;
     void SetValue(int value);
 
     void stepBy(int steps) override;

@@ -11,10 +11,6 @@
 namespace {
 
 struct ResultViews : FormFixture {
-    QStringList& errors = fakes.errors.shown;
-    QStringList& questions = fakes.questions.asked;
-    bool& answer = fakes.questions.answer;
-
     // Results as the reaction test records them.
     void Record(std::initializer_list<double> times) {
         for (double ms : times) {

@@ -254,7 +254,9 @@ void AxisPainter::GridLine(int p) {
         return;
     }
     if (axis_.IsDepthAxis()) {
-        canvas_.DepthLine(plot.left, plot.bottom, p, p + 1);
+        // Across the left wall and the floor at depth p.
+        canvas_.VLineAtDepth(plot.left, plot.top, plot.bottom, p);
+        canvas_.HLineAtDepth(plot.left, plot.right, plot.bottom, p);
         return;
     }
     const bool behind = chart_.AxisBehind();
@@ -352,7 +354,8 @@ void AxisPainter::LinesAndTicks() {
 std::vector<double> AxisLabelValues(double rangeMinimum, double rangeMaximum, double step,
                                     bool roundFirstLabel) {
     std::vector<double> values;
-    if (std::fabs((rangeMaximum - rangeMinimum) / step) >= MaxLabelSteps)
+    // Also refuses a range or step that is not finite.
+    if (!(std::fabs((rangeMaximum - rangeMinimum) / step) < MaxLabelSteps))
         return values;
     double t = rangeMaximum;
     if (roundFirstLabel && DefaultText(rangeMinimum) != DefaultText(rangeMaximum))
@@ -394,6 +397,8 @@ std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int count, in
 void DrawAxis(TChartAxis& axis, bool recompute, TGridParts grid) {
     if (recompute)
         axis.SetAxisLinePos(AxisEdge(axis, axis.Chart()->PlotRect()));
+    // Pens, brush and fonts the axis selects do not outlive its drawing.
+    const TCanvasStateSaver saved(axis.Chart()->Canvas());
     AxisPainter painter(axis, grid);
     painter.Title();
     painter.Labels();

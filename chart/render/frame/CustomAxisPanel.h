@@ -7,11 +7,11 @@
 
 class TChartSeries;
 
-// Adds the series, the 3D depth and the paint sequence. DrawChartContents runs the same steps
-// in the same order on every paint; the steps that belong to axes, walls, titles, the legend and
+// Adds the series, the six axes, the 3D depth and the paint sequence. DrawChartContents runs the
+// same steps in the same order on every paint. The axes' steps (LayoutAxes, ApplySeriesMargins,
+// DrawAxes) are filled here, in axes/PanelAxes.cpp; those of walls, titles, the legend and
 // zooming are virtual hooks the derived classes fill:
-//   PlaceTitlesAndLegend(before series), LayoutAxes, ApplySeriesMargins, PaintWalls, DrawAxes,
-//   DrawZoomRectangle, DrawSeriesMarks, DepthAxisInverted.
+//   PlaceTitlesAndLegend(before series), PaintWalls, DrawZoomRectangle, DrawSeriesMarks.
 class TCustomAxisPanel : public TCustomChartPanelExtended {
 public:
     TCustomAxisPanel();

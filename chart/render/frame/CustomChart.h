@@ -3,6 +3,9 @@
 #include "frame/ChartTitle.h"
 #include "frame/ChartWalls.h"
 #include "frame/CustomAxisPanel.h"
+#include "zoom/ZoomScroll.h"
+
+#include <functional>
 
 // Adds the titles and the walls, and the legend's place in the paint. The titles take their room
 // from the plotting rectangle before the 3D depth and the axes do; the walls are painted behind
@@ -56,8 +59,37 @@ public:
     // toward the viewer (the right side in the default view), negative otherwise.
     int SideFacing(int x) const;
 
+    // --- zoom and scroll (zoom/ZoomScroll.cpp) ----------------------------------------------
+    TMouseButton ScrollMouseButton() const { return scrollMouseButton_; }
+    void SetScrollMouseButton(TMouseButton v) { scrollMouseButton_ = v; }
+    // The scroll drag in progress.
+    const TZoomPanning& Panning() const { return zoomScroll_.Panning; }
+    // The axes show a zoomed range.
+    bool Zoomed() const { return zoomScroll_.Zoomed; }
+    // Zooms the left, top, right and bottom axes to the values under r (chart pixels); a
+    // one-way zoom (Zoom().Direction()) only the axes that run that way.
+    void ZoomRect(TRect r);
+    // Puts the axes back as they were before the first zoom or scroll since the last undo.
+    void UndoZoom();
+    // The part of the chart under (x, y) that a press acts on.
+    TChartPart PartAt(int x, int y) const;
+
+    std::function<void()> OnZoom;
+    std::function<void()> OnUndoZoom;
+    std::function<void()> OnScroll;
+    // Asked before an axis scrolls to [minimum, maximum]: may change the range or refuse.
+    std::function<void(TAxisSide side, double& minimum, double& maximum, bool& allow)>
+        OnAllowScroll;
+
 protected:
     void PlaceTitlesAndLegend(bool beforeSeries) override;
+
+    void ChartMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void ChartMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void ChartMouseMove(TShiftState shift, int x, int y) override;
+    void DrawZoomRectangle() override;
+    // The legend item under (x, y), or -1.
+    virtual int LegendItemAt(int /*x*/, int /*y*/) const { return -1; }
 
     virtual bool LegendShouldDraw() const { return false; }
     virtual bool LegendCustomPosition() const { return false; }
@@ -78,9 +110,19 @@ private:
     // In 3D, the walls and axes that stand in front of the series are drawn over them.
     void RedrawFrontSides();
 
+    // Draws the zoom rectangle by inversion on the image the window shows, without a paint.
+    void InvertZoomRectangle();
+    void SaveScales();
+    // (x, y) lies between the line and the labels of a shown axis (its ticks), along its length.
+    bool AxisAt(int x, int y) const;
+    // One step of the scroll drag to (x, y).
+    void ScrollTo(int x, int y);
+
     TChartTitle title_;
     TChartTitle subTitle_;
     TChartFootTitle foot_;
     TChartFootTitle subFoot_;
     TChartWalls walls_;
+    TMouseButton scrollMouseButton_ = mbRight;
+    TZoomScrollState zoomScroll_;
 };

@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <functional>
+
 // The chart panel: frame (margins, bevels, border), 3D switch and options, the canvas it paints
 // through, and the double-buffered paint. One paint draws everything into the canvas' off-screen
 // image and copies it to the window; while the image is current a paint request only copies it.
@@ -76,6 +78,9 @@ public:
     // The area of the window the chart covers.
     virtual TRect GetPanelRect() const { return {0, 0, Width(), Height()}; }
     bool Printing() const { return printing_; }
+    // The image changed in place between paints (the zoom rectangle): the window shows it
+    // again, which copies it and draws nothing.
+    std::function<void()> OnImageChanged;
 
     // PlotRect from the panel, the frame and the margins.
     void ComputePlotRect();

@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 #include <string>
 #include <vector>
 
@@ -38,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A range no label step fits: the smallest step would draw over 10000 labels.
         LabelLoopCase{"TooManySteps", 0, 1, 1e-12, {}},
         // Steps too small to tell two labels apart give one label, and the loop ends.
-        LabelLoopCase{"IndistinctSteps", 1e20, 1e20 + 65536, 8, {1e20 + 65536}}),
+        LabelLoopCase{"IndistinctSteps", 1e20, 1e20 + 65536, 8, {1e20 + 65536}},
+        // Results at both ends of the number range leave no finite span to step through.
+        LabelLoopCase{"InfiniteSpan", -1e308, 1e308, INFINITY, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MinorTicks, SplitEachLabelGapAndContinueBeyondTheEndsInsideTheAxis) {
@@ -178,6 +182,134 @@ TEST(ProgramAxes, SeriesFindTheirVisiblePointsThroughTheAxisRange) {
     EXPECT_EQ(t.series[0]->FirstVisible(), 3);
     EXPECT_EQ(t.series[0]->LastVisible(), 5);
     EXPECT_EQ(t.chart.BottomAxis()->TickPositions().size(), 3u);
+}
+
+} // namespace
+
+namespace {
+
+// A series drawn without axes: it hides the axes while it is active.
+class NoAxesSeries : public TLineSeries {
+public:
+    bool UsesAxes() const override { return false; }
+};
+
+TEST(AxisRangeFromSeries, InactiveSeriesCountOnlyWhileNoActiveSeriesUsesTheAxis) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    for (double v : {10.0, 20.0})
+        t.series[0]->AddValue(v);
+    t.series[1]->AddValue(1000);
+    t.series[1]->SetActive(false);
+    TChartAxis& left = *t.chart.LeftAxis();
+    t.Paint();
+    EXPECT_EQ(left.Minimum(), 10);
+    EXPECT_EQ(left.Maximum(), 20);
+
+    t.series[0]->SetActive(false);
+    t.series[2]->SetActive(false);
+    t.Paint();
+    EXPECT_EQ(left.Minimum(), 10); // every series counts now; the empty third one adds nothing
+    EXPECT_EQ(left.Maximum(), 1000);
+    EXPECT_TRUE(left.IsShown()); // no active series: every axis shows
+
+    NoAxesSeries pie;
+    t.chart.AddSeries(pie);
+    t.Paint();
+    EXPECT_FALSE(left.IsShown());
+    EXPECT_FALSE(t.chart.BottomAxis()->IsShown());
+}
+
+TEST(AxisGrid, CenteredLinesStandHalfwayBetweenTheLabels) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    for (double v : {0.0, 15.0})
+        t.series[0]->AddValue(v);
+    TChartAxis& left = *t.chart.LeftAxis();
+    left.SetIncrement(5); // labels 15, 10, 5, 0
+    left.MinorTicks().SetVisible(false);
+    left.SetGridCentered(true);
+    t.Paint();
+    const std::vector<int>& ticks = left.TickPositions();
+    ASSERT_EQ(ticks.size(), 4u);
+    // The dotted grey lines cross the plotting rectangle between the labels, not at them.
+    const int x0 = t.chart.PlotRect().left + 1;
+    const auto greyInRow = [&](int y) {
+        int n = 0;
+        for (int x = x0; x < x0 + 40; ++x)
+            n += t.Px(x, y) == clGray;
+        return n;
+    };
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_GT(greyInRow(RoundToInt((ticks[i] + ticks[i - 1]) * 0.5)), 10) << i;
+    EXPECT_EQ(greyInRow(ticks[1]), 0);
+    EXPECT_EQ(greyInRow(ticks[2]), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisLabels, HangBelowTheBottomAxisAndEndAtTheLeftAxisCentredOnTheirTicks) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    for (double v : {0.0, 100.0})
+        t.series[0]->AddValue(v);
+    t.Paint();
+    const TColor face = t.Px(2, 2);
+    TChartAxis& left = *t.chart.LeftAxis();
+    TChartAxis& bottom = *t.chart.BottomAxis();
+    const int h = LineHeightOf(left.LabelsFont());
+
+    // The left axis' top label: ink ends just left of LabelsPos, within half a line of its tick.
+    const int tick = left.TickPositions().front();
+    int right = -1, top = 1 << 20, low = -1;
+    for (int y = tick - h; y <= tick + h; ++y)
+        for (int x = 2; x < left.LabelsPos() + 3; ++x)
+            if (t.Px(x, y) != face) {
+                right = std::max(right, x);
+                top = std::min(top, y);
+                low = std::max(low, y);
+            }
+    EXPECT_LE(right, left.LabelsPos() - 1);
+    EXPECT_GE(right, left.LabelsPos() - 3);
+    EXPECT_GE(top, tick - h / 2);
+    EXPECT_LE(low, tick + h / 2);
+
+    // The bottom axis' labels: their ink starts at LabelsPos, centred on the tick.
+    const int btick = bottom.TickPositions().back(); // the label 0, at the left end
+    int first = -1, x0 = 1 << 20, x1 = -1;
+    for (int y = bottom.LabelsPos() - 2; y < bottom.LabelsPos() + h; ++y)
+        for (int x = btick - 10; x <= btick + 10; ++x)
+            if (t.Px(x, y) != face) {
+                if (first < 0)
+                    first = y;
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+            }
+    EXPECT_GE(first, bottom.LabelsPos());
+    EXPECT_LE(first, bottom.LabelsPos() + 4);
+    EXPECT_NEAR((x0 + x1) / 2.0, btick, 1.5);
+
+    // Grey minor ticks, two pixels long, stand outside the axis line between the labels.
+    const std::vector<int> minor =
+        MinorTickPositions(left.TickPositions(), 3, left.StartPixel(), left.EndPixel());
+    ASSERT_FALSE(minor.empty());
+    const int x = left.AxisLinePos() - 2;
+    EXPECT_EQ(t.Px(x, minor.back()), clGray);
+    EXPECT_EQ(t.Px(x - 2, minor.back()), face);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisRangeFromSeries, ValuesAtTheEndsOfTheNumberRangePaintWithoutLabels) {
+    for (ProgramChart which : {ProgramChart::DBChart1, ProgramChart::DBChart3}) {
+        ChartUnderTest t(which);
+        t.series[0]->AddValue(-1.7e308);
+        t.series[0]->AddValue(1.7e308);
+        t.Paint();
+        EXPECT_TRUE(t.chart.LeftAxis()->TickPositions().empty());
+        EXPECT_EQ(t.chart.BottomAxis()->TickPositions().size(), 2u);
+    }
 }
 
 } // namespace
