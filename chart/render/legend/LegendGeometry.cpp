@@ -165,7 +165,7 @@ TLegendLayout LayoutLeftRight(const TLegendLayoutInput& in) {
 
 } // namespace
 
-TLegendLayout LayoutLegend(const TLegendLayoutInput& in) {
+TLegendLayout LayoutLegendBox(const TLegendLayoutInput& in) {
     if (in.alignment == laTop || in.alignment == laBottom)
         return LayoutTopBottom(in);
     return LayoutLeftRight(in);

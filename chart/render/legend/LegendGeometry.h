@@ -78,7 +78,7 @@ struct TLegendLayout {
     bool drawn = false;
 };
 
-TLegendLayout LayoutLegend(const TLegendLayoutInput& in);
+TLegendLayout LayoutLegendBox(const TLegendLayoutInput& in);
 
 // Where an item at display position p is drawn inside the box.
 struct TLegendItemPlace {

@@ -94,7 +94,7 @@ class LegendFit : public testing::TestWithParam<FitCase> {};
 
 TEST_P(LegendFit, ItemsFillColumnsThenRows) {
     const FitCase& c = GetParam();
-    const TLegendLayout out = LayoutLegend(BottomLegend(c.plotWidth));
+    const TLegendLayout out = LayoutLegendBox(BottomLegend(c.plotWidth));
     EXPECT_EQ(out.columns, c.columns);
     EXPECT_EQ(out.rows, c.rows);
     EXPECT_EQ(out.lastItem, c.lastItem);
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, LegendFit,
                          [](const auto& info) { return info.param.name; });
 
 TEST(LegendLayoutTest, BottomBoxStandsAboveThePlotBottomAndTakesItsRoom) {
-    const TLegendLayout out = LayoutLegend(BottomLegend(400));
+    const TLegendLayout out = LayoutLegendBox(BottomLegend(400));
     // Bottom 2 pixels above the plot's bottom; two rows of 13 plus 2.
     EXPECT_EQ(out.box.bottom, 278);
     EXPECT_EQ(out.box.top, 278 - 28);
@@ -126,21 +126,21 @@ TEST(LegendLayoutTest, BottomBoxStandsAboveThePlotBottomAndTakesItsRoom) {
 TEST(LegendLayoutTest, WithoutResizeChartThePlotKeepsItsSize) {
     TLegendLayoutInput in = BottomLegend(500);
     in.resizeChart = false;
-    EXPECT_EQ(LayoutLegend(in).plot, in.plot);
+    EXPECT_EQ(LayoutLegendBox(in).plot, in.plot);
     in.resizeChart = true;
     in.vertMargin = 5;
-    const TLegendLayout out = LayoutLegend(in);
+    const TLegendLayout out = LayoutLegendBox(in);
     EXPECT_EQ(out.plot.bottom, out.box.top - 5);
 }
 
 TEST(LegendLayoutTest, NoItemsOrNoRoomTakeNoSpace) {
     TLegendLayoutInput in = BottomLegend(500);
     in.totalItems = 0;
-    TLegendLayout out = LayoutLegend(in);
+    TLegendLayout out = LayoutLegendBox(in);
     EXPECT_FALSE(out.drawn);
     EXPECT_EQ(out.plot, in.plot);
     in = BottomLegend(150);
-    out = LayoutLegend(in);
+    out = LayoutLegendBox(in);
     EXPECT_FALSE(out.drawn);
     EXPECT_EQ(out.plot, in.plot);
 }
@@ -149,7 +149,7 @@ TEST(LegendLayoutTest, TopBoxHangsBelowThePlotTop) {
     TLegendLayoutInput in = BottomLegend(500);
     in.alignment = laTop;
     in.chartShadowV = 3;
-    const TLegendLayout out = LayoutLegend(in);
+    const TLegendLayout out = LayoutLegendBox(in);
     EXPECT_EQ(out.box.top, 42);
     EXPECT_EQ(out.box.bottom, 42 + 15);
     EXPECT_EQ(out.plot.top, out.box.bottom + 3 + 4 * 240 / 100);
@@ -159,7 +159,7 @@ TEST(LegendLayoutTest, RightLegendIsOneColumnAgainstThePlotsRightEdge) {
     TLegendLayoutInput in = BottomLegend(500);
     in.alignment = laRight;
     in.legendShadowH = 3;
-    const TLegendLayout out = LayoutLegend(in);
+    const TLegendLayout out = LayoutLegendBox(in);
     EXPECT_EQ(out.columns, 1);
     EXPECT_EQ(out.rows, 3);
     EXPECT_EQ(out.box.top, 30);
