@@ -9,17 +9,7 @@ TBarSeriesPainter::TBarSeriesPainter(const TBarSeries& series, const TSeriesPain
     : series_(series), context_(context), drawing_(context.drawing) {}
 
 void TBarSeriesPainter::DrawVisiblePoints() {
-    const int first = series_.FirstVisible();
-    const int last = series_.LastVisible();
-    if (first < 0)
-        return;
-    if (series_.DrawsForward()) {
-        for (int i = first; i <= last; ++i)
-            DrawValue(i);
-    } else {
-        for (int i = last; i >= first; --i)
-            DrawValue(i);
-    }
+    ForEachVisiblePoint(series_, [this](int i, int) { DrawValue(i); });
 }
 
 void TBarSeriesPainter::DrawValue(int index) {

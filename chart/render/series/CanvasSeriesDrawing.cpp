@@ -15,6 +15,15 @@ bool HasAxes(const TChartSeries& series) {
     return series.GetHorizAxis() && series.GetVertAxis();
 }
 
+TSeriesPaintContext ContextOf(const TCustomAxisPanel& chart, TSeriesDrawing& drawing) {
+    return {.drawing = drawing,
+            .plot = chart.PlotRect(),
+            .seriesDepth = chart.SeriesDepth(),
+            .seriesDepthRise = chart.SeriesDepthRise(),
+            .chartColor = chart.Color(),
+            .skipHidden = chart.SkipHiddenSegments()};
+}
+
 } // namespace
 
 bool TCanvasSeriesDrawing::Is3D() const {
@@ -78,22 +87,11 @@ void TCanvasSeriesDrawing::GradientBox(const TCustomChartGradient& gradient, con
 void TCanvasSeriesDrawing::DrawLineSeries(const TCustomSeries& series) {
     if (!chart_ || !HasAxes(series))
         return;
-    const TSeriesPaintContext context{.drawing = *this,
-                                      .plot = chart_->PlotRect(),
-                                      .seriesDepth = chart_->SeriesDepth(),
-                                      .seriesDepthRise = chart_->SeriesDepthRise(),
-                                      .chartColor = chart_->Color(),
-                                      .skipHidden = chart_->SkipHiddenSegments()};
-    TLineSeriesPainter(series, context).DrawVisiblePoints();
+    TLineSeriesPainter(series, ContextOf(*chart_, *this)).DrawVisiblePoints();
 }
 
 void TCanvasSeriesDrawing::DrawBarSeries(const TBarSeries& series) {
     if (!chart_ || !HasAxes(series))
         return;
-    const TSeriesPaintContext context{.drawing = *this,
-                                      .plot = chart_->PlotRect(),
-                                      .seriesDepth = chart_->SeriesDepth(),
-                                      .seriesDepthRise = chart_->SeriesDepthRise(),
-                                      .chartColor = chart_->Color()};
-    TBarSeriesPainter(series, context).DrawVisiblePoints();
+    TBarSeriesPainter(series, ContextOf(*chart_, *this)).DrawVisiblePoints();
 }

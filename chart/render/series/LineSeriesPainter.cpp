@@ -26,17 +26,7 @@ bool TLineSeriesPainter::SkippingPossible() const {
 }
 
 void TLineSeriesPainter::DrawVisiblePoints() {
-    const int first = series_.FirstVisible();
-    const int last = series_.LastVisible();
-    if (first < 0)
-        return;
-    if (series_.DrawsForward()) {
-        for (int i = first; i <= last; ++i)
-            DrawValue(i, first);
-    } else {
-        for (int i = last; i >= first; --i)
-            DrawValue(i, last);
-    }
+    ForEachVisiblePoint(series_, [this](int i, int first) { DrawValue(i, first); });
     FlushRun();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ChartColor.h"
 #include "ChartGeometry.h"
+#include "ChartSeries.h"
 #include "SeriesDrawing.h"
 
 // What a series painter needs of the chart for one paint: where to draw, the plotting
@@ -15,3 +16,19 @@ struct TSeriesPaintContext {
     // Leave out segments that later segments of the same pixel column cover completely.
     bool skipHidden = true;
 };
+
+// Calls draw(index, first) for the visible points in drawing order; `first` is the index drawn
+// first (FirstVisible, or LastVisible when the series draws backwards).
+template <class Draw> void ForEachVisiblePoint(const TChartSeries& series, Draw&& draw) {
+    const int first = series.FirstVisible();
+    const int last = series.LastVisible();
+    if (first < 0)
+        return;
+    if (series.DrawsForward()) {
+        for (int i = first; i <= last; ++i)
+            draw(i, first);
+    } else {
+        for (int i = last; i >= first; --i)
+            draw(i, last);
+    }
+}
