@@ -1,6 +1,6 @@
 #pragma once
 
-#include "axes/AxisObject.h"
+#include "axes/ChartAxis.h"
 #include "frame/CustomChartPanelExtended.h"
 
 #include <functional>
@@ -39,7 +39,8 @@ public:
     std::function<void()> OnBeforeDrawSeries;
     std::function<void()> OnAfterDraw;
     // May change the text of an axis label (the series is null and the index -1 for values).
-    std::function<void(TChartAxis& sender, TChartSeries* series, int valueIndex, std::string& text)>
+    std::function<void(const TChartAxis& sender, TChartSeries* series, int valueIndex,
+                       std::string& text)>
         OnGetAxisLabel;
 
     // --- axes -------------------------------------------------------------------------------

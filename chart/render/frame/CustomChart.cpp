@@ -1,6 +1,6 @@
 #include "frame/CustomChart.h"
 
-#include "axes/AxisDrawing.h"
+#include "axes/AxisPainting.h"
 
 TCustomChart::TCustomChart()
     : title_(this), subTitle_(this), foot_(this), subFoot_(this), walls_(this) {

@@ -78,7 +78,7 @@ public:
     std::function<void()> OnUndoZoom;
     std::function<void()> OnScroll;
     // Asked before an axis scrolls to [minimum, maximum]: may change the range or refuse.
-    std::function<void(TAxisSide side, double& minimum, double& maximum, bool& allow)>
+    std::function<void(TChartAxis& sender, double& minimum, double& maximum, bool& allow)>
         OnAllowScroll;
 
 protected:

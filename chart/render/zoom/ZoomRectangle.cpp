@@ -4,6 +4,7 @@
 #include "zoom/ChartZoom.h"
 
 void DrawZoomRectangle(TChartCanvas& canvas, TChartZoom& zoom, TColor background) {
+    const TCanvasStateSaver saved(canvas);
     constexpr TColor rgb = 0xFFFFFF;
     TChartZoomPen& pen = zoom.Pen();
     const TColor inverted =
@@ -15,5 +16,4 @@ void DrawZoomRectangle(TChartCanvas& canvas, TChartZoom& zoom, TColor background
     else
         canvas.SetBrushStyle(bsClear);
     canvas.Rectangle(zoom.X0, zoom.Y0, zoom.X1, zoom.Y1);
-    canvas.SetPenMode(pmCopy);
 }

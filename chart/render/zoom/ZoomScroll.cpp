@@ -215,7 +215,7 @@ void TCustomChart::ScrollTo(int x, int y) {
         double maximum = axis.Maximum() + d;
         bool allow = true;
         if (OnAllowScroll)
-            OnAllowScroll(side, minimum, maximum, allow);
+            OnAllowScroll(axis, minimum, maximum, allow);
         if (allow)
             axis.SetRange(minimum, maximum);
     };

@@ -220,9 +220,9 @@ TEST_F(ZoomFixture, TheDataFollowsARightDrag) {
 TEST_F(ZoomFixture, PanningModeAndOnAllowScrollLimitTheAxesThatMove) {
     chart.SetAllowPanning(pmHorizontal);
     std::vector<TAxisSide> asked;
-    chart.OnAllowScroll = [&](TAxisSide side, double&, double&, bool& allow) {
-        asked.push_back(side);
-        allow = side != TAxisSide::Top;
+    chart.OnAllowScroll = [&](TChartAxis& axis, double&, double&, bool& allow) {
+        asked.push_back(axis.Side());
+        allow = axis.Side() != TAxisSide::Top;
     };
     const auto before = Scales();
     Drag(mbRight, {150, 150}, {180, 180});
