@@ -96,6 +96,7 @@ public:
     bool Inverted() const override { return TAxisScale::Inverted(); }
     int ValueToPixel(double value) const override { return TAxisScale::ValueToPixel(value); }
     double PixelToValue(int pixel) const override { return TAxisScale::PixelToValue(pixel); }
+    int AxisLength() const override { return TAxisScale::AxisLength(); }
 
     // --- settings -------------------------------------------------------------------------------
     bool Visible() const { return visible_; }

@@ -30,6 +30,9 @@ public:
     // Series drawing is clipped to the plotting box.
     bool ClipPoints() const { return clipPoints_; }
     void SetClipPoints(bool v) { Change(clipPoints_, v); }
+    // Series leave out segments that later ones cover completely; the picture is the same.
+    bool SkipHiddenSegments() const { return skipHiddenSegments_; }
+    void SetSkipHiddenSegments(bool v) { Change(skipHiddenSegments_, v); }
 
     std::function<void()> OnBeforeDrawChart;
     std::function<void()> OnBeforeDrawAxes;
@@ -97,4 +100,5 @@ private:
     bool axisBehind_ = true;
     bool axisVisible_ = true;
     bool clipPoints_ = true;
+    bool skipHiddenSegments_ = true;
 };
