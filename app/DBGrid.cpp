@@ -29,14 +29,6 @@ private:
     TDBGrid* grid_;
 };
 
-namespace {
-
-bool Editing(const TDataSet& dataSet) {
-    return dataSet.State() == dsEdit || dataSet.State() == dsInsert;
-}
-
-} // namespace
-
 TDBGrid::TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions, QWidget* parent)
     : QTableView(parent), errors_(errors), questions_(questions),
       model_(new TDBGridModel(errors, this)) {
@@ -107,7 +99,7 @@ void TDBGrid::FollowDataSet() {
     if (following_ || !dataSet)
         return;
     // A post or cancel from elsewhere ends the cell edit without handing anything over.
-    if (editor_ && state() == QAbstractItemView::EditingState && !Editing(*dataSet))
+    if (editor_ && state() == QAbstractItemView::EditingState && !IsEditState(dataSet->State()))
         QTableView::closeEditor(editor_, QAbstractItemDelegate::NoHint);
     const int row = dataSet->CurrentRow();
     if (row < 0 || row >= model_->rowCount())
@@ -238,7 +230,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
             }
             break;
         case Qt::Key_Escape:
-            if (Editing(*dataSet)) {
+            if (IsEditState(dataSet->State())) {
                 Guarded(errors_, [&] { dataSet->Cancel(); });
                 return;
             }
@@ -252,7 +244,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
                 closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
                 return;
             }
-            if (Editing(*dataSet)) {
+            if (IsEditState(dataSet->State())) {
                 Guarded(errors_, [&] { dataSet->Post(); });
                 return;
             }

@@ -146,7 +146,7 @@ void TDBGridModel::WriteCell(int column, const QString& text) {
 
 void TDBGridModel::SubmitRecord() {
     TDataSet* dataSet = ActiveDataSet();
-    if (refused_ || !dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
+    if (refused_ || !dataSet || !IsEditState(dataSet->State()))
         return;
     Guarded(errors_, [&] {
         if (dataSet->Modified())

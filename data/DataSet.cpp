@@ -48,7 +48,7 @@ void TDataSet::Open() {
 void TDataSet::Close() {
     if (!Active())
         return;
-    if (state_ == dsEdit || state_ == dsInsert)
+    if (IsEditState(state_))
         InternalCancel();
     InternalClose();
     state_ = dsInactive;
@@ -188,7 +188,7 @@ void TDataSet::Resync() {
 
 void TDataSet::Edit() {
     CheckActive();
-    if (state_ == dsEdit || state_ == dsInsert)
+    if (IsEditState(state_))
         return;
     if (!hasRecord_) {
         Insert();
@@ -233,17 +233,17 @@ void TDataSet::StartInsert(bool append) {
 
 void TDataSet::Post() {
     CheckActive();
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     Notify(TDataEvent::UpdateRecord);
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     InternalPost();
     FinishEdit();
 }
 
 void TDataSet::Cancel() {
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     InternalCancel();
     FinishEdit();
@@ -279,7 +279,7 @@ void TDataSet::Delete() {
 }
 
 void TDataSet::CheckBrowseMode() {
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     Notify(TDataEvent::UpdateRecord);
     if (modified_)
@@ -311,7 +311,7 @@ void TDataSet::AddRecord(const std::vector<TFieldValue>& values, bool append) {
 }
 
 void TDataSet::WriteField(const TField& field, const TFieldValue& value) {
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         throw EDatabaseError("Dataset not in edit or insert mode");
     if (field.fieldNo_ == 0)
         throw EDatabaseError("Field '" + field.name_ + "' is not bound to the dataset");
