@@ -4,7 +4,7 @@
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
-            xvfb xauth xdotool x11-apps
+            qt6-svg-dev xvfb xauth xdotool x11-apps
 BUILD    := build
 BENCH    := build-bench
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)

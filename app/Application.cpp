@@ -1,9 +1,9 @@
 #include "Application.h"
 
 #include "AppTitle.h"
-#include "ErrorDisplay.h"
+#include "device/FontSubstitutes.h"
 
-#include <QFont>
+#include <QDebug>
 #include <exception>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -16,15 +16,16 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ErrorDisplay::Show(QString::fromUtf8(e.what()));
+        ShowError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ErrorDisplay::Show(QStringLiteral("Unknown error"));
+        ShowError(QStringLiteral("Unknown error"));
     }
     return false;
 }
 
-void InstallFontSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+void TApplication::ShowError(const QString& message) {
+    if (errors_)
+        errors_->Show(message);
+    else
+        qWarning().noquote() << message;
 }

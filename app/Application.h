@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageBoxes.h"
+
 #include <QApplication>
 
 // The application object. An exception that escapes a handler ends that handler and is shown
@@ -9,7 +11,12 @@ class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
-};
 
-// Fonts the forms name, mapped to the metric-compatible ones installed here.
-void InstallFontSubstitutes();
+    // Where escaped errors are shown; the program's services set it once they exist.
+    void SetErrorDisplay(platform::ErrorDisplay* errors) { errors_ = errors; }
+
+private:
+    void ShowError(const QString& message);
+
+    platform::ErrorDisplay* errors_ = nullptr;
+};

@@ -1,6 +1,6 @@
 #include "ChartSettings.h"
 
-#include "DBChart.h"
+#include "frame/DBChart.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CustomChartPanel.h"
+#include "frame/CustomChartPanel.h"
 
 #include <QImage>
 #include <QWidget>

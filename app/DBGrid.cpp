@@ -1,8 +1,6 @@
 #include "DBGrid.h"
 
-#include "ConfirmDialog.h"
 #include "DataErrors.h"
-#include "ErrorDisplay.h"
 #include "Guarded.h"
 
 #include <QHeaderView>
@@ -81,8 +79,9 @@ bool Editing(const TDataSet& dataSet) {
 
 } // namespace
 
-TDBGrid::TDBGrid(QWidget* parent)
-    : QTableView(parent), model_(new TDBGridModel(this)), delegate_(new TDBGridDelegate(this)) {
+TDBGrid::TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions, QWidget* parent)
+    : QTableView(parent), errors_(errors), questions_(questions),
+      model_(new TDBGridModel(errors, this)), delegate_(new TDBGridDelegate(this)) {
     setModel(model_);
     setItemDelegate(delegate_);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -188,7 +187,7 @@ void TDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& prev
 
 void TDBGrid::MoveDataSetTo(int row) {
     TDataSet* dataSet = model_->ActiveDataSet();
-    Guarded([&] {
+    Guarded(errors_, [&] {
         // Rows below a new record are one further down than their record numbers.
         const int record =
             dataSet->State() == dsInsert && row > dataSet->InsertRow() ? row - 1 : row;
@@ -204,7 +203,7 @@ bool TDBGrid::BeginCellEdit(int column) {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || !model_->FieldOf(column))
         return false;
-    return Guarded([&] { dataSet->Edit(); });
+    return Guarded(errors_, [&] { dataSet->Edit(); });
 }
 
 QLineEdit* TDBGrid::OpenEditor() const {
@@ -248,7 +247,7 @@ void TDBGrid::HandleRefusal() {
         return;
     const QString reason = model_->TakeRefusalReason();
     if (!reason.isEmpty() && isVisible())
-        ErrorDisplay::Show(reason);
+        errors_.Show(reason);
     // The box ran events of its own: look again.
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!model_->HoldsRefusedText() || !dataSet)
@@ -278,7 +277,7 @@ void TDBGrid::DropRefusedEdit() {
     model_->ForgetRefusedText();
     CloseEditorUnsubmitted();
     if (TDataSet* dataSet = model_->ActiveDataSet())
-        Guarded([&] { dataSet->Cancel(); });
+        Guarded(errors_, [&] { dataSet->Cancel(); });
 }
 
 void TDBGrid::hideEvent(QHideEvent* event) {
@@ -303,14 +302,14 @@ void TDBGrid::DeleteCurrentRecord() {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || dataSet->IsEmpty())
         return;
-    if (!ConfirmDialog::Ask(QStringLiteral("Delete record?")))
+    if (!questions_.Confirm(QStringLiteral("Delete record?")))
         return;
-    Guarded([&] { dataSet->Delete(); });
+    Guarded(errors_, [&] { dataSet->Delete(); });
 }
 
 void TDBGrid::AppendBelowLastRow() {
     TDataSet* dataSet = model_->ActiveDataSet();
-    Guarded([&] {
+    Guarded(errors_, [&] {
         // A new record nobody has typed into is not followed by another one.
         if (dataSet->State() == dsInsert && !dataSet->Modified())
             return;
@@ -325,7 +324,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
         switch (event->key()) {
         case Qt::Key_Insert:
             if (modifiers == Qt::NoModifier) {
-                Guarded([&] { dataSet->Insert(); });
+                Guarded(errors_, [&] { dataSet->Insert(); });
                 return;
             }
             break;
@@ -337,7 +336,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Escape:
             if (Editing(*dataSet)) {
-                Guarded([&] { dataSet->Cancel(); });
+                Guarded(errors_, [&] { dataSet->Cancel(); });
                 return;
             }
             break;
@@ -345,7 +344,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Enter:
             // Enter in a cell editor never gets here: the delegate takes it.
             if (Editing(*dataSet)) {
-                Guarded([&] { dataSet->Post(); });
+                Guarded(errors_, [&] { dataSet->Post(); });
                 return;
             }
             break;

@@ -22,7 +22,8 @@ class TDBGridDelegate;
 class TDBGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit TDBGrid(QWidget* parent = nullptr);
+    TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions,
+            QWidget* parent = nullptr);
 
     TDataSource* DataSource() const { return model_->DataSource(); }
     void SetDataSource(TDataSource* source);
@@ -60,6 +61,8 @@ private:
     void HandOverEditorValue();
     void CloseEditorUnsubmitted();
 
+    platform::ErrorDisplay& errors_;
+    platform::Questions& questions_;
     TDBGridModel* model_;
     TDBGridDelegate* delegate_;
     bool following_ = false;

@@ -40,7 +40,8 @@ QPixmap IndicatorGlyph(TDataSetState state) {
 
 } // namespace
 
-TDBGridModel::TDBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+TDBGridModel::TDBGridModel(platform::ErrorDisplay& errors, QObject* parent)
+    : QAbstractTableModel(parent), errors_(errors) {}
 
 void TDBGridModel::SetColumns(std::vector<TDBGridColumn> columns) {
     beginResetModel();
@@ -158,7 +159,7 @@ void TDBGridModel::SubmitRecord() {
     if (HoldsRefusedText() || !dataSet ||
         (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
         return;
-    Guarded([&] {
+    Guarded(errors_, [&] {
         if (dataSet->Modified())
             dataSet->Post();
         else
@@ -169,7 +170,7 @@ void TDBGridModel::SubmitRecord() {
 void TDBGridModel::revert() {
     refusal_.reset();
     if (TDataSet* dataSet = ActiveDataSet())
-        Guarded([&] { dataSet->Cancel(); });
+        Guarded(errors_, [&] { dataSet->Cancel(); });
 }
 
 void TDBGridModel::ActiveChanged() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataSource.h"
+#include "MessageBoxes.h"
 
 #include <QAbstractTableModel>
 #include <functional>
@@ -23,7 +24,7 @@ struct TDBGridColumn {
 class TDBGridModel : public QAbstractTableModel, public TDataLink {
     Q_OBJECT
 public:
-    explicit TDBGridModel(QObject* parent = nullptr);
+    TDBGridModel(platform::ErrorDisplay& errors, QObject* parent = nullptr);
 
     void SetColumns(std::vector<TDBGridColumn> columns);
     const std::vector<TDBGridColumn>& Columns() const { return columns_; }
@@ -81,6 +82,7 @@ protected:
     void UpdateData() override;
 
 private:
+    platform::ErrorDisplay& errors_;
     void Refresh();
 
     std::vector<TDBGridColumn> columns_;

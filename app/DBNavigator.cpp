@@ -1,6 +1,5 @@
 #include "DBNavigator.h"
 
-#include "ConfirmDialog.h"
 #include "Guarded.h"
 
 #include <QPainter>
@@ -75,7 +74,9 @@ QIcon Glyph(TNavigateBtn button) {
 
 } // namespace
 
-TDBNavigator::TDBNavigator(QWidget* parent) : QWidget(parent) {
+TDBNavigator::TDBNavigator(platform::ErrorDisplay& errors, platform::Questions& questions,
+                           QWidget* parent)
+    : QWidget(parent), errors_(errors), questions_(questions) {
     for (int i = 0; i <= nbRefresh; ++i) {
         auto* button = new QToolButton(this);
         const auto kind = static_cast<TNavigateBtn>(i);
@@ -149,9 +150,9 @@ void TDBNavigator::BtnClick(TNavigateBtn button) {
     if (!dataSet || !shown || !shown->isEnabled())
         return;
     if (button == nbDelete && confirmDelete_ &&
-        !ConfirmDialog::Ask(QStringLiteral("Delete record?")))
+        !questions_.Confirm(QStringLiteral("Delete record?")))
         return;
-    Guarded([&] {
+    Guarded(errors_, [&] {
         switch (button) {
         case nbFirst:
             dataSet->First();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataSource.h"
+#include "MessageBoxes.h"
 
 #include <QWidget>
 #include <array>
@@ -29,7 +30,8 @@ enum TNavigateBtn {
 class TDBNavigator : public QWidget, private TDataLink {
     Q_OBJECT
 public:
-    explicit TDBNavigator(QWidget* parent = nullptr);
+    TDBNavigator(platform::ErrorDisplay& errors, platform::Questions& questions,
+                 QWidget* parent = nullptr);
 
     TDataSource* DataSource() const { return TDataLink::DataSource(); }
     void SetDataSource(TDataSource* source) { TDataLink::SetDataSource(source); }
@@ -50,6 +52,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    platform::ErrorDisplay& errors_;
+    platform::Questions& questions_;
     void ActiveChanged() override { UpdateButtons(); }
     void DataSetChanged() override { UpdateButtons(); }
     void DataSetScrolled() override { UpdateButtons(); }

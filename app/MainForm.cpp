@@ -54,9 +54,9 @@ std::unique_ptr<TChartWidget> CreateChartWidget(TDBChart& chart, const char* nam
     return widget;
 }
 
-TDBGrid* CreateGrid(const char* name, TDataSource& source, std::vector<TDBGridColumn> columns,
-                    QWidget* page) {
-    auto* grid = new TDBGrid(page);
+TDBGrid* CreateGrid(const platform::Services& services, const char* name, TDataSource& source,
+                    std::vector<TDBGridColumn> columns, QWidget* page) {
+    auto* grid = new TDBGrid(services.errors, services.questions, page);
     grid->setObjectName(QLatin1StringView(name));
     grid->setAccessibleName(QLatin1StringView(name));
     grid->SetDataSource(&source);
@@ -64,9 +64,10 @@ TDBGrid* CreateGrid(const char* name, TDataSource& source, std::vector<TDBGridCo
     return grid;
 }
 
-TDBNavigator* CreateNavigator(const char* name, TDataSource& source,
-                              std::initializer_list<TNavigateBtn> buttons, QWidget* page) {
-    auto* navigator = new TDBNavigator(page);
+TDBNavigator* CreateNavigator(const platform::Services& services, const char* name,
+                              TDataSource& source, std::initializer_list<TNavigateBtn> buttons,
+                              QWidget* page) {
+    auto* navigator = new TDBNavigator(services.errors, services.questions, page);
     navigator->setObjectName(QLatin1StringView(name));
     navigator->setAccessibleName(QLatin1StringView(name));
     navigator->SetVisibleButtons(buttons);
@@ -185,12 +186,15 @@ void TMainForm::CreatePage2() {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     Button2 = CreateButton("Button2", QStringLiteral("Uvezi rezultate"), TabSheet2);
     anchors->Place(Button2, QRect(693, 335, 97, 25), akRight | akBottom);
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     Button3 = CreateButton("Button3", QStringLiteral("Snimi grafikon"), TabSheet2);
     anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     Button4 = CreateButton("Button4", QStringLiteral("Odštampaj grafikon"), TabSheet2);
     anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
 
-    DBGrid1 = CreateGrid("DBGrid1", Series0DataSource,
+    DBGrid1 = CreateGrid(services_, "DBGrid1", Series0DataSource,
                          {{"X", QStringLiteral("Redni broj merenja"), 0, true},
                           {"Y", QStringLiteral("Vreme reakcije [ms]"), 115, true}},
                          TabSheet2);
@@ -200,7 +204,7 @@ void TMainForm::CreatePage2() {
     anchors->Place(DBChart1Widget.get(), QRect(16, 16, 494, 304),
                    akLeft | akTop | akRight | akBottom);
     DBNavigator1 = CreateNavigator(
-        "DBNavigator1", Series0DataSource,
+        services_, "DBNavigator1", Series0DataSource,
         {nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbPost, nbCancel}, TabSheet2);
     DBNavigator1->SetConfirmDelete(false);
     anchors->Place(DBNavigator1, QRect(525, 294, 264, 25), akRight | akBottom);
@@ -219,8 +223,10 @@ void TMainForm::CreatePage3() {
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
     Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
+    connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     Button7 = CreateButton("Button7", QStringLiteral("Snimi histogram"), TabSheet3);
     anchors->Place(Button7, QRect(16, 336, 113, 25), akLeft | akBottom);
+    connect(Button7, &QPushButton::clicked, this, [this] { Button7Click(); });
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
     anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);
@@ -244,7 +250,7 @@ void TMainForm::CreatePage4() {
     anchors->Place(SpinEditIter, QRect(264, 338, 49, 23), akLeft | akBottom);
 
     DBGrid2 =
-        CreateGrid("DBGrid2", DataSource2,
+        CreateGrid(services_, "DBGrid2", DataSource2,
                    {{"X", QStringLiteral("X"), 25, true}, {"Y", QStringLiteral("RDTSC"), 92, true}},
                    TabSheet4);
     anchors->Place(DBGrid2, QRect(16, 176, 161, 145), akLeft | akBottom);
@@ -252,11 +258,11 @@ void TMainForm::CreatePage4() {
     anchors->Place(DBChart3Widget.get(), QRect(192, 16, 598, 305),
                    akLeft | akTop | akRight | akBottom);
     DBNavigatorKalib =
-        CreateNavigator("DBNavigatorKalib", Series0DataSource,
+        CreateNavigator(services_, "DBNavigatorKalib", Series0DataSource,
                         {nbFirst, nbPrior, nbNext, nbLast, nbEdit, nbPost, nbCancel}, TabSheet4);
     anchors->Place(DBNavigatorKalib, QRect(16, 336, 161, 25), akLeft | akBottom);
     DBGrid3 = CreateGrid(
-        "DBGrid3", Series0DataSource,
+        services_, "DBGrid3", Series0DataSource,
         {{"X", QStringLiteral("X"), 20, true}, {"Y", QStringLiteral("QueryPerformance"), 96, true}},
         TabSheet4);
     anchors->Place(DBGrid3, QRect(16, 16, 161, 145), akLeft | akTop | akBottom);

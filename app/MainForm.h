@@ -2,16 +2,17 @@
 
 #include "BarSeries.h"
 #include "ChartWidget.h"
-#include "DBChart.h"
 #include "DataSource.h"
 #include "LineSeries.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
 #include "SeriesDataSet.h"
+#include "frame/DBChart.h"
 
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 class AccessKeys;
 class QLabel;
@@ -104,7 +105,15 @@ public:
     void RTimerTimer();
     void RPanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void ResetButtonClick();
-    void Button1Click() {}
+
+    // Handlers of the result files and chart pictures: save and import the results (page 2),
+    // save and print the results chart (page 2) and the histogram (page 3).
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button6Click();
+    void Button7Click();
 
     // State of the reaction test.
     bool StimulusShown() const { return stimulusShown_; }
@@ -127,11 +136,20 @@ private:
 
     // The last step of a response: keep the measured time as the next result.
     void RecordResult(double milliseconds);
+    // Results join Series0 after the existing ones, and the grids show them.
+    void AppendResults(std::span<const double> milliseconds);
+    void SaveChartPicture(TDBChart& chart, QString& path);
+    void PrintChartPicture(TDBChart& chart, const QString& documentName);
 
     platform::Services services_;
     ProcessorClock& processorClock_;
     platform::RandomGenerator random_;
     AccessKeys* accessKeys_ = nullptr;
+
+    // Where the file dialogs start; each remembers the last file picked.
+    QString resultsPath_;
+    QString chartPicturePath_;
+    QString histogramPicturePath_;
 
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;

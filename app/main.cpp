@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "MainForm.h"
 #include "SystemColors.h"
+#include "SystemDialogs.h"
 
 int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
@@ -12,11 +13,18 @@ int main(int argc, char* argv[]) {
     platform::SystemRegistry registry;
     platform::SystemTimerResolution timerResolution;
     platform::FunctionBeep beep([] { QApplication::beep(); });
+    MessageBoxErrorDisplay errors;
+    MessageBoxQuestions questions;
+    SystemFileDialogs files;
+    SystemPrintDialog printing;
+    app.SetErrorDisplay(&errors);
     SystemCycleCounter cycles;
     // One clock for the whole process: it is looked up once and then kept.
     ProcessorClock processorClock(counter, sleeper, priority, registry, cycles);
 
-    TMainForm form({counter, sleeper, priority, registry, timerResolution, beep}, processorClock);
+    TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
+                    files, printing},
+                   processorClock);
     form.show();
     return app.exec();
 }

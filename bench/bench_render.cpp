@@ -1,7 +1,7 @@
 // Canvas throughput: the 3D line-series ribbons and a histogram bar's gradient.
 
-#include "ChartCanvas3D.h"
-#include "GradientDrawing.h"
+#include "device/ChartCanvas3D.h"
+#include "device/GradientDrawing.h"
 
 #include <benchmark/benchmark.h>
 

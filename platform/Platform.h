@@ -1,7 +1,10 @@
 #pragma once
 
 #include "Beep.h"
+#include "FileDialogs.h"
+#include "MessageBoxes.h"
 #include "PerformanceCounter.h"
+#include "PrintDialog.h"
 #include "RandomGenerator.h"
 #include "Registry.h"
 #include "Sleeper.h"
@@ -19,6 +22,10 @@ struct Services {
     Registry& registry;
     TimerResolution& timerResolution;
     Beep& beep;
+    ErrorDisplay& errors;
+    Questions& questions;
+    FileDialogs& files;
+    PrintDialog& printing;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QPagedPaintDevice>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -112,6 +113,58 @@ public:
     int count = 0;
 };
 
+class FakeErrorDisplay final : public ErrorDisplay {
+public:
+    QStringList shown;
+    // Runs while a message is up, as the events a modal box runs would (tests that need them).
+    std::function<void(const QString&)> whileShown;
+
+protected:
+    void Display(const QString& message) override {
+        shown << message;
+        if (whileShown)
+            whileShown(message);
+    }
+};
+
+class FakeQuestions final : public Questions {
+public:
+    bool Confirm(const QString& question) override {
+        asked << question;
+        return answer;
+    }
+    QStringList asked;
+    bool answer = true;
+};
+
+// Answers every file dialog with the answer set beforehand; nothing means the user cancelled.
+class FakeFileDialogs final : public FileDialogs {
+public:
+    std::optional<FileAnswer> AskSaveFile(const FileQuestion& question) override {
+        asked.push_back(question);
+        return saveAnswer;
+    }
+    std::optional<FileAnswer> AskOpenFile(const FileQuestion& question) override {
+        asked.push_back(question);
+        return openAnswer;
+    }
+    std::vector<FileQuestion> asked;
+    std::optional<FileAnswer> saveAnswer;
+    std::optional<FileAnswer> openAnswer;
+};
+
+// Hands out the device that `answer` makes (a PDF writer in tests); without one, the user
+// cancelled.
+class FakePrintDialog final : public PrintDialog {
+public:
+    std::unique_ptr<QPagedPaintDevice> AskPrinter(const QString& documentName) override {
+        documents << documentName;
+        return answer ? answer() : nullptr;
+    }
+    std::function<std::unique_ptr<QPagedPaintDevice>()> answer;
+    QStringList documents;
+};
+
 // Every fake in one bundle, handed out as the program's services.
 struct FakePlatform {
     FakeClock clock;
@@ -119,9 +172,14 @@ struct FakePlatform {
     FakeRegistry registry;
     FakeTimerResolution timerResolution;
     FakeBeep beep;
+    FakeErrorDisplay errors;
+    FakeQuestions questions;
+    FakeFileDialogs files;
+    FakePrintDialog printing;
 
     Services AsServices() {
-        return Services{clock, clock, priority, registry, timerResolution, beep};
+        return Services{clock, clock,  priority,  registry, timerResolution,
+                        beep,  errors, questions, files,    printing};
     }
 };
 

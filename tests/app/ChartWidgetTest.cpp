@@ -1,7 +1,7 @@
 #include "ChartWidget.h"
 #include "ChartSettings.h"
-#include "DBChart.h"
 #include "FormFixture.h"
+#include "frame/DBChart.h"
 
 #include <QEvent>
 

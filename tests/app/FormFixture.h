@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Application.h"
 #include "Button.h"
 #include "FakeCycleCounter.h"
 #include "MainForm.h"
@@ -20,11 +21,16 @@ struct FormFixture : ::testing::Test {
     std::unique_ptr<TMainForm> form;
 
     void SetUp() override {
+        Application()->SetErrorDisplay(&fakes.errors);
         form = std::make_unique<TMainForm>(fakes.AsServices(), processorClock);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
+
+    void TearDown() override { Application()->SetErrorDisplay(nullptr); }
+
+    static TApplication* Application() { return static_cast<TApplication*>(qApp); }
 
     QStringList MemoLines() const { return form->Memo1->toPlainText().split(u'\n'); }
 

@@ -1,5 +1,5 @@
 #include "NumberText.h"
-#include "ErrorDisplay.h"
+#include "MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -27,5 +27,5 @@ TEST(ErrorDisplay, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
           Case{"Done!", "Done!"},
           Case{"'abc' is not a valid integer value", "'abc' is not a valid integer value."},
           Case{"ends in 7", "ends in 7."}, Case{"", ""}})
-        EXPECT_EQ(ErrorDisplay::Format(c.message), QString(c.shown)) << c.message;
+        EXPECT_EQ(platform::ErrorDisplay::Format(c.message), QString(c.shown)) << c.message;
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "ConfirmDialog.h"
 #include "DBGrid.h"
 #include "DBNavigator.h"
-#include "ErrorDisplay.h"
 #include "FormFixture.h"
 
 #include <QHeaderView>
@@ -16,23 +14,14 @@
 namespace {
 
 struct ResultViews : FormFixture {
-    QStringList errors;
-    QStringList questions;
-    bool answer = true;
+    QStringList& errors = fakes.errors.shown;
+    QStringList& questions = fakes.questions.asked;
+    bool& answer = fakes.questions.answer;
 
-    void SetUp() override {
-        FormFixture::SetUp();
-        ErrorDisplay::SetHandler([this](const QString& message) { errors << message; });
-        ConfirmDialog::SetHandler([this](const QString& question) {
-            questions << question;
-            return answer;
-        });
-    }
     // Errors answered as a person answers the real display: a modal box takes the focus and
     // runs its own event loop until OK is clicked.
     void AnswerErrorsInAModalBox() {
-        ErrorDisplay::SetHandler([this](const QString& message) {
-            errors << message;
+        fakes.errors.whileShown = [this](const QString& message) {
             QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavulin"), message,
                             QMessageBox::Ok, form.get());
             QTimer ok;
@@ -45,11 +34,7 @@ struct ResultViews : FormFixture {
             // The window system gives the window back its activation (offscreen does not).
             form->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        });
-    }
-    void TearDown() override {
-        ErrorDisplay::SetHandler({});
-        ConfirmDialog::SetHandler({});
+        };
     }
 
     // Results as the reaction test records them.

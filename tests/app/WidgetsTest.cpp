@@ -1,5 +1,4 @@
 #include "AccessKeys.h"
-#include "ErrorDisplay.h"
 #include "FormFixture.h"
 #include "SpinEdit.h"
 
@@ -146,13 +145,10 @@ TEST_F(FormFixture, AltLettersNoButtonTakesAreTypedNowhere) {
 }
 
 TEST_F(FormFixture, ErrorsEscapingAHandlerAreShownAndTheProgramGoesOn) {
-    QStringList shown;
-    ErrorDisplay::SetHandler([&](const QString& m) { shown << m; });
     QObject::connect(form->Button2, &QPushButton::clicked,
                      [] { throw std::runtime_error("Division by zero"); });
     QTest::mouseClick(form->Button2, Qt::LeftButton);
-    ErrorDisplay::SetHandler({});
-    EXPECT_EQ(shown, QStringList{"Division by zero."});
+    EXPECT_EQ(fakes.errors.shown, QStringList{"Division by zero."});
     form->KreniButtonClick();
     EXPECT_EQ(form->RPanel->Color(), clYellow);
 }

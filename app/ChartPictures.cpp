@@ -1,0 +1,63 @@
+// Saving the results chart and the histogram as pictures, and printing them.
+#include "ChartImage.h"
+#include "Guarded.h"
+#include "MainForm.h"
+#include "SafeFile.h"
+
+#include <QPagedPaintDevice>
+
+namespace {
+
+// In the order of PictureFormat.
+const std::vector<platform::FileType> PictureTypes{
+    {QStringLiteral("PNG slika"), QStringLiteral("png")},
+    {QStringLiteral("SVG crtež"), QStringLiteral("svg")},
+    {QStringLiteral("PDF dokument"), QStringLiteral("pdf")},
+};
+
+} // namespace
+
+void TMainForm::SaveChartPicture(TDBChart& chart, QString& path) {
+    const auto answer =
+        services_.files.AskSaveFile({QStringLiteral("Snimi sliku"), path, PictureTypes});
+    if (!answer)
+        return;
+    path = answer->path;
+    const PictureFormat picked =
+        answer->type < PictureTypes.size() ? PictureFormat(answer->type) : PictureFormat::Png;
+    Guarded(services_.errors, [&] {
+        const QImage picture = ChartImage(chart);
+        SaveFileSafely(answer->path, [&](QIODevice& file) {
+            WritePicture(file, picture, PictureFormatOf(answer->path, picked));
+        });
+    });
+}
+
+void TMainForm::PrintChartPicture(TDBChart& chart, const QString& documentName) {
+    Guarded(services_.errors, [&] {
+        const std::unique_ptr<QPagedPaintDevice> printer =
+            services_.printing.AskPrinter(documentName);
+        if (printer)
+            PrintPicture(*printer, ChartImage(chart));
+    });
+}
+
+void TMainForm::Button3Click() {
+    if (chartPicturePath_.isEmpty())
+        chartPicturePath_ = DocumentsFile(QStringLiteral("grafikon.png"));
+    SaveChartPicture(DBChart1, chartPicturePath_);
+}
+
+void TMainForm::Button4Click() {
+    PrintChartPicture(DBChart1, QStringLiteral("Tavulin - grafikon"));
+}
+
+void TMainForm::Button7Click() {
+    if (histogramPicturePath_.isEmpty())
+        histogramPicturePath_ = DocumentsFile(QStringLiteral("histogram.png"));
+    SaveChartPicture(DBChart2, histogramPicturePath_);
+}
+
+void TMainForm::Button6Click() {
+    PrintChartPicture(DBChart2, QStringLiteral("Tavulin - histogram"));
+}

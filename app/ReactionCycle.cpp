@@ -1,0 +1,71 @@
+// The handlers of one reaction trial: start, stimulus, response, reset.
+#include "Button.h"
+#include "MainForm.h"
+#include "NumberText.h"
+#include "Panel.h"
+#include "ReactionTexts.h"
+#include "WindowTimer.h"
+
+#include <cmath>
+
+void TMainForm::KreniButtonClick() {
+    RPanel->SetColor(clYellow);
+    RPanel->SetCaption(ReactionTexts::Waiting);
+    KreniButton->SetEnabled(false);
+    // The subject must see the yellow panel before the thread blocks for seconds.
+    RPanel->PaintNow();
+
+    random_.Reseed(std::uint32_t(services_.counter.Counter()));
+    processorClock_.MeasureCpuClock(1000);
+    services_.sleeper.Sleep(random_.Next(4000));
+
+    // The last step before arming, so that nothing else adds to the measured time.
+    startCount_ = services_.counter.Counter();
+    RTimer->SetEnabled(true);
+}
+
+void TMainForm::RTimerTimer() {
+    if (stimulusShown_)
+        return;
+    stimulusShown_ = true;
+    RPanel->SetColor(clLime);
+    KreniButton->SetEnabled(false);
+    RPanel->SetCaption(ReactionTexts::Stimulus);
+}
+
+void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+    if (stimulusShown_) {
+        // The stop count first: everything else happens after it.
+        const std::int64_t stopCount = services_.counter.Counter();
+        const std::int64_t frequency = services_.counter.Frequency();
+        const double ms = double((stopCount - startCount_) * 1000) / double(frequency);
+
+        const QString text = FormatFixed(ms, 0);
+        AppendMemoLine(ReactionTexts::ResultLine(text));
+        RTimer->SetEnabled(false);
+        RPanel->SetCaption(ReactionTexts::ResultCaption(text));
+        RPanel->SetColor(clBtnFace);
+        stimulusShown_ = false;
+        RecordResult(ms);
+        return;
+    }
+    if (RTimer->Enabled()) {
+        AppendMemoLine(ReactionTexts::TooEarly);
+        ResetButtonClick();
+    }
+}
+
+void TMainForm::ResetButtonClick() {
+    RTimer->SetEnabled(false);
+    stimulusShown_ = false;
+    RPanel->SetColor(clRed);
+    KreniButton->SetEnabled(true);
+    RPanel->SetCaption(ReactionTexts::Idle);
+}
+
+void TMainForm::RecordResult(double milliseconds) {
+    // Stored to the even neighbour on an exact half, unlike the texts (234.5 shows as 235 and
+    // is stored as 234); nearbyint does so in the default rounding mode.
+    const double rounded = std::nearbyint(milliseconds);
+    AppendResults({&rounded, 1});
+}

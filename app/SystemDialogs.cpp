@@ -1,0 +1,83 @@
+#include "SystemDialogs.h"
+
+#include "AppTitle.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+QString NameFilter(const platform::FileType& type) {
+    const QString pattern = type.extension == u"*" ? type.extension : QStringLiteral("*.") + type.extension;
+    return QStringLiteral("%1 (%2)").arg(type.description, pattern);
+}
+
+// The dialog's filters in the question's order, and the type of the filter the user left
+// selected.
+std::optional<platform::FileAnswer> RunFileDialog(QFileDialog::AcceptMode mode,
+                                                  const platform::FileQuestion& question) {
+    QFileDialog dialog(QApplication::activeWindow(), question.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const platform::FileType& type : question.types)
+        filters << NameFilter(type);
+    dialog.setNameFilters(filters);
+    if (!question.types.empty())
+        dialog.setDefaultSuffix(question.types.front().extension);
+    const QFileInfo suggested(question.suggestedPath);
+    dialog.setDirectory(suggested.absolutePath());
+    if (mode == QFileDialog::AcceptSave)
+        dialog.selectFile(suggested.fileName());
+    // The suffix follows the filter the user picks.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        const auto index = std::size_t(filters.indexOf(filter));
+        if (index < question.types.size() && question.types[index].extension != u"*")
+            dialog.setDefaultSuffix(question.types[index].extension);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const qsizetype picked = filters.indexOf(dialog.selectedNameFilter());
+    return platform::FileAnswer{dialog.selectedFiles().front(),
+                                picked < 0 ? 0 : std::size_t(picked)};
+}
+
+} // namespace
+
+void MessageBoxErrorDisplay::Display(const QString& shown) {
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle, shown, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool MessageBoxQuestions::Confirm(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
+                    QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+std::optional<platform::FileAnswer>
+SystemFileDialogs::AskSaveFile(const platform::FileQuestion& question) {
+    return RunFileDialog(QFileDialog::AcceptSave, question);
+}
+
+std::optional<platform::FileAnswer>
+SystemFileDialogs::AskOpenFile(const platform::FileQuestion& question) {
+    return RunFileDialog(QFileDialog::AcceptOpen, question);
+}
+
+std::unique_ptr<QPagedPaintDevice> SystemPrintDialog::AskPrinter(const QString& documentName) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(documentName);
+    QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+    dialog.setWindowTitle(documentName);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FileDialogs.h"
+#include "MessageBoxes.h"
+#include "PrintDialog.h"
+
+// The program's dialogs on the window system: modal boxes for errors and questions, the file
+// dialogs and the print dialog. Each opens over the active window.
+
+class MessageBoxErrorDisplay final : public platform::ErrorDisplay {
+protected:
+    // An error icon, an OK button and the program's title.
+    void Display(const QString& shown) override;
+};
+
+class MessageBoxQuestions final : public platform::Questions {
+public:
+    // OK and Cancel, OK the default; true for OK.
+    bool Confirm(const QString& question) override;
+};
+
+class SystemFileDialogs final : public platform::FileDialogs {
+public:
+    std::optional<platform::FileAnswer>
+    AskSaveFile(const platform::FileQuestion& question) override;
+    std::optional<platform::FileAnswer>
+    AskOpenFile(const platform::FileQuestion& question) override;
+};
+
+class SystemPrintDialog final : public platform::PrintDialog {
+public:
+    std::unique_ptr<QPagedPaintDevice> AskPrinter(const QString& documentName) override;
+};

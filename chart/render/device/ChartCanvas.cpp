@@ -1,0 +1,576 @@
+#include "device/ChartCanvas.h"
+
+#include "ColorOps.h"
+
+#include <QFontMetrics>
+#include <QPen>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+std::uint32_t ToArgb(TColor c) {
+    return 0xFF000000u | std::uint32_t(RedOf(c)) << 16 | std::uint32_t(GreenOf(c)) << 8 |
+           std::uint32_t(BlueOf(c));
+}
+
+QColor ToQColor(TColor c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+// On/off run lengths of the thin dashed pens; the pattern runs on along connected lines.
+struct DashPattern {
+    int count = 0;
+    std::array<int, 6> runs{};
+};
+constexpr DashPattern DashFor(TPenStyle style, bool smallDots) {
+    if (smallDots)
+        return {2, {1, 1}};
+    switch (style) {
+    case psDash:
+        return {2, {18, 6}};
+    case psDot:
+        return {2, {3, 3}};
+    case psDashDot:
+        return {4, {9, 6, 3, 6}};
+    case psDashDotDot:
+        return {6, {9, 3, 3, 3, 3, 3}};
+    default:
+        return {};
+    }
+}
+bool DashIsOn(const DashPattern& d, int pos) {
+    int total = 0;
+    for (int i = 0; i < d.count; ++i)
+        total += d.runs[std::size_t(i)];
+    pos %= total;
+    for (int i = 0; i < d.count; ++i) {
+        pos -= d.runs[std::size_t(i)];
+        if (pos < 0)
+            return i % 2 == 0;
+    }
+    return true;
+}
+
+Qt::PenStyle ToQtStyle(TPenStyle s) {
+    switch (s) {
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+Qt::BrushStyle ToQtBrush(TBrushStyle s) {
+    switch (s) {
+    case bsClear:
+        return Qt::NoBrush;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
+    }
+}
+
+TRasterSurface::PixelMode ToPixelMode(TPenMode m) {
+    switch (m) {
+    case pmXor:
+        return TRasterSurface::PixelMode::Xor;
+    case pmNotXor:
+        return TRasterSurface::PixelMode::NotXor;
+    default:
+        return TRasterSurface::PixelMode::Copy;
+    }
+}
+
+} // namespace
+
+TChartCanvas::TChartCanvas() {
+    ResetCanvas();
+}
+
+TChartCanvas::~TChartCanvas() = default;
+
+// --- Attributes ---------------------------------------------------------------------------
+
+void TChartCanvas::SelectPen(const TChartPen& pen, TColor color) {
+    if (!pen.Visible()) {
+        pen_.style = psClear;
+        return;
+    }
+    pen_.color = monochrome_ ? clBlack : Resolve(color);
+    pen_.width = pen.Width();
+    pen_.style = pen.Style();
+    pen_.mode = pen.Mode();
+    pen_.smallDots = pen.SmallDots();
+    pen_.endStyle = pen.EndStyle();
+}
+
+void TChartCanvas::SelectBrush(const TChartBrush& brush, TColor color, TColor backColor) {
+    brush_.color = monochrome_ ? clWhite : Resolve(color);
+    brush_.style = brush.Style();
+    if (backColor == clNone) {
+        backMode_ = cbmTransparent;
+    } else {
+        backMode_ = cbmOpaque;
+        backColor_ = Resolve(backColor);
+    }
+}
+
+void TChartCanvas::DarkenBrush(TColor color, int amount) {
+    const TColor darker = Darken(Resolve(color), amount);
+    if (brush_.style == bsSolid)
+        brush_.color = darker;
+    else
+        backColor_ = darker;
+}
+
+void TChartCanvas::SelectFont(const TChartFont& font) {
+    fontSize_ = font.Size();
+    if (fontZoom_ != 100)
+        fontSize_ = RoundToInt(fontSize_ * fontZoom_ * 0.01);
+    font_ = QFont(QString::fromStdString(font.Name()));
+    font_.setPixelSize(std::max(1, MulDiv(fontSize_, 96, 72)));
+    const TFontStyles style = font.Style();
+    font_.setBold(style & fsBold);
+    font_.setItalic(style & fsItalic);
+    font_.setUnderline(style & fsUnderline);
+    font_.setStrikeOut(style & fsStrikeOut);
+    if (font.InterCharSize() != 0)
+        font_.setLetterSpacing(QFont::AbsoluteSpacing, font.InterCharSize());
+    fontColor_ = monochrome_ ? clBlack : Resolve(font.Color());
+    currentFont_ = &font;
+}
+
+QFont TChartCanvas::FontOfSize(int pointSize) const {
+    QFont f = font_;
+    f.setPixelSize(std::max(1, MulDiv(pointSize, 96, 72)));
+    return f;
+}
+
+void TChartCanvas::ResetCanvas() {
+    pen_ = DevicePen{};
+    brush_ = DeviceBrush{};
+    fontSize_ = DefaultFontSize;
+    font_ = QFont(QString::fromLatin1(DefaultFontName));
+    font_.setPixelSize(MulDiv(fontSize_, 96, 72));
+    fontColor_ = clBlack;
+    currentFont_ = nullptr;
+    backColor_ = clWhite;
+    backMode_ = cbmTransparent;
+    textAlign_ = taLeft | taTop;
+}
+
+// --- Painter state --------------------------------------------------------------------------
+
+void TChartCanvas::ApplyMode(QPainter& p) const {
+    switch (pen_.mode) {
+    case pmXor:
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case pmNotXor:
+        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
+    default:
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    }
+}
+
+void TChartCanvas::PreparePainterFill(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QBrush(ToQColor(brush_.color), ToQtBrush(brush_.style)));
+    p.setBackgroundMode(backMode_ == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(ToQColor(backColor_));
+    ApplyMode(p);
+}
+
+void TChartCanvas::PreparePainterStroke(QPainter& p) {
+    QPen pen(ToQColor(pen_.color));
+    pen.setStyle(ToQtStyle(pen_.style));
+    pen.setWidth(ThinPen() ? 1 : pen_.width);
+    switch (pen_.endStyle) {
+    case esRound:
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        break;
+    case esSquare:
+        pen.setCapStyle(Qt::SquareCap);
+        pen.setJoinStyle(Qt::BevelJoin);
+        break;
+    case esFlat:
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        break;
+    }
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.setBackgroundMode(backMode_ == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(ToQColor(backColor_));
+    ApplyMode(p);
+}
+
+// --- Lines ----------------------------------------------------------------------------------
+
+// One-pixel lines are rasterised here rather than by the painter, so that the start point is
+// set and the end point is not, whatever the slope, and connected lines set each joint once.
+void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
+    const int dx = std::abs(x1 - x0);
+    const int dy = std::abs(y1 - y0);
+    if ((dx == 0 && dy == 0) || !surface_.HasTarget())
+        return;
+    surface_.Painter(); // keeps the direct pixel writes on the painter's memory
+    const int sx = x1 < x0 ? -1 : 1;
+    const int sy = y1 < y0 ? -1 : 1;
+    const DashPattern dash = DashFor(pen_.style, pen_.smallDots);
+    const std::uint32_t on = ToArgb(pen_.color);
+    const std::uint32_t off = ToArgb(backColor_);
+    const bool fillGaps = backMode_ == cbmOpaque;
+    const TRasterSurface::PixelMode mode = ToPixelMode(pen_.mode);
+
+    const auto plot = [&](int x, int y) {
+        if (dash.count == 0)
+            surface_.Plot(x, y, on, mode);
+        else if (DashIsOn(dash, dashPos_))
+            surface_.Plot(x, y, on, mode);
+        else if (fillGaps)
+            surface_.Plot(x, y, off, mode);
+        ++dashPos_;
+    };
+
+    int x = x0;
+    int y = y0;
+    if (dx >= dy) {
+        int err = 2 * dy - dx;
+        for (int i = 0; i < dx; ++i) {
+            plot(x, y);
+            if (err > 0) {
+                y += sy;
+                err -= 2 * dx;
+            }
+            err += 2 * dy;
+            x += sx;
+        }
+    } else {
+        int err = 2 * dx - dy;
+        for (int i = 0; i < dy; ++i) {
+            plot(x, y);
+            if (err > 0) {
+                x += sx;
+                err -= 2 * dy;
+            }
+            err += 2 * dx;
+            y += sy;
+        }
+    }
+}
+
+void TChartCanvas::MoveTo(int x, int y) {
+    penPos_ = {x, y};
+    dashPos_ = 0;
+}
+
+void TChartCanvas::LineTo(int x, int y) {
+    if (PenDraws() && surface_.HasTarget()) {
+        if (ThinPen()) {
+            ThinLine(penPos_.x, penPos_.y, x, y);
+        } else {
+            QPainter& p = surface_.Painter();
+            PreparePainterStroke(p);
+            p.drawLine(QPoint(penPos_.x, penPos_.y), QPoint(x, y));
+        }
+    }
+    penPos_ = {x, y};
+}
+
+void TChartCanvas::Line(int x0, int y0, int x1, int y1) {
+    MoveTo(x0, y0);
+    LineTo(x1, y1);
+}
+
+void TChartCanvas::Polyline(std::span<const TPoint> points) {
+    if (points.empty())
+        return;
+    if (!PenDraws() || !surface_.HasTarget() || points.size() < 2) {
+        penPos_ = points.back();
+        return;
+    }
+    if (ThinPen()) {
+        MoveTo(points[0].x, points[0].y);
+        for (std::size_t i = 1; i < points.size(); ++i)
+            LineTo(points[i].x, points[i].y);
+        return;
+    }
+    scratch_.resize(qsizetype(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        scratch_[qsizetype(i)] = QPoint(points[i].x, points[i].y);
+    QPainter& p = surface_.Painter();
+    PreparePainterStroke(p);
+    p.drawPolyline(scratch_);
+    penPos_ = points.back();
+}
+
+// --- Filled shapes --------------------------------------------------------------------------
+
+void TChartCanvas::Polygon(std::span<const TPoint> points) {
+    if (points.size() < 2 || !surface_.HasTarget())
+        return;
+    scratch_.resize(qsizetype(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        scratch_[qsizetype(i)] = QPoint(points[i].x, points[i].y);
+    if (brush_.style != bsClear && points.size() >= 3) {
+        QPainter& p = surface_.Painter();
+        PreparePainterFill(p);
+        p.drawPolygon(scratch_, Qt::OddEvenFill);
+    }
+    if (!PenDraws())
+        return;
+    if (ThinPen()) {
+        dashPos_ = 0;
+        const std::size_t n = points.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const TPoint& a = points[i];
+            const TPoint& b = points[(i + 1) % n];
+            ThinLine(a.x, a.y, b.x, b.y);
+        }
+    } else {
+        QPainter& p = surface_.Painter();
+        PreparePainterStroke(p);
+        p.drawPolygon(scratch_, Qt::OddEvenFill);
+    }
+}
+
+void TChartCanvas::FillRect(const TRect& rect) {
+    const TRect r = OrderedRect(rect);
+    if (r.IsEmpty() || brush_.style == bsClear || !surface_.HasTarget())
+        return;
+    QPainter& p = surface_.Painter();
+    PreparePainterFill(p);
+    if (brush_.style == bsSolid && pen_.mode == pmCopy)
+        p.fillRect(QRect(r.left, r.top, r.Width(), r.Height()), ToQColor(brush_.color));
+    else
+        p.drawRect(QRect(r.left, r.top, r.Width(), r.Height()));
+}
+
+void TChartCanvas::Rectangle(const TRect& rect) {
+    const TRect r = OrderedRect(rect);
+    if (r.IsEmpty() || !surface_.HasTarget())
+        return;
+    FillRect(r);
+    if (!PenDraws())
+        return;
+    if (ThinPen()) {
+        const std::array<TPoint, 5> ring{TPoint{r.left, r.top}, TPoint{r.right - 1, r.top},
+                                         TPoint{r.right - 1, r.bottom - 1},
+                                         TPoint{r.left, r.bottom - 1}, TPoint{r.left, r.top}};
+        Polyline(ring);
+    } else {
+        QPainter& p = surface_.Painter();
+        PreparePainterStroke(p);
+        p.drawRect(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
+    }
+}
+
+void TChartCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) {
+    const TRect r = OrderedRect(rect);
+    if (r.IsEmpty() || !surface_.HasTarget())
+        return;
+    QPainter& p = surface_.Painter();
+    const QRect q(r.left, r.top, r.Width() - 1, r.Height() - 1);
+    if (brush_.style != bsClear) {
+        PreparePainterFill(p);
+        p.drawRoundedRect(q, cornerWidth / 2.0, cornerHeight / 2.0);
+    }
+    if (PenDraws()) {
+        PreparePainterStroke(p);
+        p.drawRoundedRect(q, cornerWidth / 2.0, cornerHeight / 2.0);
+    }
+}
+
+void TChartCanvas::Ellipse(const TRect& rect) {
+    const TRect r = OrderedRect(rect);
+    if (r.IsEmpty() || !surface_.HasTarget())
+        return;
+    QPainter& p = surface_.Painter();
+    const QRect q(r.left, r.top, r.Width() - 1, r.Height() - 1);
+    if (brush_.style != bsClear) {
+        PreparePainterFill(p);
+        p.drawEllipse(q);
+    }
+    if (PenDraws()) {
+        PreparePainterStroke(p);
+        p.drawEllipse(q);
+    }
+}
+
+void TChartCanvas::SetPixel(int x, int y, TColor color) {
+    if (!surface_.HasTarget())
+        return;
+    surface_.Painter();
+    surface_.Plot(x, y, ToArgb(Resolve(color)), TRasterSurface::PixelMode::Copy);
+}
+
+TColor TChartCanvas::GetPixel(int x, int y) const {
+    const std::uint32_t argb = surface_.Pixel(x, y);
+    return RGBColor(int(argb >> 16 & 0xFF), int(argb >> 8 & 0xFF), int(argb & 0xFF));
+}
+
+void TChartCanvas::BevelFrame(TRect& r, TColor topLeft, int width, TColor bottomRight) {
+    pen_.style = psSolid;
+    pen_.width = 1;
+    pen_.smallDots = false;
+    r.right -= 1;
+    r.bottom -= 1;
+    for (int i = 0; i < width; ++i) {
+        pen_.color = Resolve(topLeft);
+        const std::array<TPoint, 3> upper{TPoint{r.left, r.bottom}, TPoint{r.left, r.top},
+                                          TPoint{r.right, r.top}};
+        Polyline(upper);
+        pen_.color = Resolve(bottomRight);
+        const std::array<TPoint, 3> lower{TPoint{r.right, r.top}, TPoint{r.right, r.bottom},
+                                          TPoint{r.left - 1, r.bottom}};
+        Polyline(lower);
+        r.left += 1;
+        r.top += 1;
+        r.right -= 1;
+        r.bottom -= 1;
+    }
+    r.right += 1;
+    r.bottom += 1;
+}
+
+// --- Text -----------------------------------------------------------------------------------
+
+void TChartCanvas::DrawText(int x, int y, const std::string& text, double degrees, int pointSize) {
+    if (text.empty() || !surface_.HasTarget())
+        return;
+    const QFont font = pointSize > 0 ? FontOfSize(pointSize) : font_;
+    const QFontMetrics fm(font);
+    const QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const int width = fm.horizontalAdvance(s);
+    const int ascent = fm.ascent();
+    const int descent = fm.descent();
+
+    int dx = 0;
+    switch (textAlign_ & taHorizontalMask) {
+    case taRight:
+        dx = -width;
+        break;
+    case taCenter:
+        dx = -(width / 2);
+        break;
+    default:
+        break;
+    }
+    int baseline = ascent; // top alignment
+    if ((textAlign_ & taVerticalMask) == taBaseline)
+        baseline = 0;
+    else if ((textAlign_ & taVerticalMask) == taBottom)
+        baseline = -descent;
+
+    QPainter& p = surface_.Painter();
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.translate(x, y);
+    if (degrees != 0) {
+        p.rotate(-degrees);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    if (backMode_ == cbmOpaque)
+        p.fillRect(QRect(dx, baseline - ascent, width, ascent + descent), ToQColor(backColor_));
+    p.setFont(font);
+
+    int tx = dx;
+    int ty = baseline;
+    const TChartShadow* shadow = currentFont_ ? currentFont_->ShadowIfAny() : nullptr;
+    if (shadow && (shadow->HorizSize() != 0 || shadow->VertSize() != 0)) {
+        // The shadow sits to the right and below for positive sizes; for negative ones the text
+        // moves instead, so the shadow stays at the reference point.
+        const int h = shadow->HorizSize();
+        const int v = shadow->VertSize();
+        p.setPen(ToQColor(Resolve(shadow->Color())));
+        p.drawText(QPoint(tx + std::max(h, 0), ty + std::max(v, 0)), s);
+        tx += std::max(-h, 0);
+        ty += std::max(-v, 0);
+    }
+    p.setPen(ToQColor(fontColor_));
+    p.drawText(QPoint(tx, ty), s);
+    p.restore();
+}
+
+void TChartCanvas::TextOut(int x, int y, const std::string& text) {
+    DrawText(x, y, text, 0, 0);
+}
+
+void TChartCanvas::RotatedTextOut(int x, int y, const std::string& text, double degrees) {
+    while (degrees > 360)
+        degrees -= 360;
+    brush_.style = bsClear;
+    DrawText(x, y, text, degrees, 0);
+}
+
+int TChartCanvas::TextPixelWidth(const std::string& text) const {
+    const QFontMetrics fm(font_);
+    int w = fm.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    if (const TChartShadow* shadow = currentFont_ ? currentFont_->ShadowIfAny() : nullptr)
+        w += std::abs(shadow->HorizSize());
+    return w;
+}
+
+int TChartCanvas::TextPixelHeight(const std::string&) const {
+    const QFontMetrics fm(font_);
+    int h = fm.height();
+    if (const TChartShadow* shadow = currentFont_ ? currentFont_->ShadowIfAny() : nullptr)
+        h += std::abs(shadow->VertSize());
+    return h;
+}
+
+// --- Clipping -------------------------------------------------------------------------------
+
+void TChartCanvas::ApplyClip(const QRegion& region) {
+    std::optional<QRegion> current;
+    if (surface_.HasClip())
+        current = surface_.Clip();
+    savedClip_ = current;
+    surface_.SetClip(current ? current->intersected(region) : region);
+}
+
+void TChartCanvas::ClipToRect(const TRect& rect) {
+    const TRect r = OrderedRect(rect);
+    ApplyClip(r.IsEmpty() ? QRegion() : QRegion(r.left, r.top, r.Width(), r.Height()));
+}
+
+void TChartCanvas::ClipToPolygon(std::span<const TPoint> points) {
+    QPolygon poly(qsizetype(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        poly[qsizetype(i)] = QPoint(points[i].x, points[i].y);
+    ApplyClip(QRegion(poly, Qt::OddEvenFill));
+}
+
+void TChartCanvas::RemoveClip() {
+    if (savedClip_ && *savedClip_)
+        surface_.SetClip(**savedClip_);
+    else
+        surface_.ClearClip();
+    savedClip_.reset();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Fonts the forms and charts name, mapped to the metric-compatible ones installed here.
+void InstallFontSubstitutes();

@@ -1,0 +1,156 @@
+// Colour bands: the two-colour gradient fill the gradient drawing is built on.
+
+#include "device/ChartCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+};
+Rgb ToRgb(TColor c) {
+    return {RedOf(c), GreenOf(c), BlueOf(c)};
+}
+
+// Colour of band k of n: linear at balance 50, otherwise bent toward one end.
+class BandColors {
+public:
+    BandColors(TColor c1, TColor c2, int balance) : base_(ToRgb(c1)), balance_(balance) {
+        const Rgb end = ToRgb(c2);
+        delta_ = {end.r - base_.r, end.g - base_.g, end.b - base_.b};
+    }
+    TColor At(int k, int n) const {
+        if (balance_ == 50) {
+            const int d = n - 1;
+            return RGBColor(base_.r + delta_.r * k / d, base_.g + delta_.g * k / d,
+                            base_.b + delta_.b * k / d);
+        }
+        const double f = std::pow(double(k + 1) / n, 0.015 * balance_ + 0.5);
+        return RGBColor(base_.r + RoundToInt(delta_.r * f), base_.g + RoundToInt(delta_.g * f),
+                        base_.b + RoundToInt(delta_.b * f));
+    }
+
+private:
+    Rgb base_;
+    Rgb delta_;
+    int balance_;
+};
+
+} // namespace
+
+void TChartCanvas::FillSolidRect(const TRect& rect, TColor color) {
+    const TRect r = OrderedRect(rect);
+    if (r.IsEmpty() || !surface_.HasTarget())
+        return;
+    surface_.Painter();
+    const std::uint32_t argb = 0xFF000000u | std::uint32_t(RedOf(color)) << 16 |
+                               std::uint32_t(GreenOf(color)) << 8 | std::uint32_t(BlueOf(color));
+    for (int y = r.top; y < r.bottom; ++y)
+        surface_.FillSpan(y, r.left, r.right, argb);
+}
+
+// Vertical directions stack the bands from the bottom edge up, horizontal ones from the right
+// edge leftward, so the first colour lands on the bottom (or right) edge. At most 256 bands.
+void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
+                                 TGradientDirection direction, int balance) {
+    const TRect r = OrderedRect(rect);
+    switch (direction) {
+    case gdBottomTop:
+    case gdRightLeft:
+    case gdFromCenter:
+    case gdFromTopLeft:
+    case gdFromBottomLeft:
+        std::swap(color1, color2);
+        break;
+    default:
+        break;
+    }
+    const BandColors colors(Resolve(color1), Resolve(color2), balance);
+
+    switch (direction) {
+    case gdTopBottom:
+    case gdBottomTop: {
+        const int extent = r.Height();
+        const int n = std::min(extent, 256);
+        if (n - 1 <= 0)
+            return;
+        for (int k = 0; k < n; ++k)
+            FillSolidRect(
+                {r.left, r.bottom - (k + 1) * extent / n, r.right, r.bottom - k * extent / n},
+                colors.At(k, n));
+        return;
+    }
+    case gdLeftRight:
+    case gdRightLeft: {
+        const int extent = r.Width();
+        const int n = std::min(extent, 256);
+        if (n - 1 <= 0)
+            return;
+        for (int k = 0; k < n; ++k)
+            FillSolidRect(
+                {r.right - (k + 1) * extent / n, r.top, r.right - k * extent / n, r.bottom},
+                colors.At(k, n));
+        return;
+    }
+    case gdFromCenter: {
+        // One-pixel frames stepping in from the edges toward the middle.
+        const int steps = std::min(std::min(r.Width(), r.Height()) / 2 + 1, 256);
+        if (steps - 1 <= 0)
+            return;
+        for (int k = 0; k < steps; ++k) {
+            const TRect f{r.left + k, r.top + k, r.right - k, r.bottom - k};
+            if (f.IsEmpty())
+                break;
+            const TColor c = colors.At(k, steps);
+            FillSolidRect({f.left, f.top, f.right, f.top + 1}, c);
+            FillSolidRect({f.left, f.bottom - 1, f.right, f.bottom}, c);
+            FillSolidRect({f.left, f.top, f.left + 1, f.bottom}, c);
+            FillSolidRect({f.right - 1, f.top, f.right, f.bottom}, c);
+        }
+        return;
+    }
+    case gdFromTopLeft:
+    case gdFromBottomLeft: {
+        // Shrinking rectangles anchored at the corner: a staircase toward it.
+        const int n = std::min(std::max(r.Width(), r.Height()), 256);
+        if (n - 1 <= 0)
+            return;
+        for (int k = 0; k < n; ++k) {
+            const int w = r.Width() * (n - k) / n;
+            const int h = r.Height() * (n - k) / n;
+            const TColor c = colors.At(k, n);
+            if (direction == gdFromTopLeft)
+                FillSolidRect({r.left, r.top, r.left + w, r.top + h}, c);
+            else
+                FillSolidRect({r.left, r.bottom - h, r.left + w, r.bottom}, c);
+        }
+        return;
+    }
+    case gdDiagonalUp:
+    case gdDiagonalDown: {
+        // One-pixel diagonals across the rectangle.
+        const int span = r.Width() + r.Height() - 1;
+        const int n = std::min(span, 255);
+        if (n - 1 <= 0 || !surface_.HasTarget())
+            return;
+        surface_.Painter();
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const int diag = direction == gdDiagonalUp ? (x - r.left) + (r.bottom - 1 - y)
+                                                           : (x - r.left) + (y - r.top);
+                const TColor c = colors.At(
+                    int(static_cast<long long>(diag) * (n - 1) / std::max(span - 1, 1)), n);
+                surface_.FillSpan(y, x, x + 1,
+                                  0xFF000000u | std::uint32_t(RedOf(c)) << 16 |
+                                      std::uint32_t(GreenOf(c)) << 8 | std::uint32_t(BlueOf(c)));
+            }
+        return;
+    }
+    case gdRadial:
+        // Drawn by the gradient fill, which knows the centre offsets.
+        return;
+    }
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "frame/CustomChartPanelExtended.h"
+
+#include <functional>
+
+class TChartSeries;
+
+// Adds the series, the 3D depth and the paint sequence. DrawChartContents runs the same steps
+// in the same order on every paint; the steps that belong to axes, walls, titles, the legend and
+// zooming are virtual hooks the derived classes fill:
+//   PlaceTitlesAndLegend(before series), LayoutAxes, ApplySeriesMargins, PaintWalls, DrawAxes,
+//   DrawZoomRectangle, DrawSeriesMarks, DepthAxisInverted.
+class TCustomAxisPanel : public TCustomChartPanelExtended {
+public:
+    TCustomAxisPanel();
+
+    // Depth of one series slot in tenths of a percent of the plotting width, 1..100.
+    int Chart3DPercent() const { return chart3DPercent_; }
+    // Raises ChartException and keeps the value when v is outside 1..100.
+    void SetChart3DPercent(int v);
+    bool View3DWalls() const { return view3DWalls_; }
+    void SetView3DWalls(bool v) { Change(view3DWalls_, v); }
+    // Axes are drawn before the series.
+    bool AxisBehind() const { return axisBehind_; }
+    void SetAxisBehind(bool v) { Change(axisBehind_, v); }
+    bool AxisVisible() const { return axisVisible_; }
+    void SetAxisVisible(bool v) { Change(axisVisible_, v); }
+    // Series drawing is clipped to the plotting box.
+    bool ClipPoints() const { return clipPoints_; }
+    void SetClipPoints(bool v) { Change(clipPoints_, v); }
+
+    std::function<void()> OnBeforeDrawChart;
+    std::function<void()> OnBeforeDrawAxes;
+    std::function<void()> OnBeforeDrawSeries;
+    std::function<void()> OnAfterDraw;
+
+    // --- steps of the paint -----------------------------------------------------------------
+    // Depth slots: in 3D the first series of the list at the back, the last at the front.
+    void AssignZIndexes();
+    // SeriesDepth, ChartDepth and their rises from the plotting width and the slots.
+    void Compute3DSize();
+    // Takes the room of the depth (and of thick walls) from the plotting rectangle.
+    virtual void ShrinkPlotRectFor3D();
+    // Thickness of the wall on that side, 0 without walls.
+    virtual int WallThickness(TAxisSide) const { return 0; }
+    // The plane at depth z faces away from the viewer.
+    bool BackIsCulled(int z) const;
+    void PaintSeriesInOrder();
+    void PaintOneSeries(TChartSeries& series);
+    void ClipToPlot();
+
+    // No active series, or at least one active series that uses axes.
+    bool ActiveSeriesUseAxes() const;
+
+protected:
+    void DrawChartContents(const TRect& panelRect) override;
+
+    virtual void PlaceTitlesAndLegend(bool /*beforeSeries*/) {}
+    // The axes take their room from the plotting rectangle.
+    virtual void LayoutAxes() {}
+    // Every axis, shown or not, widens its range by the margins the series ask for.
+    virtual void ApplySeriesMargins() {}
+    virtual void PaintWalls() {}
+    virtual void DrawAxes() {}
+    // The rectangle of a zoom drag in progress.
+    virtual void DrawZoomRectangle() {}
+    virtual void DrawSeriesMarks(TChartSeries&) {}
+    virtual bool DepthAxisInverted() const { return false; }
+
+    // ShrinkPlotRectFor3D with the room of the walls: the back wall's thickness and what the
+    // visible side wall needs on the right (depth toward the right) or the left.
+    void ShrinkFor3D(int backWallSize, int rightWallRoom, int leftWallRoom);
+
+private:
+    int chart3DPercent_ = 15;
+    bool view3DWalls_ = true;
+    bool axisBehind_ = true;
+    bool axisVisible_ = true;
+    bool clipPoints_ = true;
+};

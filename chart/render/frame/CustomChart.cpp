@@ -1,0 +1,100 @@
+#include "frame/CustomChart.h"
+
+TCustomChart::TCustomChart()
+    : title_(this), subTitle_(this), foot_(this), subFoot_(this), walls_(this) {
+    SetRepaintEnabled(true);
+}
+
+TColor TCustomChart::BackWallColor() const {
+    return walls_.Back.Transparent() ? Color() : walls_.Back.Color();
+}
+
+int TCustomChart::WallThickness(TAxisSide side) const {
+    if (!View3D() || !View3DWalls())
+        return 0;
+    const auto thickness = [](const TCustomChartWall& wall) {
+        return wall.Visible() ? wall.Size() : 0;
+    };
+    switch (side) {
+    case TAxisSide::Left:
+        return thickness(walls_.Left);
+    case TAxisSide::Bottom:
+        return thickness(walls_.Bottom);
+    case TAxisSide::Right:
+        return thickness(walls_.Right);
+    default:
+        return thickness(walls_.Back);
+    }
+}
+
+void TCustomChart::ShrinkPlotRectFor3D() {
+    const int rightRoom = walls_.Right.Visible() ? walls_.Right.Size() + 1 : 0;
+    const int leftRoom = walls_.Left.Visible() ? walls_.Left.Size() + 1 : 0;
+    ShrinkFor3D(walls_.Back.Size(), rightRoom, leftRoom);
+}
+
+int TCustomChart::SideFacing(int x) const {
+    const TRect& plot = PlotRect();
+    const int bottom = plot.bottom + WallThickness(TAxisSide::Bottom);
+    const TPoint p0 = Canvas().ProjectPoint(x, plot.top, 0);
+    const TPoint p1 = Canvas().ProjectPoint(x, bottom, 0);
+    const TPoint p2 = Canvas().ProjectPoint(x, bottom, walls_.Back.Size() + ChartDepth());
+    return (p0.x - p1.x) * (p2.y - p1.y) - (p2.x - p1.x) * (p0.y - p1.y);
+}
+
+bool TCustomChart::WallShown(const TCustomChartWall& wall) const {
+    return View3DWalls() && wall.Visible() && !wall.AutoHide();
+}
+
+void TCustomChart::PlaceTitlesAndLegend(bool beforeSeries) {
+    const bool legend = LegendShouldDraw();
+    Canvas().BeginFlatDrawing();
+    if (beforeSeries) {
+        // A legend at the left or right stands beside the titles, one at the top or bottom
+        // inside them.
+        const bool legendHere = legend && !LegendCustomPosition();
+        if (legendHere && LegendSideAligned()) {
+            DrawLegend();
+            PaintTitles(false);
+        } else {
+            PaintTitles(false);
+            if (legendHere)
+                DrawLegend();
+        }
+        Canvas().EndFlatDrawing();
+        return;
+    }
+    if (legend && LegendCustomPosition())
+        DrawLegend();
+    PaintTitles(true);
+    Canvas().EndFlatDrawing();
+    if (View3D() && ActiveSeriesUseAxes())
+        RedrawFrontSides();
+}
+
+void TCustomChart::PaintTitles(bool custom) {
+    for (TChartTitle* title : {&title_, &subTitle_, static_cast<TChartTitle*>(&foot_),
+                               static_cast<TChartTitle*>(&subFoot_)})
+        if (title->CustomPosition() == custom)
+            PaintTitle(*title);
+}
+
+void TCustomChart::RedrawFrontSides() {
+    const TRect& plot = PlotRect();
+    if (SideFacing(plot.right) >= 0) {
+        if (WallShown(walls_.Right))
+            PaintRightWall();
+        DrawAxisInFront(TAxisSide::Right);
+    }
+    if (SideFacing(plot.left) < 0) {
+        if (WallShown(walls_.Left))
+            PaintLeftWall();
+        DrawAxisInFront(TAxisSide::Left);
+    }
+    if (BackIsCulled(ChartDepth())) {
+        DrawAxisInFront(TAxisSide::Top);
+        DrawAxisInFront(TAxisSide::Bottom);
+        if (WallShown(walls_.Back))
+            PaintBackWall();
+    }
+}
