@@ -1,18 +1,20 @@
 # make run   - install what is missing, build, start the program
 # make test  - install what is missing, build, run every test
 # make bench - install what is missing, build optimised, run the benchmarks
+# make test-sanitize - build the tests with AddressSanitizer and UBSan in build-asan and run them
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
             qt6-svg-dev xvfb xauth xdotool x11-apps
 BUILD    := build
 BENCH    := build-bench
+ASAN     := build-asan
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 # A compiler cache, where the machine has one, shares objects between checkouts of the tree.
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test test-sanitize bench clean
 
 all: build
 
@@ -40,10 +42,21 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Leaks inside Qt that the suite cannot free are listed, each with its reason, in the
+# suppressions file; everything else stops the run.
+test-sanitize: deps
+	cmake -S . -B $(ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(CMAKE_LAUNCHER) -DTAVULIN_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 bench: deps
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF -DTAVULIN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	@for b in $(BENCH)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
 clean:
-	rm -rf $(BUILD) $(BENCH)
+	rm -rf $(BUILD) $(BENCH) $(ASAN)
