@@ -7,6 +7,9 @@ namespace {
 constexpr int ScreenDpi = 96;
 constexpr int PointsPerInch = 72;
 constexpr int TitlePixelHeight = 13;
+constexpr int LabelsPixelHeight = 13;
+// The unit of the reaction and calibration times.
+constexpr const char* TimeAxisTitle = "[ms]";
 
 // The white 3D charts of the results and the histogram: black border, black title, grey-framed
 // opaque walls that are not shaded.
@@ -36,6 +39,21 @@ void ApplyResultChartLook(TDBChart& chart, const char* title) {
     right.Pen().SetColor(clGray);
 
     chart.SetColorPaletteIndex(1);
+
+    // Black ticks and solid black grid lines, thin axis lines, 13-pixel labels, no minor or
+    // inner ticks; no grid across the bottom and top axes.
+    for (const auto& axis : chart.Axes()) {
+        axis->Axis().SetWidth(1);
+        axis->Grid().SetColor(clBlack);
+        axis->Grid().SetStyle(psSolid);
+        SetFontPixelHeight(axis->LabelsFont(), LabelsPixelHeight);
+        axis->MinorTicks().SetVisible(false);
+        axis->Ticks().SetColor(clBlack);
+        axis->TicksInner().SetVisible(false);
+    }
+    chart.BottomAxis()->Grid().SetVisible(false);
+    chart.TopAxis()->Grid().SetVisible(false);
+    chart.BottomAxis()->SetGridCentered(true);
 }
 
 } // namespace
@@ -47,6 +65,7 @@ void SetFontPixelHeight(TChartFont& font, int pixels) {
 void ApplyDBChart1Settings(TDBChart& chart) {
     chart.SetSize(494, 304);
     ApplyResultChartLook(chart, " Vreme reagovanja na promenu vizuelnog sadržaja");
+    chart.LeftAxis()->Title().SetCaption(TimeAxisTitle);
 }
 
 void ApplyDBChart2Settings(TDBChart& chart) {
@@ -60,4 +79,6 @@ void ApplyDBChart3Settings(TDBChart& chart) {
     chart.SetBevelInner(bvRaised);
     chart.SetView3D(false);
     chart.Title().SetCaption("Odstupanje od zadate Sleep vrednosti u milisekundama");
+    chart.LeftAxis()->Title().SetCaption(TimeAxisTitle);
+    chart.LeftAxis()->Title().SetVisible(false);
 }

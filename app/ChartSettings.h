@@ -4,7 +4,7 @@ class TChartFont;
 class TDBChart;
 
 // The looks the main window gives its three charts: size, panel colour and frame, 3D switch,
-// title, walls and colour palette. Axes, series and the legend are set up elsewhere. The palette
+// title, walls, axes and colour palette. Series and the legend are set up elsewhere. The palette
 // is set here, so apply these before the series join the chart.
 void ApplyDBChart1Settings(TDBChart& chart);
 void ApplyDBChart2Settings(TDBChart& chart);

@@ -302,7 +302,7 @@ void TDBGrid::DeleteCurrentRecord() {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || dataSet->IsEmpty())
         return;
-    if (!questions_.Confirm(QStringLiteral("Delete record?")))
+    if (!questions_.Confirm({QStringLiteral("Delete record?")}))
         return;
     Guarded(errors_, [&] { dataSet->Delete(); });
 }

@@ -150,7 +150,7 @@ void TDBNavigator::BtnClick(TNavigateBtn button) {
     if (!dataSet || !shown || !shown->isEnabled())
         return;
     if (button == nbDelete && confirmDelete_ &&
-        !questions_.Confirm(QStringLiteral("Delete record?")))
+        !questions_.Confirm({QStringLiteral("Delete record?")}))
         return;
     Guarded(errors_, [&] {
         switch (button) {

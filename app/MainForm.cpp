@@ -112,10 +112,9 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
 
     MainStatusBar = new QStatusBar(this);
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
-    MainStatusText =
-        new QLabel(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
+    MainStatusText = new QLabel;
     MainStatusBar->addWidget(MainStatusText, 1);
-    MainStatusBar->setAccessibleName(MainStatusText->text());
+    SetStatusText(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
     setStatusBar(MainStatusBar);
 
     CreateCharts();
@@ -222,6 +221,8 @@ void TMainForm::CreatePage3() {
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
+    connect(Button5, &QPushButton::clicked, this,
+            [this] { Guarded(services_.errors, [this] { Button5Click(); }); });
     Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
     ConnectClick(Button6, services_.errors, [this] { Button6Click(); });
@@ -231,6 +232,7 @@ void TMainForm::CreatePage3() {
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
     anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);
+    HistoSpinEdit->OnChange = [this] { HistoSpinEditChange(); };
     SetTabOrder({DBChart2Widget.get(), Button5, Button6, Button7, HistoSpinEdit});
 }
 
@@ -241,8 +243,11 @@ void TMainForm::CreatePage4() {
     LabelIteracije = CreateLabel("LabelIteracije", QStringLiteral("Broj iteracija:"), TabSheet4);
     anchors->Place(LabelIteracije, QRect(192, 342, 62, 14), akLeft | akBottom);
     ButtonIzmeri =
-        new TButton(QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
+        CreateButton("ButtonIzmeri",
+                     QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
     anchors->Place(ButtonIzmeri, QRect(512, 336, 273, 25), akLeft | akBottom);
+    connect(ButtonIzmeri, &QPushButton::clicked, this,
+            [this] { Guarded(services_.errors, [this] { ButtonIzmeriClick(); }); });
     SpinEditSleep = CreateSpinEdit(17, TabSheet4);
     SpinEditSleep->setObjectName(QStringLiteral("SpinEditSleep"));
     anchors->Place(SpinEditSleep, QRect(432, 338, 57, 23), akLeft | akBottom);
@@ -285,4 +290,9 @@ void TMainForm::FormDestroy() {
 void TMainForm::AppendMemoLine(const QString& line) {
     Memo1->appendPlainText(line);
     Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+}
+
+void TMainForm::SetStatusText(const QString& text) {
+    MainStatusText->setText(text);
+    MainStatusBar->setAccessibleName(text);
 }

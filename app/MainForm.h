@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
+#include <vector>
 
 class AccessKeys;
 class QLabel;
@@ -115,12 +117,19 @@ public:
     void Button6Click();
     void Button7Click();
 
+    // Handlers of the histogram (page 3) and the timer calibration (page 4).
+    void Button5Click();
+    void HistoSpinEditChange();
+    void ButtonIzmeriClick();
+
     // State of the reaction test.
     bool StimulusShown() const { return stimulusShown_; }
     std::int64_t StartCount() const { return startCount_; }
 
     // The memo gets a line at its end, scrolled into view.
     void AppendMemoLine(const QString& line);
+    // The status bar's one text.
+    void SetStatusText(const QString& text);
 
 private:
     void CreatePage1();
@@ -136,6 +145,8 @@ private:
 
     // The last step of a response: keep the measured time as the next result.
     void RecordResult(double milliseconds);
+    // True when every point of Series0 was written by the last calibration run.
+    bool Series0HoldsOnlyCalibration() const;
     // Results join Series0 after the existing ones, and the grids show them.
     void AppendResults(std::span<const double> milliseconds);
     void SaveChartPicture(TDBChart& chart, QString& path);
@@ -153,4 +164,7 @@ private:
 
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;
+    // The points (X, Y) the last calibration run wrote to Series0: a run replaces the results
+    // without asking only when Series0 holds nothing else.
+    std::vector<std::pair<double, double>> calibrationPoints_;
 };

@@ -38,5 +38,7 @@ QByteArray LoadWholeFile(const QString& path) {
 }
 
 QString DocumentsFile(const QString& name) {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    // Without a documents folder the dialogs would start wherever the program was started.
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return (documents.exists() ? documents : QDir::home()).filePath(name);
 }

@@ -14,5 +14,6 @@ void SaveFileSafely(const QString& path, const std::function<void(QIODevice&)>& 
 // The whole content of a file; raises a runtime_error naming the file and the reason.
 QByteArray LoadWholeFile(const QString& path);
 
-// A file of the user's documents folder, where the file dialogs start.
+// A file of the user's documents folder (the home folder when there is none), where the file
+// dialogs start.
 QString DocumentsFile(const QString& name);

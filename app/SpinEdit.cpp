@@ -16,9 +16,13 @@ TSpinEdit::TSpinEdit(int value, QWidget* parent) : QAbstractSpinBox(parent) {
 }
 
 int TSpinEdit::Value() const {
+    return IntegerValue().value_or(0);
+}
+
+std::optional<int> TSpinEdit::IntegerValue() const {
     bool ok = false;
     const int v = text().trimmed().toInt(&ok, 10);
-    return ok ? v : 0;
+    return ok ? std::optional<int>(v) : std::nullopt;
 }
 
 void TSpinEdit::SetValue(int value) {

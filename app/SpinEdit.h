@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <functional>
+#include <optional>
 
 // An unbounded integer spin box. Only the digits 0-9, signs, the decimal separator and control
 // keys other than Enter may be typed (anything else, and any character with Alt, is refused
@@ -15,6 +16,8 @@ public:
     TSpinEdit(int value, QWidget* parent);
 
     int Value() const;
+    // The text read as a decimal integer; none when it is not one.
+    std::optional<int> IntegerValue() const;
     void SetValue(int value);
 
     void stepBy(int steps) override;

@@ -12,7 +12,8 @@
 namespace {
 
 QString NameFilter(const platform::FileType& type) {
-    const QString pattern = type.extension == u"*" ? type.extension : QStringLiteral("*.") + type.extension;
+    const QString pattern =
+        type.extension == u"*" ? type.extension : QStringLiteral("*.") + type.extension;
     return QStringLiteral("%1 (%2)").arg(type.description, pattern);
 }
 
@@ -55,11 +56,14 @@ void MessageBoxErrorDisplay::Display(const QString& shown) {
     box.exec();
 }
 
-bool MessageBoxQuestions::Confirm(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question,
-                    QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+bool MessageBoxQuestions::Confirm(const platform::Question& question) {
+    const bool yesNo = question.answers == platform::Question::Answers::YesNo;
+    const QMessageBox::StandardButton yes = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
+    const QMessageBox::StandardButton no = yesNo ? QMessageBox::No : QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, question.caption, question.text, yes | no,
+                    QApplication::activeWindow());
+    box.setDefaultButton(yes);
+    return box.exec() == yes;
 }
 
 std::optional<platform::FileAnswer>

@@ -15,8 +15,8 @@ protected:
 
 class MessageBoxQuestions final : public platform::Questions {
 public:
-    // OK and Cancel, OK the default; true for OK.
-    bool Confirm(const QString& question) override;
+    // The question's answers, the positive one the default.
+    bool Confirm(const platform::Question& question) override;
 };
 
 class SystemFileDialogs final : public platform::FileDialogs {

@@ -22,11 +22,19 @@ protected:
     virtual void Display(const QString& shown) = 0;
 };
 
-// A yes-or-no question before something that cannot be undone; true for yes.
+// A question before something that cannot be undone, answered with OK or Cancel (or Yes or No).
+struct Question {
+    enum class Answers { OkCancel, YesNo };
+    QString text;
+    QString caption = QStringLiteral("Confirm");
+    Answers answers = Answers::OkCancel;
+};
+
 class Questions {
 public:
     virtual ~Questions() = default;
-    virtual bool Confirm(const QString& question) = 0;
+    // True for OK (Yes).
+    virtual bool Confirm(const Question& question) = 0;
 };
 
 } // namespace platform

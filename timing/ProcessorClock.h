@@ -13,6 +13,8 @@ public:
                    platform::ThreadPriority& priority, platform::Registry& registry,
                    CycleCounter& cycles);
 
+    // The cycle counter the clock is measured with; nothing but the read itself.
+    std::uint64_t ReadCycleCounter() { return cycles_.Read(); }
     // Times a sleep of the given length with both counters, at the highest thread priority.
     double MeasureCpuClock(std::int32_t milliseconds);
     // The clock, from the registry or, failing that, measured over 200 ms; low 16 bits.

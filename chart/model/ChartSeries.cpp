@@ -307,13 +307,13 @@ bool TChartSeries::DrawsForward() const {
     return reversed ? inverted : !inverted;
 }
 
-void TChartSeries::DrawVisiblePoints() {
+void TChartSeries::DrawVisiblePoints(TSeriesDrawing& drawing) {
     if (DrawsForward()) {
         for (int i = firstVisible_; i <= lastVisible_; ++i)
-            DrawValue(i);
+            DrawValue(drawing, i);
     } else {
         for (int i = lastVisible_; i >= firstVisible_; --i)
-            DrawValue(i);
+            DrawValue(drawing, i);
     }
 }
 

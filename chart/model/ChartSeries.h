@@ -12,6 +12,7 @@
 #include <vector>
 
 class TChartAxisBase;
+class TSeriesDrawing;
 
 // What happened to the points of a series, for the series that take it as their data source.
 enum class TSeriesChange { Cleared = 0, Added = 1, Deleted = 2, Refreshed = 3, Modified = 4 };
@@ -131,9 +132,9 @@ public:
     virtual void ComputeVisibleRange();
 
     virtual bool DrawsForward() const;
-    // Calls DrawValue for every visible point, in drawing direction.
-    virtual void DrawVisiblePoints();
-    virtual void DrawValue(int /*index*/) {}
+    // Calls DrawValue for every visible point, in drawing direction, drawing through `drawing`.
+    virtual void DrawVisiblePoints(TSeriesDrawing& drawing);
+    virtual void DrawValue(TSeriesDrawing& /*drawing*/, int /*index*/) {}
     virtual void DoBeforeDrawValues();
     virtual void DoAfterDrawValues();
 

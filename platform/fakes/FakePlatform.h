@@ -129,11 +129,13 @@ protected:
 
 class FakeQuestions final : public Questions {
 public:
-    bool Confirm(const QString& question) override {
-        asked << question;
+    bool Confirm(const Question& question) override {
+        asked << question.text;
+        last = question;
         return answer;
     }
     QStringList asked;
+    Question last; // the whole of the last question asked
     bool answer = true;
 };
 

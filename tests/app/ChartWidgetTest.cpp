@@ -93,6 +93,7 @@ TEST_F(ChartWidgetFixture, AnUncoveredChartIsCopiedNotDrawn) {
 TEST_F(ChartWidgetFixture, AResizeDrawsAtTheNewSize) {
     EXPECT_TRUE(widget->testAttribute(Qt::WA_OpaquePaintEvent));
     EXPECT_TRUE(widget->testAttribute(Qt::WA_NoSystemBackground));
+    chart.SetAxisVisible(false); // the axes would take room from the plotting rectangle
     widget->resize(600, 400);
     Settle();
     EXPECT_EQ(chart.Width(), 600);

@@ -19,6 +19,10 @@ struct FormFixture : ::testing::Test {
     FakeCycleCounter cycles{fakes.clock};
     ProcessorClock processorClock{fakes.clock, fakes.clock, fakes.priority, fakes.registry, cycles};
     std::unique_ptr<TMainForm> form;
+    // The error boxes shown and the questions asked, answered with `answer`.
+    QStringList& errors = fakes.errors.shown;
+    QStringList& questions = fakes.questions.asked;
+    bool& answer = fakes.questions.answer;
 
     void SetUp() override {
         Application()->SetErrorDisplay(&fakes.errors);
@@ -48,5 +52,14 @@ struct FormFixture : ::testing::Test {
         Tick();
         fakes.clock.AdvanceMs(ms);
         Press();
+    }
+
+    // Results as the grids hold them, whatever their value, as if typed in.
+    void SetResults(std::initializer_list<double> times) {
+        form->Series0.RemoveAllPoints();
+        for (double ms : times)
+            form->Series0.AddValue(ms);
+        form->Series0DataSet.Close();
+        form->Series0DataSet.Open();
     }
 };

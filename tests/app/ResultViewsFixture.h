@@ -14,10 +14,6 @@
 namespace {
 
 struct ResultViews : FormFixture {
-    QStringList& errors = fakes.errors.shown;
-    QStringList& questions = fakes.questions.asked;
-    bool& answer = fakes.questions.answer;
-
     // Errors answered as a person answers the real display: a modal box takes the focus and
     // runs its own event loop until OK is clicked.
     void AnswerErrorsInAModalBox() {

@@ -180,3 +180,25 @@ TEST_F(FormFixture, WidgetsTellAssistiveTechnologyWhatTheyShow) {
     ASSERT_TRUE(tabs);
     EXPECT_EQ(tabs->child(3)->text(QAccessible::Name), " Kalibracija ");
 }
+
+TEST_F(FormFixture, EveryButtonAndSpinBoxCarriesItsComponentName) {
+    const std::pair<QWidget*, const char*> named[] = {{form->KreniButton, "KreniButton"},
+                                                      {form->ResetButton, "ResetButton"},
+                                                      {form->Button1, "Button1"},
+                                                      {form->Button2, "Button2"},
+                                                      {form->Button3, "Button3"},
+                                                      {form->Button4, "Button4"},
+                                                      {form->Button5, "Button5"},
+                                                      {form->Button6, "Button6"},
+                                                      {form->Button7, "Button7"},
+                                                      {form->ButtonIzmeri, "ButtonIzmeri"},
+                                                      {form->HistoSpinEdit, "HistoSpinEdit"},
+                                                      {form->SpinEditSleep, "SpinEditSleep"},
+                                                      {form->SpinEditIter, "SpinEditIter"}};
+    for (const auto& [widget, name] : named) {
+        EXPECT_EQ(widget->objectName(), name);
+        EXPECT_EQ(form->findChild<QWidget*>(name), widget) << name;
+    }
+    for (const QWidget* w : form->findChildren<TButton*>())
+        EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+}

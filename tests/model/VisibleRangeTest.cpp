@@ -1,4 +1,5 @@
 #include "BarSeries.h"
+#include "FakeSeriesDrawing.h"
 #include "LineSeries.h"
 #include "TestChart.h"
 
@@ -81,7 +82,11 @@ TEST(VisibleRangeEmpty, AnEmptySeriesShowsNothing) {
 class DrawOrderSeries : public TLineSeries {
 public:
     std::vector<int> Drawn;
-    void DrawValue(int index) override { Drawn.push_back(index); }
+    TSeriesDrawing* DrawnThrough = nullptr;
+    void DrawValue(TSeriesDrawing& drawing, int index) override {
+        DrawnThrough = &drawing;
+        Drawn.push_back(index);
+    }
 };
 
 TEST(DrawVisiblePoints, RunsAgainstAnInvertedAxisOrAReversedView) {
@@ -92,18 +97,20 @@ TEST(DrawVisiblePoints, RunsAgainstAnInvertedAxisOrAReversedView) {
     for (int i = 0; i < 4; ++i)
         series.AddValue(i);
     series.ComputeVisibleRange();
+    FakeSeriesDrawing drawing;
 
-    series.DrawVisiblePoints();
+    series.DrawVisiblePoints(drawing);
     EXPECT_THAT(series.Drawn, ElementsAre(0, 1, 2, 3));
+    EXPECT_EQ(series.DrawnThrough, &drawing);
 
     series.Drawn.clear();
     chart.Bottom.SetInverted(true);
-    series.DrawVisiblePoints();
+    series.DrawVisiblePoints(drawing);
     EXPECT_THAT(series.Drawn, ElementsAre(3, 2, 1, 0));
 
     series.Drawn.clear();
     chart.Reverse = true; // seen from the far side, the inverted axis draws forward again
-    series.DrawVisiblePoints();
+    series.DrawVisiblePoints(drawing);
     EXPECT_THAT(series.Drawn, ElementsAre(0, 1, 2, 3));
 }
 

@@ -491,6 +491,9 @@ void TChartCanvas::DrawText(int x, int y, const std::string& text, double degree
     QPainter& p = surface_.Painter();
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // The text cell is filled below when the back mode asks for it, never by the painter's own
+    // background left over from a hatched fill.
+    p.setBackgroundMode(Qt::TransparentMode);
     p.translate(x, y);
     if (degrees != 0) {
         p.rotate(-degrees);
@@ -551,7 +554,7 @@ void TChartCanvas::ApplyClip(const QRegion& region) {
     std::optional<QRegion> current;
     if (surface_.HasClip())
         current = surface_.Clip();
-    savedClip_ = current;
+    outerClips_.push_back(current);
     surface_.SetClip(current ? current->intersected(region) : region);
 }
 
@@ -568,9 +571,28 @@ void TChartCanvas::ClipToPolygon(std::span<const TPoint> points) {
 }
 
 void TChartCanvas::RemoveClip() {
-    if (savedClip_ && *savedClip_)
-        surface_.SetClip(**savedClip_);
+    if (outerClips_.empty()) {
+        surface_.ClearClip();
+        return;
+    }
+    if (const std::optional<QRegion>& outer = outerClips_.back())
+        surface_.SetClip(*outer);
     else
         surface_.ClearClip();
-    savedClip_.reset();
+    outerClips_.pop_back();
+}
+
+TChartCanvas::State TChartCanvas::SaveState() const {
+    return {pen_, brush_, font_, fontSize_, fontColor_, currentFont_, ClipDepth()};
+}
+
+void TChartCanvas::RestoreState(const State& state) {
+    pen_ = state.pen;
+    brush_ = state.brush;
+    font_ = state.font;
+    fontSize_ = state.fontSize;
+    fontColor_ = state.fontColor;
+    currentFont_ = state.currentFont;
+    while (ClipDepth() > state.clipDepth)
+        RemoveClip();
 }

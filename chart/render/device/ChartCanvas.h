@@ -15,6 +15,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 // The device canvas every chart draws through: the pen, brush and font in use, the back colour
 // and mode, text alignment, a current position, and the clip. It reproduces the device-context
@@ -115,12 +116,22 @@ public:
                        int balance);
 
     // --- Clipping ---------------------------------------------------------------------------
-    // Each clip intersects the clip in force and remembers that one for RemoveClip. Clips do
-    // not nest: a second clip before RemoveClip replaces what RemoveClip will restore.
+    // Each clip intersects the clip in force; RemoveClip puts back the clip that was in force
+    // before the latest one still standing, so clips nest. RemoveClip with no clip standing
+    // lifts any clip.
     void ClipToRect(const TRect& r);
     void ClipToPolygon(std::span<const TPoint> points);
     void RemoveClip();
     bool HasClip() const { return surface_.HasClip(); }
+    // How many clips stand, not yet removed.
+    int ClipDepth() const { return int(outerClips_.size()); }
+
+    // --- Saved state ------------------------------------------------------------------------
+    // Pen, brush, font and the number of clips standing: what TCanvasStateSaver puts back.
+    struct State;
+    State SaveState() const;
+    // Back to a saved state, removing the clips made since.
+    void RestoreState(const State& state);
 
     // Back to the defaults of a fresh paint: black 1-pixel solid pen, white solid brush,
     // the default font, white transparent background, text at the top-left.
@@ -146,7 +157,7 @@ protected:
     // Drops the clip and anything remembered for RemoveClip (a fresh paint starts unclipped).
     void ResetClip() {
         surface_.ClearClip();
-        savedClip_.reset();
+        outerClips_.clear();
     }
 
     // Draws text with a font of `pointSize` points instead of the current size (0: current).
@@ -184,6 +195,31 @@ private:
     int dashPos_ = 0; // position within the dash pattern, continued along connected lines
     QPolygon scratch_;
 
-    // The clip in force before the last clip call; nullopt inside means "there was none".
-    std::optional<std::optional<QRegion>> savedClip_;
+    // For each clip standing, the clip in force before it (nullopt: there was none).
+    std::vector<std::optional<QRegion>> outerClips_;
+};
+
+struct TChartCanvas::State {
+    DevicePen pen;
+    DeviceBrush brush;
+    QFont font;
+    int fontSize = DefaultFontSize;
+    TColor fontColor = clBlack;
+    const TChartFont* currentFont = nullptr;
+    int clipDepth = 0;
+};
+
+// Puts the canvas's pen, brush, font and clip back as they were when it was made, however the
+// scope ends. Drawing steps use it rather than saving attributes by hand.
+class TCanvasStateSaver {
+public:
+    explicit TCanvasStateSaver(TChartCanvas& canvas)
+        : canvas_(canvas), state_(canvas.SaveState()) {}
+    TCanvasStateSaver(const TCanvasStateSaver&) = delete;
+    TCanvasStateSaver& operator=(const TCanvasStateSaver&) = delete;
+    ~TCanvasStateSaver() { canvas_.RestoreState(state_); }
+
+private:
+    TChartCanvas& canvas_;
+    TChartCanvas::State state_;
 };

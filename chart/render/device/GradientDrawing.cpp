@@ -1,5 +1,7 @@
 #include "device/GradientDrawing.h"
 
+#include "device/ChartCanvas3D.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,9 +24,7 @@ void RadialFill(const TCustomChartGradient& g, TChartCanvas& canvas, const TRect
     if (n <= 1)
         return;
     const TColor s = ColorToRGB(start), e = ColorToRGB(end);
-    const TPenStyle oldPen = canvas.PenStyle();
-    const TBrushStyle oldBrush = canvas.BrushStyle();
-    const TColor oldColor = canvas.BrushColor();
+    const TCanvasStateSaver saved(canvas);
     canvas.SetPenStyle(psClear);
     canvas.SetBrushStyle(bsSolid);
     // Ellipses drawn outside the rectangle would cover neighbours: clip to it meanwhile.
@@ -36,10 +36,6 @@ void RadialFill(const TCustomChartGradient& g, TChartCanvas& canvas, const TRect
         const int ex = rx * (n - k) / n + 1, ey = ry * (n - k) / n + 1;
         canvas.Ellipse({cx - ex, cy - ey, cx + ex, cy + ey});
     }
-    canvas.RemoveClip();
-    canvas.SetPenStyle(oldPen);
-    canvas.SetBrushStyle(oldBrush);
-    canvas.SetBrushColor(oldColor);
 }
 
 } // namespace
@@ -92,7 +88,15 @@ void DrawGradient(const TCustomChartGradient& g, TChartCanvas& canvas, const TRe
 }
 
 void DrawGradientInQuad(const TCustomChartGradient& g, TChartCanvas& canvas, const TQuad& q) {
+    const TCanvasStateSaver saved(canvas);
     canvas.ClipToPolygon(q);
     DrawGradient(g, canvas, QuadBounds(q));
-    canvas.RemoveClip();
+}
+
+void DrawGradientAtDepth(const TCustomChartGradient& g, TChartCanvas3D& canvas, const TRect& r,
+                         int z) {
+    if (canvas.IsOrthogonal())
+        DrawGradient(g, canvas, canvas.ProjectRect(r, z));
+    else
+        DrawGradientInQuad(g, canvas, canvas.ProjectRectQuad(r, z));
 }

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "axes/AxisObject.h"
 #include "frame/CustomChartPanelExtended.h"
 
 #include <functional>
 
 class TChartSeries;
 
-// Adds the series, the 3D depth and the paint sequence. DrawChartContents runs the same steps
-// in the same order on every paint; the steps that belong to axes, walls, titles, the legend and
+// Adds the series, the six axes, the 3D depth and the paint sequence. DrawChartContents runs the
+// same steps in the same order on every paint. The axes' steps (LayoutAxes, ApplySeriesMargins,
+// DrawAxes) are filled here, in axes/PanelAxes.cpp; those of walls, titles, the legend and
 // zooming are virtual hooks the derived classes fill:
-//   PlaceTitlesAndLegend(before series), LayoutAxes, ApplySeriesMargins, PaintWalls, DrawAxes,
-//   DrawZoomRectangle, DrawSeriesMarks, DepthAxisInverted.
+//   PlaceTitlesAndLegend(before series), PaintWalls, DrawZoomRectangle, DrawSeriesMarks.
 class TCustomAxisPanel : public TCustomChartPanelExtended {
 public:
     TCustomAxisPanel();
@@ -34,6 +35,19 @@ public:
     std::function<void()> OnBeforeDrawAxes;
     std::function<void()> OnBeforeDrawSeries;
     std::function<void()> OnAfterDraw;
+    // May change the text of an axis label (the series is null and the index -1 for values).
+    std::function<void(TChartAxis& sender, TChartSeries* series, int valueIndex, std::string& text)>
+        OnGetAxisLabel;
+
+    // --- axes -------------------------------------------------------------------------------
+    TChartAxes& Axes() { return axes_; }
+    const TChartAxes& Axes() const { return axes_; }
+    TChartAxis* BottomAxis() const override { return &axes_.Bottom(); }
+    TChartAxis* TopAxis() const override { return &axes_.Top(); }
+    TChartAxis* LeftAxis() const override { return &axes_.Left(); }
+    TChartAxis* RightAxis() const override { return &axes_.Right(); }
+    TChartAxis* DepthAxis() const { return &axes_.Depth(); }
+    TChartAxis* DepthTopAxis() const { return &axes_.DepthTop(); }
 
     // --- steps of the paint -----------------------------------------------------------------
     // Depth slots: in 3D the first series of the list at the back, the last at the front.
@@ -57,22 +71,26 @@ protected:
     void DrawChartContents(const TRect& panelRect) override;
 
     virtual void PlaceTitlesAndLegend(bool /*beforeSeries*/) {}
-    // The axes take their room from the plotting rectangle.
-    virtual void LayoutAxes() {}
+    // Each axis' visibility and range for this paint; the shown axes take their room from the
+    // plotting rectangle.
+    virtual void LayoutAxes();
     // Every axis, shown or not, widens its range by the margins the series ask for.
-    virtual void ApplySeriesMargins() {}
+    virtual void ApplySeriesMargins();
     virtual void PaintWalls() {}
-    virtual void DrawAxes() {}
+    // The shown axes in list order (the bottom axis is left to the walls when the front plane
+    // faces away).
+    virtual void DrawAxes();
     // The rectangle of a zoom drag in progress.
     virtual void DrawZoomRectangle() {}
     virtual void DrawSeriesMarks(TChartSeries&) {}
-    virtual bool DepthAxisInverted() const { return false; }
+    bool DepthAxisInverted() const { return axes_.Depth().Inverted(); }
 
     // ShrinkPlotRectFor3D with the room of the walls: the back wall's thickness and what the
     // visible side wall needs on the right (depth toward the right) or the left.
     void ShrinkFor3D(int backWallSize, int rightWallRoom, int leftWallRoom);
 
 private:
+    TChartAxes axes_{this};
     int chart3DPercent_ = 15;
     bool view3DWalls_ = true;
     bool axisBehind_ = true;

@@ -1,5 +1,7 @@
 #include "frame/CustomChart.h"
 
+#include "axes/AxisDrawing.h"
+
 TCustomChart::TCustomChart()
     : title_(this), subTitle_(this), foot_(this), subFoot_(this), walls_(this) {
     SetRepaintEnabled(true);
@@ -97,4 +99,33 @@ void TCustomChart::RedrawFrontSides() {
         if (WallShown(walls_.Back))
             PaintBackWall();
     }
+}
+
+TChartAxis& TCustomChart::AxisOnSide(TAxisSide side) {
+    switch (side) {
+    case TAxisSide::Left:
+        return *LeftAxis();
+    case TAxisSide::Right:
+        return *RightAxis();
+    case TAxisSide::Top:
+        return *TopAxis();
+    case TAxisSide::Bottom:
+        return *BottomAxis();
+    default:
+        return *DepthAxis();
+    }
+}
+
+void TCustomChart::DrawAxisInFront(TAxisSide side) {
+    TChartAxis& axis = AxisOnSide(side);
+    if (!axis.IsShown())
+        return;
+    const bool sideAxis = side == TAxisSide::Left || side == TAxisSide::Right;
+    DrawAxis(axis, false, sideAxis ? TGridParts{false, true} : TGridParts{true, false});
+}
+
+void TCustomChart::DrawAxisAtWalls(TAxisSide side) {
+    TChartAxis& axis = AxisOnSide(side);
+    if (axis.IsShown())
+        DrawAxis(axis, true);
 }

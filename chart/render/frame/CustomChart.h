@@ -64,13 +64,15 @@ protected:
     // The legend stands at the left or the right of the chart.
     virtual bool LegendSideAligned() const { return false; }
     virtual void DrawLegend() {}
-    // The axis on that side is drawn again over the series, without its back-wall grid.
-    virtual void DrawAxisInFront(TAxisSide) {}
+    // The axis on that side, when shown, is drawn again over the series: the side axes without
+    // their back-wall grid, the top and bottom axes without their side grid.
+    virtual void DrawAxisInFront(TAxisSide side);
     // The top or bottom axis drawn with the walls when the front plane faces away (views from
     // below or behind; not the program's).
-    virtual void DrawAxisAtWalls(TAxisSide) {}
+    virtual void DrawAxisAtWalls(TAxisSide side);
 
 private:
+    TChartAxis& AxisOnSide(TAxisSide side);
     // The titles placed by hand (custom) or not, in the order Title, SubTitle, Foot, SubFoot.
     void PaintTitles(bool custom);
     // In 3D, the walls and axes that stand in front of the series are drawn over them.

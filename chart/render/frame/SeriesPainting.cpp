@@ -1,5 +1,6 @@
 #include "ChartSeries.h"
 #include "frame/CustomAxisPanel.h"
+#include "series/CanvasSeriesDrawing.h"
 
 #include <vector>
 
@@ -23,12 +24,13 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
     if (series.FirstVisible() == -1)
         return;
     series.DoBeforeDrawValues();
-    const bool clip = series.UsesAxes() && ClipPoints();
-    if (clip)
-        ClipToPlot();
-    series.DrawVisiblePoints();
-    if (clip)
-        Canvas().RemoveClip();
+    {
+        const TCanvasStateSaver saved(Canvas());
+        if (series.UsesAxes() && ClipPoints())
+            ClipToPlot();
+        TCanvasSeriesDrawing drawing(Canvas());
+        series.DrawVisiblePoints(drawing);
+    }
     if (series.PointCount() > 0 && series.Marks().Visible())
         DrawSeriesMarks(series);
     series.DoAfterDrawValues();

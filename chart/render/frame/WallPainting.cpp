@@ -78,10 +78,7 @@ void TCustomChart::PaintBackWall() {
                                 plot.bottom + WallThickness(TAxisSide::Bottom)}
                         : plot;
     if (gradient) {
-        if (canvas.IsOrthogonal())
-            DrawGradient(*gradient, canvas, canvas.ProjectRect(r, depth));
-        else
-            DrawGradientInQuad(*gradient, canvas, canvas.ProjectRectQuad(r, depth));
+        DrawGradientAtDepth(*gradient, canvas, r, depth);
         canvas.SetBrushStyle(bsClear);
     }
     if (wall.Size() < 1)

@@ -50,18 +50,51 @@ TEST_F(Clip, BoxClipIn2DIsOnePixelInAtTheLeftAndTop) {
     EXPECT_EQ(Px(59, 40), clBlack);
 }
 
-TEST_F(Clip, ClipsDoNotNestASecondOneReplacesWhatRemoveClipRestores) {
+TEST_F(Clip, ClipsNestEachRemoveClipRestoresTheOneOutside) {
     Begin2D();
     canvas.ClipToRect({10, 10, 50, 50});
     canvas.ClipToRect({30, 30, 100, 100});
+    canvas.ClipToRect({40, 0, 45, H});
     FloodRed();
-    EXPECT_EQ(RedBounds(), (TRect{30, 30, 50, 50})); // the intersection while both hold
+    EXPECT_EQ(RedBounds(), (TRect{40, 30, 45, 50})); // the intersection while all hold
+    canvas.RemoveClip();
+    FloodRed();
+    EXPECT_EQ(RedBounds(), (TRect{30, 30, 50, 50}));
     canvas.RemoveClip();
     FloodRed();
     EXPECT_EQ(RedBounds(), (TRect{10, 10, 50, 50})); // the first clip stays in force
     canvas.RemoveClip();
     FloodRed();
     EXPECT_EQ(Count({0, 0, W, H}, clRed), W * H);
+    canvas.RemoveClip(); // one too many is harmless
+    EXPECT_FALSE(canvas.HasClip());
+}
+
+TEST_F(Clip, StateSaverPutsBackPenBrushFontAndTheOuterClip) {
+    Begin2D();
+    canvas.ClipToRect({10, 10, 50, 50});
+    const TChartCanvas::State before = canvas.SaveState();
+    TChartFont big;
+    big.SetSize(20);
+    {
+        const TCanvasStateSaver saved(canvas);
+        canvas.SetPenColor(clRed);
+        canvas.SetPenWidth(3);
+        canvas.SetBrushColor(clBlue);
+        canvas.SetBrushStyle(bsClear);
+        canvas.SelectFont(big);
+        canvas.ClipToRect({20, 20, 30, 30});
+        canvas.ClipToRect({25, 0, W, H}); // left standing on purpose
+    }
+    EXPECT_EQ(canvas.PenColor(), before.pen.color);
+    EXPECT_EQ(canvas.PenWidth(), 1);
+    EXPECT_EQ(canvas.BrushColor(), clWhite);
+    EXPECT_EQ(canvas.BrushStyle(), bsSolid);
+    EXPECT_EQ(canvas.FontSize(), before.fontSize);
+    EXPECT_EQ(canvas.CurrentFont(), nullptr);
+    EXPECT_EQ(canvas.ClipDepth(), 1);
+    FloodRed();
+    EXPECT_EQ(RedBounds(), (TRect{10, 10, 50, 50}));
 }
 
 TEST_F(Clip, BoxClipIn3DIsTheOutlineOfTheProjectedBox) {

@@ -3,6 +3,7 @@
 #include "BarSeries.h"
 #include "ChartSettings.h"
 #include "LineSeries.h"
+#include "SeriesDrawing.h"
 #include "device/ChartCanvas.h"
 #include "frame/DBChart.h"
 
@@ -19,17 +20,17 @@
 class ProbeSeries : public TLineSeries {
 public:
     std::vector<std::string>* log = nullptr;
-    std::function<void(int)> onDrawValue;
+    std::function<void(TSeriesDrawing&, int)> onDrawValue;
 
     void PrepareForDrawing() override { Log("prepare"); }
     void CalcDepthPositions() override {
         Log("depth positions");
         TLineSeries::CalcDepthPositions();
     }
-    void DrawValue(int index) override {
+    void DrawValue(TSeriesDrawing& drawing, int index) override {
         Log("draw value");
         if (onDrawValue)
-            onDrawValue(index);
+            onDrawValue(drawing, index);
     }
 
 private:

@@ -166,7 +166,7 @@ TEST_F(RecordingFixture, SeriesWithoutVisiblePointsDrawNothingAndFireNoEvents) {
 
     // Points are drawn clipped to the plotting box; the clip goes afterwards.
     bool clipped = false;
-    series.onDrawValue = [&](int) { clipped = chart.Canvas().HasClip(); };
+    series.onDrawValue = [&](TSeriesDrawing&, int) { clipped = chart.Canvas().HasClip(); };
     Paint();
     EXPECT_EQ(emptyEvents, 0);
     EXPECT_TRUE(clipped);
@@ -183,8 +183,8 @@ TEST_F(RecordingFixture, SeriesArePaintedInListOrder) {
     chart.AddSeries(second);
     second.AddValue(1);
     std::vector<int> order;
-    series.onDrawValue = [&](int) { order.push_back(1); };
-    second.onDrawValue = [&](int) { order.push_back(2); };
+    series.onDrawValue = [&](TSeriesDrawing&, int) { order.push_back(1); };
+    second.onDrawValue = [&](TSeriesDrawing&, int) { order.push_back(2); };
     Paint();
     EXPECT_EQ(order, (std::vector<int>{1, 2}));
     EXPECT_EQ(series.ZIndex(), 1); // the first stands at the back

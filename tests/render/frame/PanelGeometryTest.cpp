@@ -6,13 +6,15 @@
 namespace {
 
 // The plotting rectangle as it stands when the paint starts (frame and margins only) and when
-// the series are about to be drawn (after the title and the 3D depth took their room).
+// the series are about to be drawn (after the title and the 3D depth took their room). The axes
+// are switched off: the room they take is measured with the axes.
 struct PaintGeometry {
     TRect start;
     TRect beforeSeries;
 };
 
 PaintGeometry PaintAndMeasure(ChartUnderTest& t) {
+    t.chart.SetAxisVisible(false);
     PaintGeometry g;
     t.chart.OnBeforeDrawChart = [&] { g.start = t.chart.PlotRect(); };
     t.chart.OnBeforeDrawSeries = [&] { g.beforeSeries = t.chart.PlotRect(); };
@@ -121,6 +123,7 @@ TEST(PanelGeometry, ThickWallsTakeTheirRoomBesideTheDepth) {
     EXPECT_EQ(t.chart.WallThickness(TAxisSide::Top), 4); // the back wall's
 
     // A thick left wall is a box standing outside the plotting rectangle.
+    t.chart.SetAxisVisible(false);
     t.chart.LeftWall().SetSize(6);
     t.Paint();
     const TRect p = t.chart.PlotRect();
@@ -163,6 +166,7 @@ TEST(PanelGeometry, InsideOutPlottingRectangleIsRepaired) {
         chart.SetBevelOuter(bvNone);
         chart.SetView3D(false);
         chart.SetMarginUnits(muPixels);
+        chart.SetAxisVisible(false);
         chart.SetMarginLeft(c.left);
         chart.SetMarginTop(c.top);
         chart.SetMarginRight(c.right);

@@ -2,6 +2,31 @@
 
 #include <QDir>
 
+namespace {
+
+// A few results, a histogram and three calibration runs, so that axes show labels.
+void FillSampleData(ChartUnderTest& t, ProgramChart which) {
+    switch (which) {
+    case ProgramChart::DBChart1:
+        for (double ms : {312.0, 276.0, 405.0, 251.0, 289.0, 333.0, 298.0})
+            t.series[0]->AddValue(ms);
+        break;
+    case ProgramChart::DBChart2: {
+        const double counts[] = {1, 4, 7, 3, 2};
+        for (int i = 0; i < 5; ++i)
+            t.series[0]->AddPoint(250 + 40 * i, counts[i]);
+        break;
+    }
+    case ProgramChart::DBChart3:
+        for (int i = 0; i < 10; ++i)
+            for (int s = 0; s < 3; ++s)
+                t.series[std::size_t(s)]->AddPoint(i, 0.05 * (s + 1) * (i % 4) - 0.02 * s);
+        break;
+    }
+}
+
+} // namespace
+
 // The three charts at their design sizes, each painted in full. With TAVULIN_CHART_PICTURES
 // naming a folder the pictures are saved there as dbchart1.png .. dbchart3.png for a look.
 TEST(ChartPictures, ProgramChartsPaintEveryPixel) {
@@ -11,6 +36,7 @@ TEST(ChartPictures, ProgramChartsPaintEveryPixel) {
          {ProgramChart::DBChart1, ProgramChart::DBChart2, ProgramChart::DBChart3}) {
         ++n;
         ChartUnderTest t(which);
+        FillSampleData(t, which);
         t.Paint();
         int untouched = 0;
         for (int y = 0; y < t.window.height(); ++y)

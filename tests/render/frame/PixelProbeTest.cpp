@@ -34,6 +34,7 @@ std::pair<int, int> InkSpan(const ChartUnderTest& t, int y0, int y1, TColor back
 
 TEST(ChartPixels, ResultChartShowsBorderWallsAndFloor) {
     ChartUnderTest t(ProgramChart::DBChart1);
+    t.chart.SetAxisVisible(false); // the axes stand on the edges probed here
     t.Paint();
     const TRect p = t.chart.PlotRect();
     const int d = t.chart.ChartDepth();
@@ -60,6 +61,7 @@ TEST(ChartPixels, ResultChartShowsBorderWallsAndFloor) {
 
 TEST(ChartPixels, CalibrationChartShowsBevelsAndTheBackWallOutline) {
     ChartUnderTest t(ProgramChart::DBChart3);
+    t.chart.SetAxisVisible(false); // the axes stand on the edges probed here
     t.Paint();
     const TRect p = t.chart.PlotRect();
     const int xc = (p.left + p.right) / 2;
@@ -87,12 +89,12 @@ TEST(ChartPixels, CalibrationChartShowsBevelsAndTheBackWallOutline) {
 
 TEST(ChartPixels, SeriesOfA2DChartStayInsideTheBackWallOutline) {
     ChartUnderTest t(ProgramChart::DBChart3);
+    t.chart.SetAxisVisible(false); // the axes stand on the edges probed here
     t.Probe(0).AddValue(1);
-    t.Probe(0).onDrawValue = [&](int) {
-        TChartCanvas3D& canvas = t.chart.Canvas();
-        canvas.SetBrushColor(clRed);
-        canvas.SetBrushStyle(bsSolid);
-        canvas.FillRect({0, 0, 598, 305});
+    t.Probe(0).onDrawValue = [&](TSeriesDrawing& drawing, int) {
+        drawing.SelectPen(TChartPen(), clRed);
+        drawing.SelectBrush(TChartBrush(), clRed, clNone);
+        drawing.Rectangle({0, 0, 598, 305});
     };
     t.Paint();
     const TRect p = t.chart.PlotRect();
@@ -113,7 +115,8 @@ TEST(ChartPixels, SeriesOfA2DChartStayInsideTheBackWallOutline) {
 
 TEST(ChartPixels, TitleIsCentredOnThePlottingRectangleNotThePanel) {
     ChartUnderTest t(ProgramChart::DBChart3);
-    t.chart.SetMarginLeft(40); // plotting rectangle 241..579, panel centre 299
+    t.chart.SetAxisVisible(false); // the axes stand on the edges probed here
+    t.chart.SetMarginLeft(40);     // plotting rectangle 241..579, panel centre 299
     t.Paint();
     const int h = LineHeightOf(t.chart.Title().Font());
     // The line is written one pixel below the frame's top: rows 15 .. 15 + h - 1.
@@ -126,6 +129,7 @@ TEST(ChartPixels, TitleIsCentredOnThePlottingRectangleNotThePanel) {
 
 TEST(ChartPixels, AnOpaqueTitleDrawsItsBoxAndShadowAndTakesTheShadowsRoom) {
     ChartUnderTest t(ProgramChart::DBChart3);
+    t.chart.SetAxisVisible(false); // the axes stand on the edges probed here
     t.Paint();
     const TRect transparentBox = t.chart.Title().ShapeRect();
     const int transparentTop = t.chart.PlotRect().top;
