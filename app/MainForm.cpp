@@ -221,8 +221,7 @@ void TMainForm::CreatePage3() {
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
-    connect(Button5, &QPushButton::clicked, this,
-            [this] { Guarded(services_.errors, [this] { Button5Click(); }); });
+    ConnectClick(Button5, services_.errors, [this] { Button5Click(); });
     Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
     ConnectClick(Button6, services_.errors, [this] { Button6Click(); });
@@ -246,8 +245,7 @@ void TMainForm::CreatePage4() {
         CreateButton("ButtonIzmeri",
                      QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
     anchors->Place(ButtonIzmeri, QRect(512, 336, 273, 25), akLeft | akBottom);
-    connect(ButtonIzmeri, &QPushButton::clicked, this,
-            [this] { Guarded(services_.errors, [this] { ButtonIzmeriClick(); }); });
+    ConnectClick(ButtonIzmeri, services_.errors, [this] { ButtonIzmeriClick(); });
     SpinEditSleep = CreateSpinEdit(17, TabSheet4);
     SpinEditSleep->setObjectName(QStringLiteral("SpinEditSleep"));
     anchors->Place(SpinEditSleep, QRect(432, 338, 57, 23), akLeft | akBottom);
