@@ -2,19 +2,25 @@
 # make test  - install what is missing, build, run every test
 # make bench - install what is missing, build optimised, run the benchmarks
 # make test-sanitize - build the tests with AddressSanitizer and UBSan in build-asan and run them
+# make latency - build optimised with the latency probe and measure the program's added lag
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
-            qt6-svg-dev xvfb xauth xdotool x11-apps
+            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev
+# Only the latency probe needs these: the X client library with its XTest and DAMAGE extensions.
+LATENCY_PACKAGES := libx11-dev libxtst-dev libxdamage-dev
 BUILD    := build
 BENCH    := build-bench
 ASAN     := build-asan
+LATENCY  := build-latency
+# The probe picks a free X display unless one is named (make latency LATENCY_DISPLAY=14).
+LATENCY_DISPLAY ?=
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 # A compiler cache, where the machine has one, shares objects between checkouts of the tree.
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps build run test test-sanitize bench latency clean
 
 all: build
 
@@ -58,5 +64,11 @@ bench: deps
 	cmake --build $(BENCH) -j $(JOBS)
 	@for b in $(BENCH)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
+latency: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(LATENCY_PACKAGES)"
+	cmake -S . -B $(LATENCY) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF -DTAVULIN_PROBE=ON
+	cmake --build $(LATENCY) -j $(JOBS)
+	./$(LATENCY)/probe/latency_probe --program ./$(LATENCY)/app/tavulin $(if $(LATENCY_DISPLAY),--display $(LATENCY_DISPLAY))
+
 clean:
-	rm -rf $(BUILD) $(BENCH) $(ASAN)
+	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY)

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 
@@ -42,13 +43,16 @@ TChartWidget::TChartWidget(TCustomChartPanel& chart, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
     // The chart keeps its size until the widget gets its own: a resize event always comes
     // before the first paint.
     chart_.OnInvalidate = [this] { update(); };
+    chart_.OnImageChanged = [this] { update(); };
 }
 
 TChartWidget::~TChartWidget() {
     chart_.OnInvalidate = nullptr;
+    chart_.OnImageChanged = nullptr;
 }
 
 void TChartWidget::paintEvent(QPaintEvent*) {
@@ -80,4 +84,9 @@ void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
 void TChartWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     chart_.MouseMove(ToShiftState(*event), p.x(), p.y());
+}
+
+void TChartWidget::wheelEvent(QWheelEvent* event) {
+    // Not the chart's: the window hands it on to the containers.
+    event->ignore();
 }

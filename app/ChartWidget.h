@@ -10,7 +10,9 @@
 // changes lead to one paint; a paint asks the chart to paint itself, which only copies its image
 // while nothing changed. The chart covers every pixel, so the background is never erased.
 // Resizes keep the chart's size equal to the widget's; mouse events go to the chart in its
-// pixels.
+// pixels, and while a button is held the widget keeps receiving them outside its bounds too
+// (Qt grabs the mouse for it). The widget never takes the keyboard focus, so the wheel, which
+// goes to the focus, never scrolls a chart.
 class TChartWidget : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     TCustomChartPanel& chart_;

@@ -145,6 +145,8 @@ private:
 
     // The last step of a response: keep the measured time as the next result.
     void RecordResult(double milliseconds);
+    // The thread's priority, raised while a trial is armed or its stimulus shown.
+    void KeepPriorityRaised(bool raised);
     // True when every point of Series0 was written by the last calibration run.
     bool Series0HoldsOnlyCalibration() const;
     // Results join Series0 after the existing ones, and the grids show them.
@@ -164,6 +166,8 @@ private:
 
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;
+    bool priorityRaised_ = false;
+    platform::SchedulingState savedPriority_;
     // The points (X, Y) the last calibration run wrote to Series0: a run replaces the results
     // without asking only when Series0 holds nothing else.
     std::vector<std::pair<double, double>> calibrationPoints_;

@@ -1,5 +1,6 @@
 // The handlers of one reaction trial: start, stimulus, response, reset.
 #include "Button.h"
+#include "LatencyStamps.h"
 #include "MainForm.h"
 #include "NumberText.h"
 #include "Panel.h"
@@ -18,9 +19,16 @@ void TMainForm::KreniButtonClick() {
     random_.Reseed(std::uint32_t(services_.counter.Counter()));
     processorClock_.MeasureCpuClock(1000);
     services_.sleeper.Sleep(random_.Next(4000));
+    // The stimulus is drawn ahead, at the end of the wait so that it is still in the processor's
+    // cache when the tick copies it: the tick only hands the finished panel over.
+    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
 
+    // From arming to the response the thread only waits for the tick and the press; the
+    // system should wake it for them before any other work.
+    KeepPriorityRaised(true);
     // The last step before arming, so that nothing else adds to the measured time.
     startCount_ = services_.counter.Counter();
+    LatencyStamps::Set(LatencyStamps::Armed, startCount_);
     RTimer->SetEnabled(true);
 }
 
@@ -31,12 +39,18 @@ void TMainForm::RTimerTimer() {
     RPanel->SetColor(clLime);
     KreniButton->SetEnabled(false);
     RPanel->SetCaption(ReactionTexts::Stimulus);
+    // The measured time runs until the subject sees green: the frame goes to the window system
+    // now, as the tick's last step, rather than at a later repaint request.
+    RPanel->PaintNow();
+    LatencyStamps::StampOnce(LatencyStamps::FrameHanded);
 }
 
 void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
     if (stimulusShown_) {
         // The stop count first: everything else happens after it.
         const std::int64_t stopCount = services_.counter.Counter();
+        LatencyStamps::Set(LatencyStamps::Stopped, stopCount);
+        KeepPriorityRaised(false);
         const std::int64_t frequency = services_.counter.Frequency();
         const double ms = double((stopCount - startCount_) * 1000) / double(frequency);
 
@@ -47,6 +61,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
         RPanel->SetColor(clBtnFace);
         stimulusShown_ = false;
         RecordResult(ms);
+        LatencyStamps::WriteResponse(ms);
         return;
     }
     if (RTimer->Enabled()) {
@@ -57,6 +72,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
 
 void TMainForm::ResetButtonClick() {
     RTimer->SetEnabled(false);
+    KeepPriorityRaised(false);
     stimulusShown_ = false;
     RPanel->SetColor(clRed);
     KreniButton->SetEnabled(true);
@@ -68,4 +84,16 @@ void TMainForm::RecordResult(double milliseconds) {
     // is stored as 234); nearbyint does so in the default rounding mode.
     const double rounded = std::nearbyint(milliseconds);
     AppendResults({&rounded, 1});
+}
+
+void TMainForm::KeepPriorityRaised(bool raised) {
+    if (raised == priorityRaised_)
+        return;
+    priorityRaised_ = raised;
+    if (raised) {
+        savedPriority_ = services_.priority.Current();
+        services_.priority.SetTimeCritical();
+    } else {
+        services_.priority.Restore(savedPriority_);
+    }
 }

@@ -34,6 +34,8 @@ void TMainForm::CreateCharts() {
 
     SeriesHistogram.SetName("SeriesHistogram");
     SeriesHistogram.SetBarStyle(bsRectGradient);
+    SeriesHistogram.Gradient().SetStartColor(0xFFF3EA);
+    SeriesHistogram.Gradient().SetMidColor(0xE0E6E9);
     SeriesHistogram.Marks().SetVisible(false);
     SeriesHistogram.Marks().SetCallOutLength(8);
     SeriesHistogram.SetPercentFormat(PercentFormat);

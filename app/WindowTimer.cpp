@@ -1,22 +1,28 @@
 #include "WindowTimer.h"
 
+#include "LatencyStamps.h"
+
 #include <QCoreApplication>
 
-TWindowTimer::TWindowTimer(int intervalMs, QObject* parent) : QObject(parent) {
-    timer_.setInterval(intervalMs);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TWindowTimer::Tick);
+TWindowTimer::TWindowTimer(int intervalMs, QObject* parent)
+    : QObject(parent), intervalMs_(intervalMs), due_(timer_.Descriptor(), QSocketNotifier::Read) {
+    connect(&due_, &QSocketNotifier::activated, this, [this] {
+        // However many fell due while the thread was busy, they make one tick.
+        if (timer_.TakeExpiries() > 0)
+            Tick();
+    });
 }
 
 void TWindowTimer::SetEnabled(bool enabled) {
     enabled_ = enabled;
     if (enabled)
-        timer_.start();
+        timer_.Start(std::chrono::milliseconds(intervalMs_));
     else
-        timer_.stop();
+        timer_.Stop();
 }
 
 void TWindowTimer::Tick() {
+    LatencyStamps::StampOnce(LatencyStamps::TickEntered);
     if (ticking_ || !enabled_)
         return;
     ticking_ = true;

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "PeriodicTimer.h"
+
 #include <QObject>
-#include <QTimer>
+#include <QSocketNotifier>
 #include <functional>
 
 // A periodic timer of the window. A tick gives way to input: whatever input is waiting is
 // handled first, and the tick only after it, if the timer is then still on. Ticks that fall
-// due meanwhile are dropped, so at most one is ever pending.
+// due meanwhile are dropped, so at most one is ever pending. The first tick comes one interval
+// after switching on, as exactly as the system's clock allows.
 class TWindowTimer : public QObject {
     Q_OBJECT
 public:
@@ -15,7 +18,7 @@ public:
     bool Enabled() const { return enabled_; }
     // Switching on starts the interval anew.
     void SetEnabled(bool enabled);
-    int Interval() const { return timer_.interval(); }
+    int Interval() const { return intervalMs_; }
 
     std::function<void()> OnTimer;
 
@@ -23,7 +26,9 @@ public:
     void Tick();
 
 private:
-    QTimer timer_;
+    int intervalMs_;
+    platform::PeriodicTimer timer_;
+    QSocketNotifier due_;
     bool enabled_ = false;
     bool ticking_ = false;
 };

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "LatencyStamps.h"
 #include "MainForm.h"
 #include "SystemColors.h"
 #include "SystemDialogs.h"
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
     FillSystemColorsFromPalette(app.palette());
+    LatencyStamps::InstallFromEnvironment();
 
     platform::SystemPerformanceCounter counter;
     platform::SystemSleeper sleeper;

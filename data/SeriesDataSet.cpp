@@ -106,6 +106,11 @@ void TSeriesDataSet::ChartEvent(const TChartEvent& event) {
     }
 }
 
+void TSeriesDataSet::ChartGoing(TCustomChartBase& chart) {
+    if (&chart == listenedChart_)
+        listenedChart_ = nullptr;
+}
+
 // --- open and close ---------------------------------------------------------------------------
 
 void TSeriesDataSet::InternalOpen() {

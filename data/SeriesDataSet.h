@@ -77,6 +77,7 @@ protected:
 
 private:
     void ChartEvent(const TChartEvent& event) override;
+    void ChartGoing(TCustomChartBase& chart) override;
     void StartListening();
     void StopListening();
     // The series' value list a value field shows; null for "Color" and "Label".

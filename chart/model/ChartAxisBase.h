@@ -11,4 +11,6 @@ public:
     virtual bool Inverted() const = 0;
     virtual int ValueToPixel(double value) const = 0;
     virtual double PixelToValue(int pixel) const = 0;
+    // Pixels from the axis' first to its last position.
+    virtual int AxisLength() const = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class TCustomChartBase;
@@ -33,11 +34,14 @@ public:
     TChartSeries* Series;
 };
 
-// Receives a chart's events. A listener removes itself from the chart before it goes away.
+// Receives a chart's events. A listener removes itself from the chart before it goes away; a
+// chart that goes first tells its listeners, which then forget it.
 class TChartEventListener {
 public:
     virtual ~TChartEventListener() = default;
     virtual void ChartEvent(const TChartEvent& event) = 0;
+    // The chart is being destroyed and has already let go of this listener.
+    virtual void ChartGoing(TCustomChartBase& /*chart*/) {}
 };
 
 // The listeners of one chart in registration order; they are not owned.
@@ -56,6 +60,8 @@ public:
             items_.push_back(&listener);
     }
     void Remove(const TChartEventListener& listener) { std::erase(items_, &listener); }
+    // Empties the list, answering who was in it.
+    std::vector<TChartEventListener*> TakeAll() { return std::exchange(items_, {}); }
 
 private:
     std::vector<TChartEventListener*> items_;

@@ -20,6 +20,7 @@ struct TRect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 

@@ -178,6 +178,7 @@ protected:
         backZ_ = back;
         centreZ_ = (front + back) / 2;
     }
+    void SetCentreZ(int centre) { centreZ_ = centre; }
 
 private:
     friend class TCustomChartBase;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartGeometry.h"
+#include "ChartGradient.h"
 #include "ChartSeries.h"
 
 enum TBarStyle {
@@ -22,6 +24,9 @@ public:
     TCustomBarSeries() {
         Marks().SetVisible(true);
         Marks().SetCallOutLength(20);
+        gradient_.SetVisible(true);
+        gradient_.SetStartColor(clWhite);
+        gradient_.OnChange = [this] { RequestRepaint(); };
     }
 
     TChartPen& BarPen() { return Pen(); }
@@ -51,8 +56,53 @@ public:
     void SetDark3D(bool v) { Change(dark3D_, v); }
     int BevelSize() const { return bevelSize_; }
     void SetBevelSize(int v) { Change(bevelSize_, v); }
+    // The front face of bsRectGradient bars; its end colour is each bar's colour.
+    TChartGradient& Gradient() { return gradient_; }
+    const TChartGradient& Gradient() const { return gradient_; }
+
+    // --- layout of one paint ----------------------------------------------------------------
+    // Position among the bar series side by side (1-based), how many stand side by side, the
+    // points of the series before this one, and the slots the axis is divided into.
+    int BarOrder() const { return barOrder_; }
+    int BarCount() const { return barCount_; }
+    int PointsBefore() const { return pointsBefore_; }
+    int SlotCount() const { return slotCount_; }
+    // Width of one bar in pixels, set when the horizontal axis asks for the margins.
+    int BarSize() const { return barSize_; }
+
+    // Counts the active series of this bar family in the chart to share the axis among them.
+    void PrepareForDrawing() override;
+    // Computes BarSize; the outer bars keep a margin of about one bar on each side.
+    void CalcHorizMargins(int& left, int& right) override;
+    // The left edge of the bar, so that the bars side by side centre on the value.
+    int XPixel(int index) const override;
+    // With UseYOrigin the vertical range always includes the origin.
+    double MinY() const override;
+    double MaxY() const override;
+    // Bars side by side share the depth slot of the first of them.
+    void CalcZOrder(int& maxZIndex) override;
+    // The slot's depth, narrowed by DepthPercent.
+    void CalcDepthPositions() override;
+
+    // The pixel rectangle of point `index`'s bar; top and bottom are not ordered.
+    TRect BarBounds(int index) const;
+    // The value the bars rise from.
+    virtual double OriginValue(int /*index*/) const { return yOrigin_; }
+
+protected:
+    // True when `other` is an instance of this class (or of a class derived from it); two
+    // series are of one bar family when either holds the other's class.
+    virtual bool HoldsClassOf(const TChartSeries& other) const;
+    bool SameBarFamily(const TChartSeries& other) const;
 
 private:
+    TChartGradient gradient_;
+    int barOrder_ = 1;
+    int barCount_ = 0;
+    int pointsBefore_ = 0;
+    int slotCount_ = -1;
+    int barSize_ = 0;
+
     double yOrigin_ = 0;
     TBarStyle barStyle_ = bsRectangle;
     TMultiBar multiBar_ = mbSide;

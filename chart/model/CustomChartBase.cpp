@@ -4,6 +4,8 @@
 
 TCustomChartBase::~TCustomChartBase() {
     destroying_ = true;
+    for (TChartEventListener* listener : listeners_.TakeAll())
+        listener->ChartGoing(*this);
     for (TChartSeries* series : seriesList_.items_)
         series->StoreParentChart(nullptr);
     seriesList_.items_.clear();

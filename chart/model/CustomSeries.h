@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CustomLineSeries.h"
+#include "SeriesDrawing.h"
 
 // Line-like series with their data-side switches; drawing lives with the renderer. A line
 // series' visible range runs to the first point at or beyond the far edge, so the segment that
@@ -8,6 +9,8 @@
 class TCustomSeries : public TCustomLineSeries {
 public:
     TCustomSeries() { SetEndBeyondEdge(true); }
+
+    void DrawVisiblePoints(TSeriesDrawing& drawing) override { drawing.DrawLineSeries(*this); }
 
     bool ColorEachLine() const { return colorEachLine_; }
     void SetColorEachLine(bool v) { Change(colorEachLine_, v); }

@@ -10,6 +10,9 @@
 // lines, ribbons and bars. The chart hands one to DrawVisiblePoints for each paint; the renderer
 // implements it over its canvas, tests implement it with a recorder. Points are pixels of the
 // plotting area, depths run from 0 at the front plane toward the back.
+class TBarSeries;
+class TCustomSeries;
+
 class TSeriesDrawing {
 public:
     virtual ~TSeriesDrawing() = default;
@@ -45,4 +48,10 @@ public:
     virtual void Box(const TRect& r, int z0, int z1, bool darkSides) = 0;
     // r at depth z filled with the gradient (projected; a quad when the view is not oblique).
     virtual void GradientBox(const TCustomChartGradient& gradient, const TRect& r, int z) = 0;
+
+    // --- Whole series ---------------------------------------------------------------------
+    // Line and bar series are drawn by the renderer's painters, which place the points through
+    // the axes' mappings captured once per paint; these are what their DrawVisiblePoints call.
+    virtual void DrawLineSeries(const TCustomSeries& series) = 0;
+    virtual void DrawBarSeries(const TBarSeries& series) = 0;
 };

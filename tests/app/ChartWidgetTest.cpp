@@ -1,9 +1,11 @@
 #include "ChartWidget.h"
 #include "ChartSettings.h"
 #include "FormFixture.h"
+#include "LineSeries.h"
 #include "frame/DBChart.h"
 
 #include <QEvent>
+#include <QWheelEvent>
 
 namespace {
 
@@ -113,6 +115,74 @@ TEST_F(ChartWidgetFixture, MouseEventsReachTheChartsListeners) {
     EXPECT_EQ(log.seen[0], "0 1 30,40 shift");
     EXPECT_EQ(log.seen[1], "1 1 31,41");
     chart.RemoveListener(log);
+}
+
+// The chart keeps the mouse while a button is held, even over the grid beside it.
+TEST_F(FormFixture, WhileAButtonIsHeldTheChartKeepsTheMouse) {
+    form->PageControl1->setCurrentIndex(1);
+    auto* widget = form->PageControl1->widget(1)->findChild<TChartWidget*>("DBChart1");
+    ASSERT_NE(widget, nullptr);
+    ChartWidgetFixture::Settle();
+    const QPoint beside(widget->width() + 60, 40);
+    ASSERT_NE(widget->window()->childAt(widget->mapTo(widget->window(), beside)), widget);
+    MouseLog log;
+    form->DBChart1.AddListener(log);
+    QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(widget, beside);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, beside);
+    form->DBChart1.RemoveListener(log);
+    const std::string at = std::to_string(beside.x()) + "," + std::to_string(beside.y());
+    ASSERT_EQ(log.seen.size(), 3u);
+    EXPECT_EQ(log.seen[1], "2 0 " + at);
+    EXPECT_EQ(log.seen[2], "1 0 " + at);
+    EXPECT_FALSE(form->DBChart1.Zoom().Active());
+}
+
+// A drag shows its rectangle by copying the chart's image again; the chart draws nothing.
+TEST_F(ChartWidgetFixture, TheZoomRectangleIsShownWithoutDrawingTheChart) {
+    TLineSeries series;
+    chart.AddSeries(series);
+    Settle();
+    draws = 0;
+    counter.paints = 0;
+    const QImage before = widget->grab().toImage();
+    QTest::mousePress(widget.get(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(widget.get(), QPoint(200, 180));
+    Settle();
+    EXPECT_EQ(draws, 0);
+    EXPECT_GE(counter.paints, 1);
+    const QImage during = widget->grab().toImage();
+    EXPECT_NE(during.pixel(150, 100), before.pixel(150, 100));
+    EXPECT_EQ(during.pixel(150, 140), before.pixel(150, 140));
+    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, QPoint(110, 105)); // too small: no zoom
+    Settle();
+    EXPECT_EQ(draws, 0);
+    EXPECT_EQ(widget->grab().toImage(), before);
+    chart.RemoveSeries(series);
+}
+
+TEST_F(FormFixture, ChartsTakeNoFocusAndIgnoreTheWheel) {
+    form->PageControl1->setCurrentIndex(1);
+    auto* widget = form->PageControl1->widget(1)->findChild<TChartWidget*>("DBChart1");
+    ASSERT_NE(widget, nullptr);
+    ChartWidgetFixture::Settle();
+    QWidget* focused = QApplication::focusWidget();
+    const int invalidates = form->DBChart1.InvalidateCount();
+
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(200, 150));
+    QTest::mouseClick(widget, Qt::RightButton, {}, QPoint(200, 150));
+    EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(widget->hasFocus());
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+
+    const QPointF at(200, 150);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+    ChartWidgetFixture::Settle();
+    EXPECT_EQ(form->DBChart1.InvalidateCount(), invalidates);
+    EXPECT_FALSE(form->DBChart1.Zoomed());
+    EXPECT_EQ(form->PageControl1->currentIndex(), 1);
 }
 
 TEST_F(FormFixture, EachChartPageShowsItsChartAtTheWidgetsSize) {

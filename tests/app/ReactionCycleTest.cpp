@@ -61,7 +61,7 @@ TEST_F(ReactionCycle, StartMeasuresTheClockSleepsARandomWaitAndArms) {
     ASSERT_EQ(fakes.clock.sleeps.size(), 2u);
     EXPECT_EQ(fakes.clock.sleeps[0], 1000u) << "the processor clock is measured over a second";
     EXPECT_LT(fakes.clock.sleeps[1], 4000u);
-    EXPECT_EQ(fakes.priority.raised, 1);
+    EXPECT_EQ(fakes.priority.raised, 2) << "for the clock measurement, and again from the arming";
     // The generator was reseeded from the low 32 bits of the counter.
     platform::RandomGenerator expected;
     expected.Reseed(0x0000'5678);
@@ -120,6 +120,36 @@ TEST_F(ReactionCycle, PressesOnARedPanelOrAResultDoNothing) {
     ExpectState(State::Result);
     EXPECT_EQ(form->RPanel->Caption(), caption);
     EXPECT_EQ(MemoLines().size(), 2);
+}
+
+TEST_F(ReactionCycle, PriorityStaysRaisedFromTheArmingToTheEndOfTheTrial) {
+    const platform::SchedulingState normal = fakes.priority.state;
+    const struct {
+        const char* name;
+        std::function<void()> end;
+    } endings[] = {
+        {"press too early", [this] { Press(); }},
+        {"response",
+         [this, normal] {
+             Tick();
+             EXPECT_NE(fakes.priority.state, normal) << "still raised while green";
+             fakes.clock.AdvanceMs(250);
+             Press();
+         }},
+        {"reset while green",
+         [this] {
+             Tick();
+             form->ResetButtonClick();
+         }},
+    };
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        form->ResetButtonClick();
+        form->KreniButtonClick();
+        EXPECT_NE(fakes.priority.state, normal) << "raised once armed";
+        ending.end();
+        EXPECT_EQ(fakes.priority.state, normal);
+    }
 }
 
 TEST_F(ReactionCycle, ResetFromEveryStateReturnsToIdleWithoutAMemoLine) {
@@ -183,4 +213,69 @@ TEST_F(ReactionCycle, KeysStartAndResetWhereTheyAct) {
     form->ResetButtonClick();
     QTest::keyClick(form.get(), Qt::Key_E, Qt::ShiftModifier);
     ExpectState(State::Armed);
+}
+
+namespace {
+
+// The panel's look and the trial's state at every paint of the panel.
+class PaintRecorder : public QObject {
+public:
+    struct Frame {
+        TColor color;
+        QString caption;
+        bool stimulus;
+        bool kreniEnabled;
+    };
+
+    explicit PaintRecorder(TMainForm& form) : form_(form) { form.RPanel->installEventFilter(this); }
+    std::vector<Frame> frames;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            frames.push_back({form_.RPanel->Color(), form_.RPanel->Caption(), form_.StimulusShown(),
+                              form_.KreniButton->isEnabled()});
+        return false;
+    }
+
+private:
+    TMainForm& form_;
+};
+
+} // namespace
+
+TEST_F(ReactionCycle, TheTickPaintsTheGreenPanelItselfAsItsLastStep) {
+    form->KreniButtonClick();
+    PaintRecorder paints(*form);
+    Tick();
+    ASSERT_FALSE(paints.frames.empty()) << "painted within the tick, not at a later request";
+    const PaintRecorder::Frame& last = paints.frames.back();
+    EXPECT_EQ(last.color, clLime);
+    EXPECT_EQ(last.caption, ReactionTexts::Stimulus);
+    EXPECT_TRUE(last.stimulus) << "the state is complete before the frame goes out";
+    EXPECT_FALSE(last.kreniEnabled);
+}
+
+TEST_F(ReactionCycle, TheGreenPanelPreparedDuringTheWaitLooksAsOnePaintedAfresh) {
+    // A panel painted the plain way, beside the form's, for comparison.
+    const auto paintedAfresh = [this](TColor color, const QString& caption) {
+        TPanel plain(form->TabSheet1);
+        plain.setGeometry(form->RPanel->geometry());
+        plain.SetColor(color);
+        plain.SetCaption(caption);
+        return plain.grab().toImage();
+    };
+    for (const bool resizedBeforeTheTick : {false, true}) {
+        SCOPED_TRACE(resizedBeforeTheTick ? "resized before the tick" : "same size");
+        form->ResetButtonClick();
+        form->KreniButtonClick();
+        EXPECT_EQ(form->RPanel->grab().toImage(), paintedAfresh(clYellow, ReactionTexts::Waiting))
+            << "the prepared look shows only once the panel takes it";
+        if (resizedBeforeTheTick) {
+            form->resize(form->size() + QSize(40, 30));
+            QCoreApplication::processEvents();
+        }
+        Tick();
+        EXPECT_EQ(form->RPanel->grab().toImage(), paintedAfresh(clLime, ReactionTexts::Stimulus));
+    }
 }

@@ -1,6 +1,7 @@
 #include "AccessKeys.h"
 #include "FormFixture.h"
 #include "SpinEdit.h"
+#include "WindowTimer.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -201,4 +202,24 @@ TEST_F(FormFixture, EveryButtonAndSpinBoxCarriesItsComponentName) {
     }
     for (const QWidget* w : form->findChildren<TButton*>())
         EXPECT_FALSE(w->objectName().isEmpty()) << w->metaObject()->className();
+}
+
+TEST(WindowTimer, ExpiriesMissedWhileBusyMakeOneTickAndNoneAfterSwitchingOff) {
+    TWindowTimer timer(1, nullptr);
+    platform::SystemSleeper sleeper;
+    int ticks = 0;
+    timer.OnTimer = [&] {
+        ++ticks;
+        timer.SetEnabled(false);
+    };
+    timer.SetEnabled(true);
+    sleeper.Sleep(5); // the thread is busy through several intervals
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 1000));
+    EXPECT_EQ(ticks, 1);
+
+    timer.SetEnabled(true);
+    sleeper.Sleep(3);
+    timer.SetEnabled(false); // due, but switched off before the loop saw it
+    QTest::qWait(5);
+    EXPECT_EQ(ticks, 1);
 }

@@ -408,3 +408,27 @@ TEST(SeriesDataSetDateTime, DateTimeListsAreShownAsTimeStamps) {
     dataSet.Post();
     EXPECT_EQ(series.XValues().ValueAt(0), 36527.25);
 }
+
+TEST(SeriesDataSetLifetime, AChartDestroyedBeforeItsListeningDataSetIsForgotten) {
+    TLineSeries series;
+    ProbedSeriesDataSet dataSet;
+    {
+        TCustomChartBase chart;
+        chart.AddSeries(series);
+        dataSet.SetSeries(&series);
+        dataSet.Open();
+        ASSERT_EQ(chart.Listeners().Count(), 1);
+    }
+    // Letting go of the series would remove the dataset from a chart long gone.
+    series.AddPoint(1, 2);
+    dataSet.SetSeries(nullptr);
+    EXPECT_FALSE(dataSet.Active());
+
+    // A new chart of the series is listened to as usual.
+    TCustomChartBase chart;
+    chart.AddSeries(series);
+    dataSet.SetSeries(&series);
+    EXPECT_EQ(chart.Listeners().Count(), 1);
+    dataSet.SetSeries(nullptr);
+    EXPECT_EQ(chart.Listeners().Count(), 0);
+}

@@ -166,6 +166,29 @@ TEST(ChartListeners, AListenerMayUnregisterWhileHandlingAnEvent) {
     chart.RemoveListener(after);
 }
 
+TEST(ChartListeners, AChartThatGoesTellsEachListenerOnceAndBroadcastsNothing) {
+    struct Forgetful : TChartEventListener {
+        std::vector<const TCustomChartBase*> Gone;
+        int Events = 0;
+        void ChartEvent(const TChartEvent&) override { ++Events; }
+        void ChartGoing(TCustomChartBase& chart) override { Gone.push_back(&chart); }
+    } a, b;
+    TLineSeries series; // outlives the chart: leaving it must not broadcast
+    const TCustomChartBase* address = nullptr;
+    {
+        TTestChart chart;
+        address = &chart;
+        chart.AddListener(a);
+        chart.AddListener(b);
+        chart.AddSeries(series);
+        a.Events = b.Events = 0;
+    }
+    EXPECT_THAT(a.Gone, ElementsAre(address));
+    EXPECT_THAT(b.Gone, ElementsAre(address));
+    EXPECT_EQ(a.Events, 0);
+    EXPECT_EQ(series.ParentChart(), nullptr);
+}
+
 TEST(ChartSeriesList, ASeriesMovesBetweenChartsAndLeavesOnDestruction) {
     TTestChart one, two;
     TLineSeries a;

@@ -25,6 +25,7 @@ public:
         const double a = (inverted_ ? end_ - pixel : pixel - start_) * span / (end_ - start_);
         return horizontal_ ? minimum_ + a : maximum_ - a;
     }
+    int AxisLength() const override { return end_ - start_; }
     int ValueToPixel(double value) const override {
         const double f = (value - minimum_) / (maximum_ - minimum_) * (end_ - start_);
         const bool fromStart = horizontal_ != inverted_;

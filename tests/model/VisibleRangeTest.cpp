@@ -79,7 +79,7 @@ TEST(VisibleRangeEmpty, AnEmptySeriesShowsNothing) {
     EXPECT_EQ(series.LastVisible(), -1);
 }
 
-class DrawOrderSeries : public TLineSeries {
+class DrawOrderSeries : public TChartSeries {
 public:
     std::vector<int> Drawn;
     TSeriesDrawing* DrawnThrough = nullptr;

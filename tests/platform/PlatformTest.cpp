@@ -1,4 +1,5 @@
 #include "PerformanceCounter.h"
+#include "PeriodicTimer.h"
 #include "Registry.h"
 #include "Sleeper.h"
 #include "ThreadPriority.h"
@@ -71,6 +72,25 @@ TEST(SystemServices, TimeCriticalTakesTheHighestPriorityTheSystemGrants) {
         EXPECT_LE(raised.nice, before.nice);
     }
     EXPECT_EQ(priority.Current(), before);
+}
+
+TEST(SystemServices, PeriodicTimerCountsMissedExpiriesAndForgetsThemOnRestartOrStop) {
+    using namespace std::chrono_literals;
+    PeriodicTimer timer;
+    SystemSleeper sleeper;
+    EXPECT_EQ(timer.TakeExpiries(), 0u) << "nothing due, and the read does not block";
+    timer.Start(1ms);
+    sleeper.Sleep(3);
+    EXPECT_GE(timer.TakeExpiries(), 2u);
+    EXPECT_EQ(timer.TakeExpiries(), 0u) << "taken once";
+
+    sleeper.Sleep(2);
+    timer.Start(1h);
+    EXPECT_EQ(timer.TakeExpiries(), 0u) << "a restart starts the interval anew";
+    timer.Start(1ms);
+    sleeper.Sleep(2);
+    timer.Stop();
+    EXPECT_EQ(timer.TakeExpiries(), 0u);
 }
 
 TEST(SystemServices, PriorityAndTimerSlackAreRestoredExactly) {

@@ -48,6 +48,8 @@ public:
     void GradientBox(const TCustomChartGradient& g, const TRect& r, int z) override {
         Record("gradient " + Rc(r) + " z " + std::to_string(z) + " to " + Hex(g.EndColor()));
     }
+    void DrawLineSeries(const TCustomSeries&) override { Record("line series"); }
+    void DrawBarSeries(const TBarSeries&) override { Record("bar series"); }
 
 private:
     static std::string Pt(TPoint p) {

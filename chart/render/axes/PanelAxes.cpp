@@ -1,5 +1,5 @@
-#include "axes/AxisDrawing.h"
-#include "axes/AxisRoom.h"
+#include "axes/AxisLayout.h"
+#include "axes/AxisPainting.h"
 #include "frame/CustomAxisPanel.h"
 
 // The axes' steps of the chart's paint: layout before the series take their depth, margins once

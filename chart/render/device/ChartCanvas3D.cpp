@@ -93,6 +93,15 @@ bool TChartCanvas3D::RepaintFromBuffer(QImage& window) {
     return true;
 }
 
+bool TChartCanvas3D::DrawOnBuffer() {
+    if (buffer_.isNull()) {
+        SetTarget(nullptr);
+        return false;
+    }
+    SetTarget(&buffer_);
+    return true;
+}
+
 // --- Projection -------------------------------------------------------------------------------
 
 void TChartCanvas3D::SetupProjection(int depth, const TRect& plot) {

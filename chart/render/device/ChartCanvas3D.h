@@ -31,6 +31,9 @@ public:
     void EndDrawing(QImage& window, const TRect& r) override;
     // Copies an up-to-date buffer to the window at (0, 0); false when a redraw is needed.
     bool RepaintFromBuffer(QImage& window) override;
+    // Draws onto the image of the last paint from now on, to mark it between paints; false
+    // (drawing nowhere) when there is no image. SetTarget(nullptr) ends it.
+    bool DrawOnBuffer();
     void SetupProjection(int depth, const TRect& plot) override;
 
     // --- Projection state -------------------------------------------------------------------

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "axes/AxisObject.h"
+#include "axes/ChartAxis.h"
 #include "frame/CustomChartPanelExtended.h"
 
 #include <functional>
@@ -30,13 +30,17 @@ public:
     // Series drawing is clipped to the plotting box.
     bool ClipPoints() const { return clipPoints_; }
     void SetClipPoints(bool v) { Change(clipPoints_, v); }
+    // Series leave out segments that later ones cover completely; the picture is the same.
+    bool SkipHiddenSegments() const { return skipHiddenSegments_; }
+    void SetSkipHiddenSegments(bool v) { Change(skipHiddenSegments_, v); }
 
     std::function<void()> OnBeforeDrawChart;
     std::function<void()> OnBeforeDrawAxes;
     std::function<void()> OnBeforeDrawSeries;
     std::function<void()> OnAfterDraw;
     // May change the text of an axis label (the series is null and the index -1 for values).
-    std::function<void(TChartAxis& sender, TChartSeries* series, int valueIndex, std::string& text)>
+    std::function<void(const TChartAxis& sender, TChartSeries* series, int valueIndex,
+                       std::string& text)>
         OnGetAxisLabel;
 
     // --- axes -------------------------------------------------------------------------------
@@ -49,6 +53,14 @@ public:
     TChartAxis* DepthAxis() const { return &axes_.Depth(); }
     TChartAxis* DepthTopAxis() const { return &axes_.DepthTop(); }
 
+    // Thickness of the wall on that side, 0 without walls.
+    virtual int WallThickness(TAxisSide) const { return 0; }
+    // The plane at depth z faces away from the viewer.
+    bool BackIsCulled(int z) const;
+    // No active series, or at least one active series that uses axes.
+    bool ActiveSeriesUseAxes() const;
+
+protected:
     // --- steps of the paint -----------------------------------------------------------------
     // Depth slots: in 3D the first series of the list at the back, the last at the front.
     void AssignZIndexes();
@@ -56,18 +68,10 @@ public:
     void Compute3DSize();
     // Takes the room of the depth (and of thick walls) from the plotting rectangle.
     virtual void ShrinkPlotRectFor3D();
-    // Thickness of the wall on that side, 0 without walls.
-    virtual int WallThickness(TAxisSide) const { return 0; }
-    // The plane at depth z faces away from the viewer.
-    bool BackIsCulled(int z) const;
     void PaintSeriesInOrder();
     void PaintOneSeries(TChartSeries& series);
     void ClipToPlot();
 
-    // No active series, or at least one active series that uses axes.
-    bool ActiveSeriesUseAxes() const;
-
-protected:
     void DrawChartContents(const TRect& panelRect) override;
 
     virtual void PlaceTitlesAndLegend(bool /*beforeSeries*/) {}
@@ -96,4 +100,5 @@ private:
     bool axisBehind_ = true;
     bool axisVisible_ = true;
     bool clipPoints_ = true;
+    bool skipHiddenSegments_ = true;
 };

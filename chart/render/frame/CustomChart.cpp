@@ -1,14 +1,24 @@
 #include "frame/CustomChart.h"
 
-#include "axes/AxisDrawing.h"
+#include "axes/AxisPainting.h"
+#include "frame/TitleLayout.h"
+#include "legend/LegendLayout.h"
+#include "legend/LegendPainting.h"
 
 TCustomChart::TCustomChart()
-    : title_(this), subTitle_(this), foot_(this), subFoot_(this), walls_(this) {
+    : title_(this), subTitle_(this), foot_(this), subFoot_(this), walls_(this), legend_(this) {
     SetRepaintEnabled(true);
 }
 
 TColor TCustomChart::BackWallColor() const {
     return walls_.Back.Transparent() ? Color() : walls_.Back.Color();
+}
+
+bool TCustomChart::ColorIsUnused(TColor color, bool checkBackground,
+                                 const TChartSeries* exclude) const {
+    if (checkBackground && color == walls_.Back.Color())
+        return false;
+    return TCustomAxisPanel::ColorIsUnused(color, checkBackground, exclude);
 }
 
 int TCustomChart::WallThickness(TAxisSide side) const {
@@ -54,8 +64,8 @@ void TCustomChart::PlaceTitlesAndLegend(bool beforeSeries) {
     if (beforeSeries) {
         // A legend at the left or right stands beside the titles, one at the top or bottom
         // inside them.
-        const bool legendHere = legend && !LegendCustomPosition();
-        if (legendHere && LegendSideAligned()) {
+        const bool legendHere = legend && !legend_.CustomPosition();
+        if (legendHere && legend_.SideAligned()) {
             DrawLegend();
             PaintTitles(false);
         } else {
@@ -66,7 +76,7 @@ void TCustomChart::PlaceTitlesAndLegend(bool beforeSeries) {
         Canvas().EndFlatDrawing();
         return;
     }
-    if (legend && LegendCustomPosition())
+    if (legend && legend_.CustomPosition())
         DrawLegend();
     PaintTitles(true);
     Canvas().EndFlatDrawing();
@@ -74,11 +84,20 @@ void TCustomChart::PlaceTitlesAndLegend(bool beforeSeries) {
         RedrawFrontSides();
 }
 
+void TCustomChart::DrawLegend() {
+    TakeRoom(LayoutLegend(legend_, Canvas(), PlotRect()));
+    PaintLegend(Canvas(), legend_);
+}
+
 void TCustomChart::PaintTitles(bool custom) {
     for (TChartTitle* title : {&title_, &subTitle_, static_cast<TChartTitle*>(&foot_),
                                static_cast<TChartTitle*>(&subFoot_)})
-        if (title->CustomPosition() == custom)
-            PaintTitle(*title);
+        if (title->CustomPosition() == custom) {
+            const TRoom room = LayoutTitle(*title, Canvas(), PlotRect());
+            PaintTitle(Canvas(), *title);
+            if (!custom && title->Visible() && !title->Text().empty())
+                TakeRoom(room);
+        }
 }
 
 void TCustomChart::RedrawFrontSides() {

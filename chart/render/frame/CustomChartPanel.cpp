@@ -136,8 +136,15 @@ void TCustomChartPanel::DrawBorderAndBevels(TRect r) {
     canvas_.SetPenWidth(1);
     canvas_.SetPenMode(pmCopy);
     PaintBevel(canvas_, r, bevelOuter_, bevelWidth_);
-    if (borderWidth_ > 0 && Color() != clNone)
-        canvas_.BevelFrame(r, Color(), borderWidth_, Color());
+    // The band between the bevels is inset even when it has no colour to paint, so the inner
+    // bevel stays where the plotting rectangle expects it.
+    if (borderWidth_ > 0) {
+        if (Color() != clNone)
+            canvas_.BevelFrame(r, Color(), borderWidth_, Color());
+        else
+            r = {r.left + borderWidth_, r.top + borderWidth_, r.right - borderWidth_,
+                 r.bottom - borderWidth_};
+    }
     PaintBevel(canvas_, r, bevelInner_, bevelWidth_);
 }
 

@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <functional>
+
 // The chart panel: frame (margins, bevels, border), 3D switch and options, the canvas it paints
 // through, and the double-buffered paint. One paint draws everything into the canvas' off-screen
 // image and copies it to the window; while the image is current a paint request only copies it.
@@ -76,11 +78,19 @@ public:
     // The area of the window the chart covers.
     virtual TRect GetPanelRect() const { return {0, 0, Width(), Height()}; }
     bool Printing() const { return printing_; }
+    // The image changed in place between paints (the zoom rectangle): the window shows it
+    // again, which copies it and draws nothing.
+    std::function<void()> OnImageChanged;
 
     // PlotRect from the panel, the frame and the margins.
     void ComputePlotRect();
     // Repairs a PlotRect that room-taking has turned inside out and recomputes the sizes.
     void NormalizePlotRect();
+    // The room a layout step answered goes from the plotting rectangle, which is then repaired.
+    void TakeRoom(const TRoom& room) {
+        SetPlotRect(room.TakenFrom(PlotRect()));
+        NormalizePlotRect();
+    }
 
     // --- paint state --------------------------------------------------------------------
     const TRect& PanelRect() const { return panelRect_; }

@@ -28,7 +28,7 @@ void TCustomAxisPanel::PaintOneSeries(TChartSeries& series) {
         const TCanvasStateSaver saved(Canvas());
         if (series.UsesAxes() && ClipPoints())
             ClipToPlot();
-        TCanvasSeriesDrawing drawing(Canvas());
+        TCanvasSeriesDrawing drawing(Canvas(), *this);
         series.DrawVisiblePoints(drawing);
     }
     if (series.PointCount() > 0 && series.Marks().Visible())

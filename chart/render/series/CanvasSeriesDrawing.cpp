@@ -1,7 +1,30 @@
 #include "series/CanvasSeriesDrawing.h"
 
+#include "BarSeries.h"
+#include "CustomSeries.h"
 #include "device/ChartCanvas3D.h"
 #include "device/GradientDrawing.h"
+#include "frame/CustomAxisPanel.h"
+#include "series/BarSeriesPainter.h"
+#include "series/LineSeriesPainter.h"
+
+namespace {
+
+// Points are placed through the axes; without them a series has nowhere to go.
+bool HasAxes(const TChartSeries& series) {
+    return series.GetHorizAxis() && series.GetVertAxis();
+}
+
+TSeriesPaintContext ContextOf(const TCustomAxisPanel& chart, TSeriesDrawing& drawing) {
+    return {.drawing = drawing,
+            .plot = chart.PlotRect(),
+            .seriesDepth = chart.SeriesDepth(),
+            .seriesDepthRise = chart.SeriesDepthRise(),
+            .chartColor = chart.Color(),
+            .skipHidden = chart.SkipHiddenSegments()};
+}
+
+} // namespace
 
 bool TCanvasSeriesDrawing::Is3D() const {
     return canvas_.Is3D();
@@ -59,4 +82,16 @@ void TCanvasSeriesDrawing::GradientBox(const TCustomChartGradient& gradient, con
         DrawGradientAtDepth(gradient, canvas_, r, z);
     else
         DrawGradient(gradient, canvas_, r);
+}
+
+void TCanvasSeriesDrawing::DrawLineSeries(const TCustomSeries& series) {
+    if (!chart_ || !HasAxes(series))
+        return;
+    TLineSeriesPainter(series, ContextOf(*chart_, *this)).DrawVisiblePoints();
+}
+
+void TCanvasSeriesDrawing::DrawBarSeries(const TBarSeries& series) {
+    if (!chart_ || !HasAxes(series))
+        return;
+    TBarSeriesPainter(series, ContextOf(*chart_, *this)).DrawVisiblePoints();
 }

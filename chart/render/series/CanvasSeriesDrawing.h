@@ -3,11 +3,15 @@
 #include "SeriesDrawing.h"
 
 class TChartCanvas3D;
+class TCustomAxisPanel;
 
 // Series drawing on the chart's 3D canvas, for the length of one paint.
 class TCanvasSeriesDrawing final : public TSeriesDrawing {
 public:
     explicit TCanvasSeriesDrawing(TChartCanvas3D& canvas) : canvas_(canvas) {}
+    // Whole series are laid out on the chart's plotting rectangle and depth slots.
+    TCanvasSeriesDrawing(TChartCanvas3D& canvas, TCustomAxisPanel& chart)
+        : canvas_(canvas), chart_(&chart) {}
 
     bool Is3D() const override;
     bool Orthogonal() const override;
@@ -29,6 +33,10 @@ public:
     void Box(const TRect& r, int z0, int z1, bool darkSides) override;
     void GradientBox(const TCustomChartGradient& gradient, const TRect& r, int z) override;
 
+    void DrawLineSeries(const TCustomSeries& series) override;
+    void DrawBarSeries(const TBarSeries& series) override;
+
 private:
     TChartCanvas3D& canvas_;
+    TCustomAxisPanel* chart_ = nullptr;
 };

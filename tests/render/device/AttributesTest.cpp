@@ -63,6 +63,51 @@ TEST(ChartFontData, PartsAreCreatedOnDemandAndReportChangesToTheOwner) {
     EXPECT_EQ(f.ShadowIfAny()->VertSize(), 0);
 }
 
+namespace {
+
+// `change(attribute, n)` sets a value that differs for every n; `value(attribute)` reads it.
+template <class T, class Change, class Value>
+void ExpectCopiesCarryValuesNotCallbacks(Change change, Value value) {
+    int ownerCalls = 0;
+    T owned;
+    owned.OnChange = [&] { ++ownerCalls; };
+    change(owned, 1);
+    ASSERT_EQ(ownerCalls, 1);
+
+    T copy = owned;
+    EXPECT_EQ(value(copy), value(owned));
+    change(copy, 2); // the copy's change does not reach the original's owner
+    EXPECT_EQ(ownerCalls, 1);
+
+    int otherCalls = 0;
+    T other;
+    other.OnChange = [&] { ++otherCalls; };
+    other = copy;
+    EXPECT_EQ(value(other), value(copy));
+    change(other, 3); // an attribute assigned to still tells its own owner
+    EXPECT_EQ(otherCalls, 1);
+    EXPECT_EQ(ownerCalls, 1);
+}
+
+} // namespace
+
+TEST(NotifyingAttributes, ACopyTakesTheValueNeverTheOwnersCallback) {
+    ExpectCopiesCarryValuesNotCallbacks<TChartPen>([](TChartPen& a, int n) { a.SetWidth(n + 1); },
+                                                   [](const TChartPen& a) { return a.Width(); });
+    ExpectCopiesCarryValuesNotCallbacks<TChartBrush>(
+        [](TChartBrush& a, int n) { a.SetColor(TColor(n)); },
+        [](const TChartBrush& a) { return a.Color(); });
+    ExpectCopiesCarryValuesNotCallbacks<TChartGradient>(
+        [](TChartGradient& a, int n) { a.SetEndColor(TColor(n)); },
+        [](const TChartGradient& a) { return a.EndColor(); });
+    ExpectCopiesCarryValuesNotCallbacks<TChartShadow>(
+        [](TChartShadow& a, int n) { a.SetHorizSize(n + 5); },
+        [](const TChartShadow& a) { return a.HorizSize(); });
+    ExpectCopiesCarryValuesNotCallbacks<TView3DOptions>(
+        [](TView3DOptions& a, int n) { a.SetOrthoAngle(n + 50); },
+        [](const TView3DOptions& a) { return a.OrthoAngle(); });
+}
+
 TEST(View3DOptionsData, OrthoFactorFoldsAnglesAboveNinety) {
     TView3DOptions o;
     EXPECT_NEAR(o.OrthoFactor(), 1.0, 1e-12);

@@ -23,6 +23,13 @@ public:
     std::function<void(TSeriesDrawing&, int)> onDrawValue;
 
     void PrepareForDrawing() override { Log("prepare"); }
+    // Point by point while probed, so each value can be seen; drawn as a line otherwise.
+    void DrawVisiblePoints(TSeriesDrawing& drawing) override {
+        if (log || onDrawValue)
+            TChartSeries::DrawVisiblePoints(drawing);
+        else
+            TLineSeries::DrawVisiblePoints(drawing);
+    }
     void CalcDepthPositions() override {
         Log("depth positions");
         TLineSeries::CalcDepthPositions();

@@ -233,3 +233,17 @@ TEST(PanelGeometry, DefaultsOfANewChart) {
     EXPECT_EQ(chart.BackWall().Pen().Color(), clGray);
     EXPECT_EQ(chart.InvalidateCount(), 1);
 }
+
+TEST(PanelGeometry, NewSeriesNeverTakeTheBackWallsColourEvenWhenItIsTransparent) {
+    TDBChart chart;
+    ASSERT_TRUE(chart.BackWall().Transparent());
+    std::vector<std::unique_ptr<TLineSeries>> series;
+    for (int i = 0; i < 14; ++i) {
+        series.push_back(std::make_unique<TLineSeries>());
+        chart.AddSeries(*series.back());
+        EXPECT_NE(series.back()->SeriesColor(), chart.BackWall().Color()) << "series " << i;
+    }
+    EXPECT_EQ(series.back()->SeriesColor(), TColor(0xFFFF00)); // the palette's next colour
+    for (auto& s : series)
+        chart.RemoveSeries(*s);
+}

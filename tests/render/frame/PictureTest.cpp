@@ -12,6 +12,10 @@ void FillSampleData(ChartUnderTest& t, ProgramChart which) {
             t.series[0]->AddValue(ms);
         break;
     case ProgramChart::DBChart2: {
+        auto& bars = static_cast<TBarSeries&>(*t.series[0]);
+        bars.SetBarStyle(bsRectGradient);
+        bars.Gradient().SetStartColor(0xFFF3EA);
+        bars.Gradient().SetMidColor(0xE0E6E9);
         const double counts[] = {1, 4, 7, 3, 2};
         for (int i = 0; i < 5; ++i)
             t.series[0]->AddPoint(250 + 40 * i, counts[i]);

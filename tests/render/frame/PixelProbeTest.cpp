@@ -154,3 +154,45 @@ TEST(ChartPixels, AnOpaqueTitleDrawsItsBoxAndShadowAndTakesTheShadowsRoom) {
     EXPECT_LT(r.Width(), 400);
     EXPECT_NEAR((r.left + r.right) / 2, t.chart.PlotXCenter(), 1);
 }
+
+TEST(ChartPixels, TheBorderBandIsInsetWhateverThePanelColour) {
+    // The band between the bevels is two pixels wide; without a panel colour it is left
+    // unpainted, but the inner bevel still stands inside it.
+    for (const TColor color : {clBtnFace, clNone}) {
+        ChartUnderTest t(ProgramChart::DBChart3);
+        t.chart.SetAxisVisible(false);
+        t.chart.SetBorderWidth(2);
+        t.chart.SetColor(color);
+        t.Paint();
+        ExpectProbes(t, {
+                            {0, 150, Shadow, "lowered outer bevel"},
+                            {3, 150, Highlight, "raised inner bevel"},
+                            {594, 150, Shadow, "raised inner bevel"},
+                            {300, 301, Shadow, "raised inner bevel"},
+                        });
+    }
+}
+
+TEST(ChartPixels, AFootTitlePlacedByHandWritesItsLinesUpFromTheBottom) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    t.chart.SetAxisVisible(false);
+    TChartFootTitle& foot = t.chart.Foot();
+    foot.SetText({"WWWWWWWWWW", "W"});
+    foot.SetAlignment(TAlignment::taLeftJustify);
+    foot.SetLeft(100);
+    foot.SetTop(100);
+    t.Paint();
+    ASSERT_TRUE(foot.CustomPosition());
+    const int h = LineHeightOf(foot.Font());
+    // Ink right of where a single W ends, in the upper and the lower line of the box.
+    const auto inkPastOneW = [&](int y0) {
+        int n = 0;
+        for (int y = y0; y < y0 + h; ++y)
+            for (int x = 100 + 3 * h; x < 100 + 12 * h; ++x)
+                n += t.Px(x, y) != Face;
+        return n;
+    };
+    const TRect& r = foot.ShapeRect();
+    EXPECT_EQ(inkPastOneW(r.bottom - 2 * h - 1), 0) << "the second line stands on top";
+    EXPECT_GT(inkPastOneW(r.bottom - h - 1), 0) << "the first line stands at the bottom";
+}

@@ -1,8 +1,8 @@
-#include "axes/AxisRoom.h"
+#include "axes/AxisLayout.h"
 
 #include "ChartSeries.h"
-#include "axes/AxisObject.h"
 #include "axes/AxisSteps.h"
+#include "axes/ChartAxis.h"
 #include "frame/CustomAxisPanel.h"
 
 #include <algorithm>
@@ -57,6 +57,21 @@ int TextSize(TChartAxis& axis, const TChartFont& font, int angle, int fixed,
     return canvas.TextPixelWidth(*text);
 }
 
+// The chart's label event is not asked while the labels are measured.
+class LabelEventOff {
+public:
+    explicit LabelEventOff(TChartAxis& axis) : axis_(axis), saved_(axis.LabelEventEnabled()) {
+        axis_.SetLabelEventEnabled(false);
+    }
+    ~LabelEventOff() { axis_.SetLabelEventEnabled(saved_); }
+    LabelEventOff(const LabelEventOff&) = delete;
+    LabelEventOff& operator=(const LabelEventOff&) = delete;
+
+private:
+    TChartAxis& axis_;
+    bool saved_;
+};
+
 } // namespace
 
 int TickAndLineSize(const TChartAxis& axis) {
@@ -87,12 +102,9 @@ int MaxLabelsWidth(TChartAxis& axis) {
             high = step * std::trunc(high / step);
         }
         canvas.SelectFont(axis.LabelsFont());
-        // The chart's label event is not asked while measuring.
-        const bool event = axis.LabelEventEnabled();
-        axis.SetLabelEventEnabled(false);
+        const LabelEventOff measuring(axis);
         widest = std::max(TextBlockWidth(axis.LabelText(low), width).width,
                           TextBlockWidth(axis.LabelText(high), width).width);
-        axis.SetLabelEventEnabled(event);
         return widest + canvas.TextPixelWidth(" ");
     }
     case talMark:
@@ -147,21 +159,19 @@ int ReserveAxisSpace(TChartAxis& axis, const TRect& r, bool inflate) {
         return 0;
     }
     const int edge = RawEdge(axis, r);
+    const int shift = PositionShift(axis, r);
     int room = 0;
     const TChartAxisTitle& title = axis.Title();
     if (title.Visible() && !title.Caption().empty()) {
         room += TextSize(axis, title.Font(), title.Angle(), axis.TitleSize(), &title.Caption());
-        axis.SetTitlePos(edge - out * room);
+        axis.SetTitlePos(edge - out * room + shift);
     }
     if (axis.Labels()) {
         room += LabelsRowSize(axis);
-        axis.SetLabelsPos(edge - out * room);
+        axis.SetLabelsPos(edge - out * room + shift);
     }
     const int lineAndTicks = axis.Chart()->WallThickness(axis.Side()) + TickAndLineSize(axis);
     if (lineAndTicks > 0)
         room += lineAndTicks;
-    const int shift = PositionShift(axis, r);
-    axis.SetTitlePos(axis.TitlePos() + shift);
-    axis.SetLabelsPos(axis.LabelsPos() + shift);
     return room;
 }

@@ -1,9 +1,9 @@
-#include "axes/AxisDrawing.h"
+#include "axes/AxisPainting.h"
 
 #include "ChartSeries.h"
-#include "axes/AxisObject.h"
-#include "axes/AxisRoom.h"
+#include "axes/AxisLayout.h"
 #include "axes/AxisSteps.h"
+#include "axes/ChartAxis.h"
 #include "frame/CustomAxisPanel.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "axes/AxisObject.h"
+#include "axes/ChartAxis.h"
 
 #include "NumberFormat.h"
 #include "axes/AxisSteps.h"
@@ -38,6 +38,22 @@ TChartAxis::TChartAxis(TCustomAxisPanel* chart, TAxisSide side)
           static_cast<TChartPen*>(&ticksInner_), static_cast<TChartPen*>(&minorTicks_),
           static_cast<TChartPen*>(&grid_), static_cast<TChartPen*>(&minorGrid_)})
         pen->OnChange = repaint;
+}
+
+void TChartAxisTitle::Assign(const TChartAxisTitle& other) {
+    SetAngle(other.Angle());
+    SetCaption(other.Caption());
+    SetVisible(other.Visible());
+    Font().Assign(other.Font());
+    Pen().Assign(other.Pen());
+    Brush().Assign(other.Brush());
+    Shadow().Assign(other.Shadow());
+    SetColor(other.Color());
+    SetTransparent(other.Transparent());
+    SetBevel(other.Bevel());
+    SetBevelWidth(other.BevelWidth());
+    SetShapeStyle(other.ShapeStyle());
+    SetTransparency(other.Transparency());
 }
 
 void TChartAxis::RequestRepaint() const {
@@ -88,7 +104,7 @@ void TChartAxis::ScrollRange(double offset, bool checkLimits) {
 std::string TChartAxis::LabelText(double value) const {
     std::string text = FormatNumber(value, valuesFormat_, LocaleSeparators());
     if (labelEvent_ && chart_ && chart_->OnGetAxisLabel)
-        chart_->OnGetAxisLabel(const_cast<TChartAxis&>(*this), nullptr, -1, text);
+        chart_->OnGetAxisLabel(*this, nullptr, -1, text);
     if (labelsMultiLine_)
         std::replace(text.begin(), text.end(), ' ', '\r');
     return text;

@@ -1,6 +1,6 @@
-#include "axes/AxisDrawing.h"
+#include "axes/AxisPainting.h"
 #include "ChartFixture.h"
-#include "axes/AxisRoom.h"
+#include "axes/AxisLayout.h"
 
 #include <QLocale>
 
@@ -309,6 +309,74 @@ TEST(AxisRangeFromSeries, ValuesAtTheEndsOfTheNumberRangePaintWithoutLabels) {
         t.Paint();
         EXPECT_TRUE(t.chart.LeftAxis()->TickPositions().empty());
         EXPECT_EQ(t.chart.BottomAxis()->TickPositions().size(), 2u);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisLabels, TheChartsLabelEventChangesTextsButNotTheMeasuredRoom) {
+    PaintedChart plain(ProgramChart::DBChart1, {251, 405});
+    PaintedChart c(ProgramChart::DBChart1, {251, 405});
+    c.t.chart.OnGetAxisLabel = [](const TChartAxis&, TChartSeries* series, int index,
+                                  std::string& text) {
+        EXPECT_EQ(series, nullptr);
+        EXPECT_EQ(index, -1);
+        text += " ms long";
+    };
+    c.t.Paint();
+    EXPECT_EQ(c.Left().LabelText(250), "250 ms long");
+    EXPECT_EQ(c.t.chart.PlotRect(), plain.t.chart.PlotRect());
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisTitle, AnglesStayWithinATurnAndAssignmentCopiesCaptionAngleAndLooks) {
+    ChartUnderTest t(ProgramChart::DBChart1);
+    TChartAxisTitle& left = t.chart.LeftAxis()->Title();
+    TChartAxisTitle& right = t.chart.RightAxis()->Title();
+    EXPECT_EQ(left.Angle(), 90);
+    EXPECT_EQ(right.Angle(), 270);
+    EXPECT_EQ(t.chart.BottomAxis()->Title().Angle(), 0);
+    right.SetAngle(-90);
+    EXPECT_EQ(right.Angle(), 270);
+    right.SetAngle(450);
+    EXPECT_EQ(right.Angle(), 90);
+
+    TChartAxisTitle& bottom = t.chart.BottomAxis()->Title();
+    bottom.Assign(left);
+    EXPECT_EQ(bottom.Caption(), "[ms]");
+    EXPECT_EQ(bottom.Angle(), 90);
+    EXPECT_EQ(bottom.Font().Size(), left.Font().Size());
+}
+
+} // namespace
+
+namespace {
+
+TEST(AxisPosition, PositionPercentMovesTheLineAndLabelsIntoThePlottingArea) {
+    PaintedChart c(ProgramChart::DBChart3, {0, 100});
+    const int leftLine = c.Left().AxisLinePos();
+    const int leftLabels = c.Left().LabelsPos();
+    const int bottomLine = c.Bottom().AxisLinePos();
+    const int bottomLabels = c.Bottom().LabelsPos();
+    const TRect plot = c.t.chart.PlotRect();
+
+    c.Left().SetPositionUnits(muPixels);
+    c.Left().SetPositionPercent(10);
+    c.Bottom().SetPositionPercent(10); // of the plotting rectangle's height
+    for (int paint = 0; paint < 2; ++paint) {
+        c.t.Paint();
+        EXPECT_EQ(c.t.chart.PlotRect(), plot);
+        EXPECT_EQ(c.Left().AxisLinePos(), leftLine + 10);
+        EXPECT_EQ(c.Left().LabelsPos(), leftLabels + 10);
+        const int up =
+            RoundToInt(0.1 * (plot.bottom + 7 + LineHeightOf(c.Bottom().LabelsFont()) - plot.top));
+        EXPECT_EQ(c.Bottom().AxisLinePos(), bottomLine - RoundToInt(0.1 * plot.Height()));
+        EXPECT_EQ(c.Bottom().LabelsPos(), bottomLabels - up);
     }
 }
 

@@ -44,6 +44,8 @@ public:
     void SetAngle(int v) { Change(angle_, ((v % 360) + 360) % 360); }
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& v) { Change(caption_, v); }
+    // Copies the angle and caption, then the shape's settings.
+    void Assign(const TChartAxisTitle& other);
 
 private:
     int angle_;
@@ -94,6 +96,7 @@ public:
     bool Inverted() const override { return TAxisScale::Inverted(); }
     int ValueToPixel(double value) const override { return TAxisScale::ValueToPixel(value); }
     double PixelToValue(int pixel) const override { return TAxisScale::PixelToValue(pixel); }
+    int AxisLength() const override { return TAxisScale::AxisLength(); }
 
     // --- settings -------------------------------------------------------------------------------
     bool Visible() const { return visible_; }

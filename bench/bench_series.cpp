@@ -1,0 +1,92 @@
+// Painting the results chart and the calibration chart with long series: the whole chart (frame,
+// walls, title, series) into its window image, as the window system's paint request does.
+
+#include "ChartSettings.h"
+#include "LineSeries.h"
+#include "frame/DBChart.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+// Fonts need a GUI application; offscreen, as the tests run.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "bench_series";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+struct PaintedChart {
+    TDBChart chart;
+    std::vector<std::unique_ptr<TLineSeries>> series;
+    QImage window;
+
+    TLineSeries& AddSeries() {
+        series.push_back(std::make_unique<TLineSeries>());
+        chart.AddSeries(*series.back());
+        return *series.back();
+    }
+    void Paint() {
+        chart.Invalidate();
+        chart.PaintChart(window);
+    }
+};
+
+void Fill(TLineSeries& s, int count, double low, double high, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> value(low, high);
+    for (int i = 0; i < count; ++i)
+        s.AddValue(std::round(value(rng)));
+}
+
+void BM_PaintResultsChart(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart1Settings(p.chart);
+    Fill(p.AddSeries(), int(state.range(0)), 150, 600, 1);
+    p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        p.Paint();
+        benchmark::DoNotOptimize(p.window.constBits());
+    }
+}
+BENCHMARK(BM_PaintResultsChart)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_PaintCalibrationChart(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart3Settings(p.chart);
+    const TColor colors[3] = {clBlue, clRed, clYellow};
+    for (int i = 0; i < 3; ++i) {
+        TLineSeries& s = p.AddSeries();
+        s.SetSeriesColor(colors[i]);
+        std::mt19937 rng(10 + i);
+        std::normal_distribution<double> deviation(0.3 * i, 0.2);
+        for (int k = 0; k < int(state.range(0)); ++k)
+            s.AddValue(deviation(rng));
+    }
+    p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        p.Paint();
+        benchmark::DoNotOptimize(p.window.constBits());
+    }
+}
+BENCHMARK(BM_PaintCalibrationChart)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,168 @@
+#include "ColorOps.h"
+#include "LineSeries.h"
+#include "SeriesPaintFixture.h"
+#include "series/LineSeriesPainter.h"
+
+#include <random>
+
+namespace {
+
+// A line series on the test chart: X 0..10 over the plot's 200 pixels (20 per unit), Y 0..100
+// over its 100 pixels, so Y pixel = 130 - Y.
+class LinePaint : public SeriesPaintTest {
+protected:
+    LinePaint() {
+        series.SetParentChart(&chart);
+        series.SetSeriesColor(clBlue);
+        series.LinePen().SetColor(clYellow);
+        chart.SetRanges(0, 10, 0, 100);
+    }
+    void Add(std::initializer_list<std::pair<double, double>> points) {
+        for (const auto& [x, y] : points)
+            series.AddPoint(x, y);
+    }
+    TLineSeriesPainter Paint(bool view3D, bool skipHidden = true) {
+        if (!canvas.Target())
+            Begin(view3D);
+        series.CalcDepthPositions();
+        series.ComputeVisibleRange();
+        TLineSeriesPainter painter(series, Context(skipHidden));
+        painter.DrawVisiblePoints();
+        return painter;
+    }
+    bool AllWhite() {
+        const QImage& img = canvas.Buffer();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                    return false;
+        return true;
+    }
+
+    TLineSeries series;
+};
+
+TEST_F(LinePaint, OnePointDrawsNothing) {
+    Add({{5, 50}});
+    Paint(true);
+    EXPECT_TRUE(AllWhite());
+}
+
+TEST_F(LinePaint, FlatLinesTakeTheSeriesColourNotThePenColour) {
+    Add({{0, 50}, {5, 50}, {10, 50}});
+    Paint(false);
+    EXPECT_EQ(Px(20, 80), clBlue);
+    EXPECT_EQ(Px(120, 80), clBlue);
+    EXPECT_EQ(Px(219, 80), clBlue);
+    EXPECT_EQ(Px(220, 80), clWhite); // the last point's own pixel is the end of a line
+    EXPECT_EQ(Px(100, 81), clWhite);
+}
+
+TEST_F(LinePaint, PointsOnOnePixelDrawNoSegmentAndTheNextStartsThere) {
+    Add({{0, 50}, {0.01, 50.2}, {5, 0}});
+    const TLineSeriesPainter painter = Paint(false);
+    EXPECT_EQ(painter.PreviousX(), 120);
+    EXPECT_EQ(painter.PreviousY(), 130);
+    const QImage drawn = canvas.Buffer().copy();
+
+    TLineSeries plain;
+    plain.SetParentChart(&chart);
+    plain.SetSeriesColor(clBlue);
+    plain.AddPoint(0, 50);
+    plain.AddPoint(5, 0);
+    Begin(false);
+    plain.ComputeVisibleRange();
+    TLineSeriesPainter(plain, Context()).DrawVisiblePoints();
+    EXPECT_EQ(canvas.Buffer(), drawn);
+}
+
+TEST_F(LinePaint, TheLineEntersFromTheLeftEdgeAtTheInterpolatedHeight) {
+    for (int i = 0; i <= 10; ++i)
+        series.AddPoint(i, 10 * i);
+    chart.SetRanges(2.5, 10, 0, 100);
+    Paint(false);
+    ASSERT_EQ(series.FirstVisible(), 3);
+    // Y 25 at the edge value 2.5
+    EXPECT_EQ(Px(20, 105), clBlue);
+    EXPECT_EQ(Px(19, 105), clWhite);
+}
+
+TEST_F(LinePaint, ANullPointIsNotJoinedToItsNeighbours) {
+    Add({{0, 10}, {5, 90}, {10, 10}});
+    series.SetPointColor(1, clNone);
+    Paint(false);
+    EXPECT_TRUE(AllWhite());
+}
+
+struct RibbonCase {
+    const char* name;
+    double y0, y1;
+    TColor fill;
+};
+
+class RibbonShade : public LinePaint, public testing::WithParamInterface<RibbonCase> {};
+
+// A ribbon from X 0 to X 1 (20 pixels) 10 pixels deep; its middle, half way into the depth.
+TEST_P(RibbonShade, SteepRisesAreDarkened) {
+    const RibbonCase& c = GetParam();
+    series.SetSeriesColor(RGBColor(0x99, 0x99, 0xFF));
+    Add({{0, c.y0}, {1, c.y1}});
+    Paint(true);
+    const int midY = 130 - int((c.y0 + c.y1) / 2);
+    EXPECT_EQ(Px(30 + 5, midY - 5), c.fill);
+    EXPECT_EQ(Px(20, 130 - int(c.y0)), clYellow); // outlined in the line pen's own colour
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Slopes, RibbonShade,
+    testing::Values(RibbonCase{"SteepRise", 0, 100, RGBColor(0x59, 0x59, 0xBF)},
+                    RibbonCase{"GentleRise", 40, 50, RGBColor(0x99, 0x99, 0xFF)},
+                    RibbonCase{"Fall", 100, 0, RGBColor(0x99, 0x99, 0xFF)},
+                    RibbonCase{"Flat", 50, 50, RGBColor(0x99, 0x99, 0xFF)}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(LinePaint, SteepnessFollowsTheDepthDirection) {
+    Add({{0, 0}, {1, 100}});
+    Begin(true);
+    series.ComputeVisibleRange();
+    TSeriesPaintContext context = Context();
+    context.seriesDepth = 10;
+    context.seriesDepthRise = 20;
+    TLineSeriesPainter painter(series, context);
+    painter.DrawVisiblePoints();
+    EXPECT_EQ(painter.SteepnessLimit(), 2.0);
+    context.seriesDepth = 0;
+    TLineSeriesPainter flat(series, context);
+    flat.DrawVisiblePoints();
+    EXPECT_EQ(flat.SteepnessLimit(), 1.0);
+}
+
+// Thousands of random points over 200 columns, with a few null points and points of their own
+// colour: leaving out covered segments must not change a single pixel.
+class SkippedSegments : public LinePaint, public testing::WithParamInterface<bool> {};
+
+TEST_P(SkippedSegments, LeaveThePictureUnchanged) {
+    const bool view3D = GetParam();
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> value(0, 100);
+    const int count = 30000;
+    for (int i = 0; i < count; ++i)
+        series.AddPoint(10.0 * i / count, value(rng));
+    for (int i = 500; i < count; i += 4000)
+        series.SetPointColor(i, clNone);
+    for (int i = 777; i < count; i += 3000)
+        series.SetPointColor(i, clRed);
+    // Part of the data lies left of the axis, so the line enters from the edge.
+    chart.SetRanges(0.5, 9.5, 0, 100);
+
+    Paint(view3D, false);
+    const QImage everySegment = canvas.Buffer().copy();
+    Begin(view3D);
+    Paint(view3D, true);
+    EXPECT_EQ(canvas.Buffer(), everySegment);
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, SkippedSegments, testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Ribbons" : "Lines"; });
+
+} // namespace
