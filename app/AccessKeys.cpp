@@ -52,7 +52,18 @@ bool AccessKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (!alt && TakesText(widget))
         return false;
-    return Offer(letter);
+    if (Offer(letter))
+        return true;
+    // An Alt+letter is a command, never text: no widget types it. A spin box refuses it itself,
+    // with its beep.
+    return alt && !InSpinBox(widget);
+}
+
+bool AccessKeys::InSpinBox(const QWidget* widget) {
+    for (const QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget())
+        if (qobject_cast<const QAbstractSpinBox*>(w))
+            return true;
+    return false;
 }
 
 bool AccessKeys::Offer(QChar letter) {

@@ -8,7 +8,7 @@ class QWidget;
 // Offers typed letters to the buttons of one window: a plain letter when the focus is on a
 // widget that takes no text, a letter with Alt wherever the focus is. A visible, enabled
 // button whose caption marks that letter (whatever its case) is clicked and the key goes no
-// further.
+// further. An Alt+letter that no button takes is typed nowhere (a spin box refuses it).
 class AccessKeys : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +23,7 @@ protected:
 
 private:
     bool Offer(QChar letter);
+    static bool InSpinBox(const QWidget* widget);
 
     QWidget* window_;
 };

@@ -6,34 +6,76 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyledItemDelegate>
 
-// Cell editors: a line edit aligned like its column; opening one starts the edit.
+// Cell editors: a line edit aligned like its column; opening one starts the edit. The delegate
+// knows the one editor that is open, so that the grid can hand its text over before a post.
 class TDBGridDelegate : public QStyledItemDelegate {
 public:
     explicit TDBGridDelegate(TDBGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
+    QLineEdit* OpenEditor() const { return editor_; }
+
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
+        if (!grid_->BeginCellEdit(index.column()))
+            return nullptr;
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
         editor->setAlignment(index.data(Qt::TextAlignmentRole).value<Qt::Alignment>());
-        if (!grid_->BeginCellEdit(editor, index.column())) {
-            delete editor;
-            return nullptr;
-        }
+        editor_ = editor;
         return editor;
+    }
+
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+        if (editor == editor_)
+            editor_ = nullptr;
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+    // An editor reopened on a refused text shows that text again.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        const TDBGridModel* model = grid_->GridModel();
+        if (model->HoldsRefusedText() && index.column() == model->RefusedColumn())
+            static_cast<QLineEdit*>(editor)->setText(model->RefusedText());
+        else
+            QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel*,
+                      const QModelIndex& index) const override {
+        if (!grid_->GridModel()->CommitCell(index.column(),
+                                            static_cast<QLineEdit*>(editor)->text()))
+            grid_->RefusalPending();
+    }
+
+protected:
+    // Enter hands the text over and closes the editor at once, so that the post which follows
+    // sees the value; the base would do both later from the event queue.
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 
 private:
     TDBGrid* grid_;
+    mutable QPointer<QLineEdit> editor_;
 };
 
 TDBGrid::TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions, QWidget* parent)
     : QTableView(parent), errors_(errors), questions_(questions),
-      model_(new TDBGridModel(errors, this)) {
+      model_(new TDBGridModel(errors, this)), delegate_(new TDBGridDelegate(this)) {
     setModel(model_);
-    setItemDelegate(new TDBGridDelegate(this));
+    setItemDelegate(delegate_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
@@ -98,9 +140,11 @@ void TDBGrid::FollowDataSet() {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (following_ || !dataSet)
         return;
-    // A post or cancel from elsewhere ends the cell edit without handing anything over.
-    if (editor_ && state() == QAbstractItemView::EditingState && !IsEditState(dataSet->State()))
-        QTableView::closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    // A post, cancel or move from elsewhere ends the cell edit; whatever the editor held was
+    // handed over before a post.
+    if (QLineEdit* editor = OpenEditor();
+        editor && (!IsEditState(dataSet->State()) || dataSet->CurrentRow() != currentIndex().row()))
+        CloseEditorUnsubmitted();
     const int row = dataSet->CurrentRow();
     if (row < 0 || row >= model_->rowCount())
         return;
@@ -124,8 +168,9 @@ void TDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& prev
     if (!dataSet)
         return;
     if (model_->HoldsRefusedText()) {
-        // The refused text waits in its editor on the dataset's row.
+        // The refused text waits on the dataset's row.
         FollowDataSet();
+        RefusalPending();
         return;
     }
     if (current.row() != dataSet->CurrentRow())
@@ -146,40 +191,92 @@ void TDBGrid::MoveDataSetTo(int row) {
 
 // --- editing ------------------------------------------------------------------------------------
 
-bool TDBGrid::BeginCellEdit(QLineEdit* editor, int column) {
+bool TDBGrid::BeginCellEdit(int column) {
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || !model_->FieldOf(column))
         return false;
-    if (!Guarded(errors_, [&] { dataSet->Edit(); }))
-        return false;
-    editor_ = editor;
-    editorColumn_ = column;
-    return true;
+    return Guarded(errors_, [&] { dataSet->Edit(); });
+}
+
+QLineEdit* TDBGrid::OpenEditor() const {
+    return state() == QAbstractItemView::EditingState ? delegate_->OpenEditor() : nullptr;
 }
 
 void TDBGrid::HandOverEditorValue() {
-    if (editor_ && state() == QAbstractItemView::EditingState &&
-        !model_->CommitCell(editorColumn_, editor_->text()))
-        throw EAbort();
+    if (QLineEdit* editor = OpenEditor()) {
+        commitData(editor);
+        if (model_->HoldsRefusedText())
+            throw EAbort();
+    }
+}
+
+void TDBGrid::CloseEditorUnsubmitted() {
+    if (QLineEdit* editor = OpenEditor())
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void TDBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    // Enter is handled at once below; the delegate's own late request finds the editor gone.
-    if (!editor || editor != editor_.data())
-        return;
-    if (hint == QAbstractItemDelegate::RevertModelCache) {
-        model_->ForgetRefusedText();
-    } else if (model_->HoldsRefusedText()) {
-        editor->setFocus();
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->selectAll();
-        return;
-    }
-    editor_ = nullptr;
+    // Posting is the grid's business, not the model's submit; a refused text moves nowhere.
+    const bool refused = model_->HoldsRefusedText();
+    const bool revert = hint == QAbstractItemDelegate::RevertModelCache;
     const bool submit = hint == QAbstractItemDelegate::SubmitModelCache;
-    QTableView::closeEditor(editor, submit ? QAbstractItemDelegate::NoHint : hint);
+    QTableView::closeEditor(editor,
+                            revert || (!refused && !submit) ? hint : QAbstractItemDelegate::NoHint);
     if (submit)
         model_->SubmitRecord();
+}
+
+void TDBGrid::RefusalPending() {
+    if (refusalPending_)
+        return;
+    refusalPending_ = true;
+    QMetaObject::invokeMethod(this, &TDBGrid::HandleRefusal, Qt::QueuedConnection);
+}
+
+void TDBGrid::HandleRefusal() {
+    refusalPending_ = false;
+    if (!model_->HoldsRefusedText())
+        return;
+    const QString reason = model_->TakeRefusalReason();
+    if (!reason.isEmpty() && isVisible())
+        errors_.Show(reason);
+    // The box ran events of its own: look again.
+    TDataSet* dataSet = model_->ActiveDataSet();
+    if (!model_->HoldsRefusedText() || !dataSet)
+        return;
+    if (!isVisible()) {
+        DropRefusedEdit();
+        return;
+    }
+    // The refused text goes back into an editor on its cell, for the user to correct.
+    const QModelIndex cell = model_->index(dataSet->CurrentRow(), model_->RefusedColumn());
+    if (!cell.isValid())
+        return;
+    QLineEdit* editor = OpenEditor();
+    if (!editor || currentIndex() != cell) {
+        CloseEditorUnsubmitted();
+        setCurrentIndex(cell);
+        edit(cell);
+        editor = OpenEditor();
+    }
+    if (editor) {
+        editor->setFocus();
+        editor->selectAll();
+    }
+}
+
+void TDBGrid::DropRefusedEdit() {
+    model_->ForgetRefusedText();
+    CloseEditorUnsubmitted();
+    if (TDataSet* dataSet = model_->ActiveDataSet())
+        Guarded(errors_, [&] { dataSet->Cancel(); });
+}
+
+void TDBGrid::hideEvent(QHideEvent* event) {
+    QTableView::hideEvent(event);
+    // A refused text is not left waiting in a table that is off screen.
+    if (model_->HoldsRefusedText())
+        RefusalPending();
 }
 
 QModelIndex TDBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -237,13 +334,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (editor_ && state() == QAbstractItemView::EditingState) {
-                // From the cell editor: hand its text over and post at once.
-                QWidget* editor = editor_;
-                commitData(editor);
-                closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
-                return;
-            }
+            // Enter in a cell editor never gets here: the delegate takes it.
             if (IsEditState(dataSet->State())) {
                 Guarded(errors_, [&] { dataSet->Post(); });
                 return;

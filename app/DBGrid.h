@@ -3,10 +3,10 @@
 #include "DBGridModel.h"
 
 #include <QAbstractItemDelegate>
-#include <QPointer>
 #include <QTableView>
 
 class QLineEdit;
+class TDBGridDelegate;
 
 // A data grid: the records of a data source as rows under a title row, a row indicator at the
 // left marking the current record (triangle: browsing, I-beam: editing, star: new record).
@@ -15,7 +15,10 @@ class QLineEdit;
 // Keyboard: typing in a cell starts editing the current record; Enter or leaving the row posts
 // it, Escape drops it; Insert inserts a record, Down on the last row appends one, Ctrl+Delete
 // deletes the current record after asking; Tab moves from cell to cell. Columns can be resized.
-// A value the field refuses is shown on the error display and stays in its cell editor.
+// The cell editors live and die as the view and its delegate decide. A value the field refuses
+// closes its editor like any other; afterwards the error is shown once and, while the grid is
+// on screen, a new editor reopens on the cell with the refused text. A grid that is no longer
+// on screen drops the refused edit instead.
 class TDBGrid : public QTableView {
     Q_OBJECT
 public:
@@ -33,6 +36,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     // Tab stops at the last cell and Shift+Tab at the first instead of wrapping around.
@@ -41,18 +45,26 @@ protected:
 private:
     friend class TDBGridDelegate;
     // Starts editing the current record for a cell editor that is about to open.
-    bool BeginCellEdit(QLineEdit* editor, int column);
+    bool BeginCellEdit(int column);
+    // A commit was refused: the refusal is dealt with once control is back in the event loop,
+    // outside the editor's own event handling.
+    void RefusalPending();
+    void HandleRefusal();
+    void DropRefusedEdit();
+    // The cell editor that is open, if any; the delegate owns it.
+    QLineEdit* OpenEditor() const;
     // The view's current row goes to the dataset's current record.
     void FollowDataSet();
     void MoveDataSetTo(int row);
     void AppendBelowLastRow();
     void ApplyColumnWidths();
     void HandOverEditorValue();
+    void CloseEditorUnsubmitted();
 
     platform::ErrorDisplay& errors_;
     platform::Questions& questions_;
     TDBGridModel* model_;
-    QPointer<QLineEdit> editor_;
-    int editorColumn_ = -1;
+    TDBGridDelegate* delegate_;
     bool following_ = false;
+    bool refusalPending_ = false;
 };

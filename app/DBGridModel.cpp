@@ -1,10 +1,12 @@
 #include "DBGridModel.h"
 
+#include "DataErrors.h"
 #include "FieldText.h"
 #include "Guarded.h"
 
 #include <QPainter>
 #include <QPixmap>
+#include <utility>
 
 namespace {
 
@@ -121,15 +123,23 @@ bool TDBGridModel::setData(const QModelIndex& index, const QVariant& value, int 
 }
 
 bool TDBGridModel::CommitCell(int column, const QString& text) {
-    // While an error box is up, the editor loses the focus and commits again: stay quiet.
-    if (reporting_ || (refused_ && text == refusedText_))
+    // The same text refused again (the editor committing once more as it closes) stays quiet.
+    if (refusal_ && refusal_->column == column && refusal_->text == text)
         return false;
-    reporting_ = true;
-    const bool ok = Guarded(errors_, [&] { WriteCell(column, text); });
-    reporting_ = false;
-    refused_ = !ok;
-    refusedText_ = ok ? QString() : text;
-    return ok;
+    try {
+        WriteCell(column, text);
+        refusal_.reset();
+        return true;
+    } catch (const EAbort&) {
+        refusal_ = TRefusal{column, text, {}};
+    } catch (const std::exception& e) {
+        refusal_ = TRefusal{column, text, QString::fromUtf8(e.what())};
+    }
+    return false;
+}
+
+QString TDBGridModel::TakeRefusalReason() {
+    return refusal_ ? std::exchange(refusal_->reason, QString()) : QString();
 }
 
 void TDBGridModel::WriteCell(int column, const QString& text) {
@@ -146,7 +156,7 @@ void TDBGridModel::WriteCell(int column, const QString& text) {
 
 void TDBGridModel::SubmitRecord() {
     TDataSet* dataSet = ActiveDataSet();
-    if (refused_ || !dataSet || !IsEditState(dataSet->State()))
+    if (HoldsRefusedText() || !dataSet || !IsEditState(dataSet->State()))
         return;
     Guarded(errors_, [&] {
         if (dataSet->Modified())
@@ -157,12 +167,14 @@ void TDBGridModel::SubmitRecord() {
 }
 
 void TDBGridModel::revert() {
-    refused_ = false;
+    refusal_.reset();
     if (TDataSet* dataSet = ActiveDataSet())
         Guarded(errors_, [&] { dataSet->Cancel(); });
 }
 
 void TDBGridModel::ActiveChanged() {
+    // A closed or reopened dataset ends any refusal: the record it was about is gone.
+    refusal_.reset();
     beginResetModel();
     scratch_.reset();
     TDataSet* dataSet = ActiveDataSet();
@@ -207,6 +219,9 @@ void TDBGridModel::RecordChanged(const TField*) {
 }
 
 void TDBGridModel::EditingChanged() {
+    const TDataSet* dataSet = ActiveDataSet();
+    if (!dataSet || !IsEditState(dataSet->State()))
+        refusal_.reset();
     emit headerDataChanged(Qt::Vertical, 0, std::max(shownRows_ - 1, 0));
     emit CurrentChanged();
 }

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A column of a data grid: the field it shows, its title, its width in pixels (0: from the
@@ -43,19 +44,25 @@ public:
     // Writes typed text into a column's field of the current record, starting an edit first
     // when needed; unchanged text writes nothing. Raises what the field raises.
     void WriteCell(int column, const QString& text);
-    // WriteCell for a cell editor: a refused text is shown on the error display once and then
-    // refused silently while it stays as it is. False when refused.
+    // WriteCell for a cell editor. A refused text is held with the reason, and nothing is shown:
+    // the grid shows the reason once, outside the editor's own event handling. False when
+    // refused.
     bool CommitCell(int column, const QString& text);
-    // The cell editor holds a text that was refused.
-    bool HoldsRefusedText() const { return refused_; }
-    // The editor was closed without handing its text over.
-    void ForgetRefusedText() { refused_ = false; }
+    // The last text handed over was refused and waits to be corrected.
+    bool HoldsRefusedText() const { return refusal_.has_value(); }
+    int RefusedColumn() const { return refusal_ ? refusal_->column : -1; }
+    QString RefusedText() const { return refusal_ ? refusal_->text : QString(); }
+    // Why the text was refused, the first time it is asked for; empty afterwards, and for the
+    // same text refused again.
+    QString TakeRefusalReason();
+    // The refused text is given up (the edit was dropped, or the record went back to browse).
+    void ForgetRefusedText() { refusal_.reset(); }
 
     // Enter in a cell editor: posts a changed record, drops an unchanged one.
     void SubmitRecord();
     // The view calls this whenever its current row changes; moving the dataset is the grid's
     // business, so nothing happens here.
-    bool submit() override { return !refused_; }
+    bool submit() override { return !HoldsRefusedText(); }
     // Escape: drops the edit.
     void revert() override;
 
@@ -81,7 +88,10 @@ private:
     std::vector<TDBGridColumn> columns_;
     mutable std::unique_ptr<TRecordBuffer> scratch_;
     int shownRows_ = 0;
-    QString refusedText_;
-    bool refused_ = false;
-    bool reporting_ = false;
+    struct TRefusal {
+        int column;
+        QString text;
+        QString reason; // empty once shown
+    };
+    std::optional<TRefusal> refusal_;
 };

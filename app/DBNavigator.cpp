@@ -134,15 +134,11 @@ void TDBNavigator::UpdateButtons() {
     const int rows = active ? dataSet->RowCount() : 0;
     const bool atFirst = empty || row <= 0;
     const bool atLast = empty || row >= rows - 1;
-    const bool enabled[] = {active && !atFirst,
-                            active && !atFirst,
-                            active && !atLast,
-                            active && !atLast,
-                            active && !editing,
-                            active && !empty,
-                            active && !editing,
-                            editing,
-                            editing,
+    const bool enabled[] = {active && !atFirst, active && !atFirst, active && !atLast,
+                            active && !atLast, active && !editing, active && !empty,
+                            // Edit on an empty table would insert, which a bar without an
+                            // Insert button must not do.
+                            active && !editing && (!empty || shown_[nbInsert]), editing, editing,
                             active};
     for (int i = 0; i <= nbRefresh; ++i)
         buttons_[static_cast<std::size_t>(i)]->setEnabled(enabled[i]);
@@ -150,7 +146,8 @@ void TDBNavigator::UpdateButtons() {
 
 void TDBNavigator::BtnClick(TNavigateBtn button) {
     TDataSet* dataSet = Active() ? DataSet() : nullptr;
-    if (!dataSet)
+    const QToolButton* shown = Button(button);
+    if (!dataSet || !shown || !shown->isEnabled())
         return;
     if (button == nbDelete && confirmDelete_ &&
         !questions_.Confirm({QStringLiteral("Delete record?")}))

@@ -25,7 +25,8 @@ enum TNavigateBtn {
 // A record navigator: a row of buttons that move through the records of a data source's
 // dataset and run its edit cycle. A button is disabled while its operation is not possible:
 // First and Prior on the first record, Next and Last on the last, Post and Cancel unless a
-// record is being edited or inserted, Edit and Insert while one is, Delete on an empty table.
+// record is being edited or inserted, Edit and Insert while one is, Delete on an empty table,
+// and Edit on an empty table when there is no Insert button.
 class TDBNavigator : public QWidget, private TDataLink {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ public:
     bool ConfirmDelete() const { return confirmDelete_; }
     void SetConfirmDelete(bool value) { confirmDelete_ = value; }
 
-    // What a click on the button does.
+    // What a click on the button does; nothing for a button that is hidden or disabled.
     void BtnClick(TNavigateBtn button);
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "DataErrors.h"
 
+#include <QAbstractButton>
 #include <QString>
 #include <exception>
 
@@ -17,4 +18,10 @@ bool Guarded(platform::ErrorDisplay& errors, const std::function<void()>& action
         errors.Show(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+void ConnectClick(QAbstractButton* button, platform::ErrorDisplay& errors,
+                  std::function<void()> handler) {
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [&errors, handler = std::move(handler)] { Guarded(errors, handler); });
 }

@@ -151,7 +151,7 @@ void TMainForm::CreatePage1() {
 
     KreniButton = CreateButton("KreniButton", QStringLiteral("Kr&eni"), TabSheet1);
     anchors->Place(KreniButton, QRect(16, 338, 75, 25), akLeft | akBottom);
-    connect(KreniButton, &QPushButton::clicked, this, [this] { KreniButtonClick(); });
+    ConnectClick(KreniButton, services_.errors, [this] { KreniButtonClick(); });
 
     RPanel = new TPanel(TabSheet1);
     RPanel->setObjectName(QStringLiteral("RPanel"));
@@ -164,7 +164,7 @@ void TMainForm::CreatePage1() {
 
     ResetButton = CreateButton("ResetButton", QStringLiteral("&Reset"), TabSheet1);
     anchors->Place(ResetButton, QRect(461, 338, 75, 25), akRight | akBottom);
-    connect(ResetButton, &QPushButton::clicked, this, [this] { ResetButtonClick(); });
+    ConnectClick(ResetButton, services_.errors, [this] { ResetButtonClick(); });
 
     Memo1 = new QPlainTextEdit(TabSheet1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -183,16 +183,16 @@ void TMainForm::CreatePage2() {
     auto* anchors = new AnchorLayout(TabSheet2, PageDesignSize);
     Button1 = CreateButton("Button1", QStringLiteral("Snimi rezultate"), TabSheet2);
     anchors->Place(Button1, QRect(525, 335, 97, 25), akRight | akBottom);
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ConnectClick(Button1, services_.errors, [this] { Button1Click(); });
     Button2 = CreateButton("Button2", QStringLiteral("Uvezi rezultate"), TabSheet2);
     anchors->Place(Button2, QRect(693, 335, 97, 25), akRight | akBottom);
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    ConnectClick(Button2, services_.errors, [this] { Button2Click(); });
     Button3 = CreateButton("Button3", QStringLiteral("Snimi grafikon"), TabSheet2);
     anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    ConnectClick(Button3, services_.errors, [this] { Button3Click(); });
     Button4 = CreateButton("Button4", QStringLiteral("Odštampaj grafikon"), TabSheet2);
     anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
-    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    ConnectClick(Button4, services_.errors, [this] { Button4Click(); });
 
     DBGrid1 = CreateGrid(services_, "DBGrid1", Series0DataSource,
                          {{"X", QStringLiteral("Redni broj merenja"), 0, true},
@@ -221,14 +221,13 @@ void TMainForm::CreatePage3() {
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
-    connect(Button5, &QPushButton::clicked, this,
-            [this] { Guarded(services_.errors, [this] { Button5Click(); }); });
+    ConnectClick(Button5, services_.errors, [this] { Button5Click(); });
     Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
-    connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
+    ConnectClick(Button6, services_.errors, [this] { Button6Click(); });
     Button7 = CreateButton("Button7", QStringLiteral("Snimi histogram"), TabSheet3);
     anchors->Place(Button7, QRect(16, 336, 113, 25), akLeft | akBottom);
-    connect(Button7, &QPushButton::clicked, this, [this] { Button7Click(); });
+    ConnectClick(Button7, services_.errors, [this] { Button7Click(); });
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
     HistoSpinEdit->setObjectName(QStringLiteral("HistoSpinEdit"));
     anchors->Place(HistoSpinEdit, QRect(352, 337, 49, 23), akLeft | akBottom);
@@ -246,8 +245,7 @@ void TMainForm::CreatePage4() {
         CreateButton("ButtonIzmeri",
                      QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
     anchors->Place(ButtonIzmeri, QRect(512, 336, 273, 25), akLeft | akBottom);
-    connect(ButtonIzmeri, &QPushButton::clicked, this,
-            [this] { Guarded(services_.errors, [this] { ButtonIzmeriClick(); }); });
+    ConnectClick(ButtonIzmeri, services_.errors, [this] { ButtonIzmeriClick(); });
     SpinEditSleep = CreateSpinEdit(17, TabSheet4);
     SpinEditSleep->setObjectName(QStringLiteral("SpinEditSleep"));
     anchors->Place(SpinEditSleep, QRect(432, 338, 57, 23), akLeft | akBottom);

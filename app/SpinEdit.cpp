@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <limits>
 
 TSpinEdit::TSpinEdit(int value, QWidget* parent) : QAbstractSpinBox(parent) {
     setButtonSymbols(UpDownArrows);
@@ -29,7 +30,14 @@ void TSpinEdit::SetValue(int value) {
 }
 
 void TSpinEdit::stepBy(int steps) {
-    SetValue(Value() + steps);
+    // One step is one, whatever modifier the toolkit would multiply it by; the value stays
+    // within the integer range.
+    const int step = (steps > 0) - (steps < 0);
+    const int value = Value();
+    if ((step > 0 && value == std::numeric_limits<int>::max()) ||
+        (step < 0 && value == std::numeric_limits<int>::min()))
+        return;
+    SetValue(value + step);
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {
@@ -39,12 +47,16 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
-    if (!text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (!text.isEmpty() && !(event->modifiers() & Qt::ControlModifier)) {
         const QChar c = text[0];
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
-        const bool allowed = c.isDigit() || c == u'+' || c == u'-' ||
-                             QLocale().decimalPoint() == QString(c) || (control && !enter);
+        // A character typed with Alt is an access key no button took, never text.
+        const bool alt = event->modifiers() & Qt::AltModifier;
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool allowed =
+            !alt && (digit || c == u'+' || c == u'-' || QLocale().decimalPoint() == QString(c) ||
+                     (control && !enter));
         if (!allowed) {
             if (OnRefusedKey)
                 OnRefusedKey();

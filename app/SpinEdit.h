@@ -4,9 +4,11 @@
 #include <functional>
 #include <optional>
 
-// An unbounded integer spin box. Only digits, signs, the decimal separator and control keys
-// other than Enter may be typed (anything else is refused with a beep); pasted text is taken
-// as it is. The value is the text read as a decimal integer, or 0 when it is not one.
+// An unbounded integer spin box. Only the digits 0-9, signs, the decimal separator and control
+// keys other than Enter may be typed (anything else, and any character with Alt, is refused
+// with a beep); pasted text is taken as it is. The value is the text read as a decimal integer,
+// or 0 when it is not one. The arrow keys and buttons step by one, with or without Ctrl, and
+// stop at the ends of the integer range.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
     Q_PROPERTY(int value READ Value WRITE SetValue)

@@ -136,16 +136,13 @@ void TDataSet::Last() {
     Notify(TDataEvent::DataSetScroll);
 }
 
+// At either end too: like every move, they first post or drop the record being edited.
 void TDataSet::Next() {
-    CheckActive();
-    if (!eof_)
-        MoveBy(1);
+    MoveBy(1);
 }
 
 void TDataSet::Prior() {
-    CheckActive();
-    if (!bof_)
-        MoveBy(-1);
+    MoveBy(-1);
 }
 
 int TDataSet::MoveBy(int distance) {

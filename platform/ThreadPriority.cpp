@@ -6,7 +6,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 namespace platform {
@@ -36,18 +35,22 @@ SchedulingState SystemThreadPriority::Current() {
 }
 
 void SystemThreadPriority::SetTimeCritical() {
+    // Ask for the most first: a privileged process (root, or one with CAP_SYS_NICE) is granted
+    // it whatever its limits say. A refusal leaves the thread as it was.
     sched_param param{};
     param.sched_priority = sched_get_priority_max(SCHED_FIFO);
-    rlimit limit{};
-    if (getrlimit(RLIMIT_RTPRIO, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
-        param.sched_priority = std::min<int>(param.sched_priority, int(limit.rlim_cur));
     if (param.sched_priority > 0 && pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0)
         return;
-    // No real-time scheduling allowed: take the lowest nice value the limits permit.
-    int best = -20;
-    if (getrlimit(RLIMIT_NICE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
-        best = std::max(-20, 20 - int(limit.rlim_cur));
-    for (int n = best; n < CurrentNice(); ++n)
+    // An unprivileged process may still have a real-time allowance of its own.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_RTPRIO, &limit) == 0 && limit.rlim_cur > 0 &&
+        limit.rlim_cur < rlim_t(param.sched_priority)) {
+        param.sched_priority = int(limit.rlim_cur);
+        if (pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0)
+            return;
+    }
+    // No real-time scheduling: the lowest nice value the system grants.
+    for (int n = -20; n < CurrentNice(); ++n)
         if (setpriority(PRIO_PROCESS, ThisThread(), n) == 0)
             return;
 }

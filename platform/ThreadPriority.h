@@ -14,7 +14,8 @@ class ThreadPriority {
 public:
     virtual ~ThreadPriority() = default;
     virtual SchedulingState Current() = 0;
-    // The highest priority the process may take: real time if allowed, else its best nice value.
+    // The highest priority the system grants the thread: the highest real-time priority if
+    // allowed, else real time within the process's limit, else its lowest nice value.
     virtual void SetTimeCritical() = 0;
     virtual void Restore(const SchedulingState& state) = 0;
 };

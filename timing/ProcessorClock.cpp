@@ -1,5 +1,7 @@
 #include "ProcessorClock.h"
 
+#include "Arithmetic.h"
+
 #include <cfenv>
 #include <cmath>
 
@@ -19,18 +21,20 @@ double ProcessorClock::MeasureCpuClock(std::int32_t milliseconds) {
     sleeper_.Sleep(std::uint32_t(milliseconds));
     const std::int64_t cycles = std::int64_t(cycles_.Read() - startCycles);
     const std::int64_t ticks = counter_.Counter() - startCount;
-    const std::int64_t frequency = counter_.Frequency();
-
-    const std::int64_t microseconds = ticks * 1'000'000 / frequency;
-    const double clock = double(static_cast<long double>(cycles) / microseconds);
-
     priority_.Restore(saved);
-    return clock;
+
+    const std::int64_t frequency = counter_.Frequency();
+    if (frequency == 0)
+        throw EArithmeticError(IntegerDivisionByZero);
+    const std::int64_t microseconds = ticks * 1'000'000 / frequency;
+    if (microseconds == 0)
+        throw EArithmeticError(cycles == 0 ? InvalidFloatOperation : FloatDivisionByZero);
+    return double(static_cast<long double>(cycles) / microseconds);
 }
 
 std::uint16_t ProcessorClock::MeasureFallbackClock() {
     const double measured = MeasureCpuClock(FallbackInterval);
-    clock_ = std::uint16_t(std::int64_t(measured + 0.5));
+    clock_ = std::uint16_t(TruncToInt64(static_cast<long double>(measured) + 0.5L));
     return std::uint16_t(clock_);
 }
 
@@ -55,6 +59,10 @@ std::uint16_t ProcessorClock::CpuGetSpeed() {
         result = MeasureFallbackClock();
     }
 
+    if (clock_ == 0) {
+        // No factor can be formed from a clock of 0: nothing is kept, the next call asks again.
+        throw EArithmeticError(FloatDivisionByZero);
+    }
     millisecondFactor_ = 0.001L / static_cast<long double>(clock_);
     factorsReady_ = true;
     return result;
@@ -67,5 +75,5 @@ std::int64_t ProcessorClock::CyclesToMilliseconds(std::int64_t a, std::int64_t b
     if (d < 0)
         d = -d;
     // nearbyintl rounds in the current mode, which is to nearest with ties to even.
-    return std::int64_t(std::nearbyintl(static_cast<long double>(d) * millisecondFactor_));
+    return TruncToInt64(std::nearbyintl(static_cast<long double>(d) * millisecondFactor_));
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <new>
 
 TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
     : owner_(owner), name_(std::move(name)) {
@@ -52,9 +54,13 @@ int TChartValueList::InsertPending() {
 void TChartValueList::ReserveForOneMore() {
     if (ValueCount() < capacity_)
         return;
-    capacity_ += ValueCapacityStep;
-    if (values_.capacity() < static_cast<std::size_t>(capacity_))
-        values_.reserve(std::max(static_cast<std::size_t>(capacity_), 2 * values_.capacity()));
+    if (capacity_ > std::numeric_limits<int>::max() - ValueCapacityStep)
+        throw std::bad_alloc();
+    // The storage grows first: when it cannot, the list stays as it was.
+    const int grown = capacity_ + ValueCapacityStep;
+    if (values_.capacity() < static_cast<std::size_t>(grown))
+        values_.reserve(std::max(static_cast<std::size_t>(grown), 2 * values_.capacity()));
+    capacity_ = grown;
 }
 
 void TChartValueList::InsertValueAt(int index, double value) {

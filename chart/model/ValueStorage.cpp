@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -80,6 +81,8 @@ MappingCache& Cache() {
 void ValueStorage::reserve(std::size_t count) {
     if (count <= capacity_)
         return;
+    if (count > std::numeric_limits<std::size_t>::max() / sizeof(double))
+        throw std::bad_alloc();
     std::size_t bytes = count * sizeof(double);
 #if defined(__linux__)
     if (bytes >= MappedBytes) {

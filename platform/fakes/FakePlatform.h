@@ -116,9 +116,15 @@ public:
 class FakeErrorDisplay final : public ErrorDisplay {
 public:
     QStringList shown;
+    // Runs while a message is up, as the events a modal box runs would (tests that need them).
+    std::function<void(const QString&)> whileShown;
 
 protected:
-    void Display(const QString& message) override { shown << message; }
+    void Display(const QString& message) override {
+        shown << message;
+        if (whileShown)
+            whileShown(message);
+    }
 };
 
 class FakeQuestions final : public Questions {

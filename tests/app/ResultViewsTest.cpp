@@ -1,54 +1,6 @@
 // The result views: charts and series of the window, grids and navigators over the results,
 // and each measured time recorded in Series0.
-#include "DBGrid.h"
-#include "DBNavigator.h"
-#include "FormFixture.h"
-
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QToolButton>
-
-namespace {
-
-struct ResultViews : FormFixture {
-    // Results as the reaction test records them.
-    void Record(std::initializer_list<double> times) {
-        for (double ms : times) {
-            RunTrialWithResponseAfter(ms);
-            form->ResetButtonClick();
-        }
-    }
-
-    TSeriesDataSet& Results() { return form->Series0DataSet; }
-    double X(int i) { return form->Series0.XValues().ValueAt(i); }
-    double Y(int i) { return form->Series0.YValues().ValueAt(i); }
-
-    // DBGrid1 on its shown page, with the focus.
-    TDBGrid* Grid() {
-        form->PageControl1->setCurrentIndex(1);
-        form->DBGrid1->setFocus();
-        return form->DBGrid1;
-    }
-    void SelectCell(TDBGrid* grid, int row, int column) {
-        grid->setCurrentIndex(grid->model()->index(row, column));
-    }
-    // Keys go where the focus is: the grid, or the cell editor it opened.
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    void Type(const QString& text) {
-        for (QChar c : text)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-    }
-    QString Cell(TDBGrid* grid, int row, int column) {
-        return grid->model()->index(row, column).data().toString();
-    }
-    bool Enabled(TDBNavigator* navigator, TNavigateBtn button) {
-        return navigator->Button(button)->isEnabled();
-    }
-};
-
-} // namespace
+#include "ResultViewsFixture.h"
 
 TEST_F(ResultViews, ChartsHoldTheirSeriesInFormOrderWithTheirSettings) {
     const std::vector<std::pair<TCustomChartBase*, std::vector<TChartSeries*>>> charts{
@@ -247,7 +199,10 @@ TEST_F(ResultViews, BadTextIsAConversionErrorAndStaysInItsCell) {
     EXPECT_EQ(Results().RecNo(), 1);
     EXPECT_EQ(Y(0), 200);
     EXPECT_EQ(errors.size(), 1);
-    EXPECT_EQ(QApplication::focusWidget(), editor);
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "abc");
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, 1));
     editor->setText("250");
     Key(Qt::Key_Return);
 
@@ -314,9 +269,13 @@ TEST_F(ResultViews, PostingFromTheNavigatorTakesTheValueStillInTheCellEditor) {
     SelectCell(form->DBGrid1, 0, 1);
     Type("abc");
     form->DBNavigator1->Button(nbPost)->click();
+    QCoreApplication::processEvents();
     EXPECT_EQ(errors, QStringList{"'abc' is not a valid floating point value."});
     EXPECT_EQ(Results().State(), dsEdit);
-    qobject_cast<QLineEdit*>(QApplication::focusWidget())->setText("260");
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "abc");
+    editor->setText("260");
     form->DBNavigator1->Button(nbPost)->click();
     EXPECT_EQ(Y(0), 260);
 }

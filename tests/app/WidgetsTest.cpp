@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <climits>
 #include <stdexcept>
 
 TEST_F(FormFixture, WindowHasItsCaptionPagesAndStatusText) {
@@ -98,13 +99,61 @@ TEST_F(FormFixture, SpinBoxRefusesLettersWithABeepAndStepsByOne) {
     EXPECT_EQ(spin->Value(), 2147483647);
 }
 
+TEST_F(FormFixture, SpinBoxStepsByOneWithCtrlTakesOnlyAsciiDigitsAndStopsAtTheIntRange) {
+    form->PageControl1->setCurrentIndex(2);
+    TSpinEdit* spin = form->HistoSpinEdit;
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(spin->Value(), 11);
+    QTest::keyClick(spin, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(spin->Value(), 10);
+
+    // Arabic-Indic seven and a full-width three are digits to Unicode, not here.
+    spin->Editor()->end(false);
+    for (const QString& digit : {QString(QChar(0x0667)), QString(QChar(0xFF13))})
+        QTest::sendKeyEvent(QTest::Click, spin, Qt::Key_unknown, digit, Qt::NoModifier);
+    EXPECT_EQ(spin->text(), "10");
+    EXPECT_EQ(fakes.beep.count, 2);
+
+    struct Case {
+        int from, steps, to;
+    };
+    for (const Case c : {Case{INT_MAX, 1, INT_MAX}, Case{INT_MAX - 1, 1, INT_MAX},
+                         Case{INT_MIN, -1, INT_MIN}, Case{INT_MIN + 1, -5, INT_MIN}}) {
+        spin->SetValue(c.from);
+        spin->stepBy(c.steps);
+        EXPECT_EQ(spin->Value(), c.to) << c.from << " " << c.steps;
+    }
+}
+
+TEST_F(FormFixture, AltLettersNoButtonTakesAreTypedNowhere) {
+    // In a spin box: refused with a beep, like any other letter.
+    form->PageControl1->setCurrentIndex(2);
+    TSpinEdit* spin = form->HistoSpinEdit;
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(spin, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(spin->text(), "10");
+    EXPECT_EQ(fakes.beep.count, 2);
+    EXPECT_TRUE(fakes.clock.sleeps.empty()) << "Kreni is not on this page";
+
+    // In the memo: nothing at all.
+    form->PageControl1->setCurrentIndex(0);
+    form->Memo1->setFocus();
+    const QString before = form->Memo1->toPlainText();
+    QTest::keyClick(form->Memo1, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(form->Memo1->toPlainText(), before);
+}
+
 TEST_F(FormFixture, ErrorsEscapingAHandlerAreShownAndTheProgramGoesOn) {
-    QObject::connect(form->Button2, &QPushButton::clicked,
-                     [] { throw std::runtime_error("Division by zero"); });
-    QTest::mouseClick(form->Button2, Qt::LeftButton);
-    EXPECT_EQ(fakes.errors.shown, QStringList{"Division by zero."});
-    form->KreniButtonClick();
-    EXPECT_EQ(form->RPanel->Color(), clYellow);
+    // A clock measurement that sees no time pass cannot divide: Kreni's handler ends there.
+    fakes.clock.onSleep = [&](std::uint32_t) { fakes.clock.Set(0); };
+    QTest::mouseClick(form->KreniButton, Qt::LeftButton);
+    EXPECT_EQ(fakes.errors.shown, QStringList{"Invalid floating point operation."});
+    EXPECT_EQ(form->RPanel->Color(), clYellow) << "what the handler did before stays";
+    fakes.clock.onSleep = nullptr;
+    QTest::mouseClick(form->ResetButton, Qt::LeftButton);
+    EXPECT_EQ(form->RPanel->Color(), clRed);
 }
 
 TEST_F(FormFixture, WidgetsTellAssistiveTechnologyWhatTheyShow) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <new>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -136,6 +140,46 @@ TEST(ValueListCapacity, GrowsInStepsOfAThousandAndIsReleasedByRemoveAll) {
     EXPECT_TRUE(list.StatsStale());
     list.AddOrdered(1);
     EXPECT_EQ(list.Capacity(), 1000);
+}
+
+// The address space is capped just above what the process uses, so that the list's storage
+// runs out while it grows.
+TEST(ValueListCapacity, AListWhoseStorageCannotGrowStaysAsItWas) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs the address space it reserved";
+#else
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    ASSERT_GT(pages, 0);
+    rlimit capped = saved;
+    capped.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (48u << 20);
+    if (saved.rlim_cur != RLIM_INFINITY && saved.rlim_cur < capped.rlim_cur)
+        capped.rlim_cur = saved.rlim_cur;
+
+    TChartValueList list(nullptr, "Y");
+    int count = 0, capacity = 0;
+    bool refused = false;
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &capped), 0);
+    try {
+        for (int i = 0; i < 100'000'000; ++i) {
+            count = list.ValueCount();
+            capacity = list.Capacity();
+            list.AddOrdered(i);
+        }
+    } catch (const std::bad_alloc&) {
+        refused = true;
+    }
+    setrlimit(RLIMIT_AS, &saved);
+
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(list.ValueCount(), count);
+    EXPECT_EQ(list.Capacity(), capacity);
+    EXPECT_EQ(list.LastValue(), count - 1);
+    list.AddOrdered(count);
+    EXPECT_EQ(list.ValueCount(), count + 1);
+#endif
 }
 
 TEST(ValueListSettings, CopySettingsTakesOrderDateTimeAndSourceButNotNameOrEntries) {

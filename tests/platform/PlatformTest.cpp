@@ -6,6 +6,8 @@
 #include "TimerResolution.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <sched.h>
 #include <sys/prctl.h>
 
 using namespace platform;
@@ -40,6 +42,36 @@ TEST(SystemServices, CounterRunsInNanosecondsAndSleepWaitsAtLeastItsLength) {
     const std::int64_t start = counter.Counter();
     sleeper.Sleep(2);
     EXPECT_GE(counter.Counter() - start, 2'000'000);
+}
+
+// What the system would grant this thread, asked directly and put back at once.
+static bool SystemGrantsHighestRealTime() {
+    sched_param param{};
+    int policy = 0;
+    pthread_getschedparam(pthread_self(), &policy, &param);
+    const sched_param before = param;
+    param.sched_priority = sched_get_priority_max(SCHED_FIFO);
+    if (pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) != 0)
+        return false;
+    pthread_setschedparam(pthread_self(), policy, &before);
+    return true;
+}
+
+TEST(SystemServices, TimeCriticalTakesTheHighestPriorityTheSystemGrants) {
+    SystemThreadPriority priority;
+    const SchedulingState before = priority.Current();
+    const bool realTime = SystemGrantsHighestRealTime();
+    priority.SetTimeCritical();
+    const SchedulingState raised = priority.Current();
+    priority.Restore(before);
+    if (realTime) {
+        EXPECT_EQ(raised.policy, SCHED_FIFO);
+        EXPECT_EQ(raised.realtimePriority, sched_get_priority_max(SCHED_FIFO));
+    } else {
+        // Refused real time: a nice value no worse than before.
+        EXPECT_LE(raised.nice, before.nice);
+    }
+    EXPECT_EQ(priority.Current(), before);
 }
 
 TEST(SystemServices, PeriodicTimerCountsMissedExpiriesAndForgetsThemOnRestartOrStop) {

@@ -1,7 +1,9 @@
 #include "ProcessorClock.h"
+#include "Arithmetic.h"
 #include "FakeCycleCounter.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -93,4 +95,37 @@ TEST_F(ClockFixture, MeasureCpuClockDividesByWholeMicroseconds) {
     const double mhz = clock.MeasureCpuClock(1000);
     // cycles = 1,000,000,999 ns at 1000 MHz = 1,000,000,999 cycles; ÷ 1,000,000 µs
     EXPECT_DOUBLE_EQ(mhz, 1000.000999);
+}
+
+TEST_F(ClockFixture, AClockOfZeroRaisesAndIsAskedForAgainNextTime) {
+    SetRegistryMhz(0);
+    for (int call = 1; call <= 2; ++call) {
+        try {
+            clock.CyclesToMilliseconds(0, 1'000'000);
+            FAIL() << "a clock of 0 gives no factor";
+        } catch (const EArithmeticError& e) {
+            EXPECT_STREQ(e.what(), "Floating point division by zero");
+        }
+        EXPECT_EQ(fakes.registry.opens, call);
+    }
+    SetRegistryMhz(1000);
+    EXPECT_EQ(clock.CyclesToMilliseconds(0, 1'000'000), 1);
+}
+
+TEST_F(ClockFixture, AMeasurementWithoutElapsedTimeRaisesInsteadOfDividing) {
+    const platform::SchedulingState before = fakes.priority.state;
+    fakes.clock.onSleep = [&](std::uint32_t) { fakes.clock.Set(0); };
+    EXPECT_THROW(clock.MeasureCpuClock(200), EArithmeticError);
+    EXPECT_EQ(fakes.priority.state, before) << "restored all the same";
+    EXPECT_THROW(clock.CpuGetSpeed(), EArithmeticError) << "measured as the fallback";
+}
+
+TEST(Arithmetic, TruncatesTowardZeroAndRefusesWhatNoIntegerHolds) {
+    EXPECT_EQ(TruncToInt64(-2.7L), -2);
+    EXPECT_EQ(TruncToInt64(2394.99L), 2394);
+    EXPECT_EQ(TruncToInt64(-9223372036854775808.0L), INT64_MIN);
+    for (long double bad : {std::numeric_limits<long double>::infinity(),
+                            -std::numeric_limits<long double>::infinity(),
+                            std::numeric_limits<long double>::quiet_NaN(), 9223372036854775808.0L})
+        EXPECT_THROW(TruncToInt64(bad), EArithmeticError) << static_cast<double>(bad);
 }

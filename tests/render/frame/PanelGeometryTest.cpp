@@ -19,6 +19,9 @@ PaintGeometry PaintAndMeasure(ChartUnderTest& t) {
     t.chart.OnBeforeDrawChart = [&] { g.start = t.chart.PlotRect(); };
     t.chart.OnBeforeDrawSeries = [&] { g.beforeSeries = t.chart.PlotRect(); };
     t.Paint();
+    // Both capture this frame's locals: a later paint must not reach them.
+    t.chart.OnBeforeDrawChart = nullptr;
+    t.chart.OnBeforeDrawSeries = nullptr;
     return g;
 }
 
