@@ -24,7 +24,7 @@ inline constexpr int DefaultCharset = 1;
 class TChartFont : public TChangeNotifier {
 public:
     TChartFont() = default;
-    TChartFont(const TChartFont& other) { CopyFrom(other); }
+    TChartFont(const TChartFont& other) : TChangeNotifier() { CopyFrom(other); }
     TChartFont& operator=(const TChartFont& other) {
         if (this != &other) {
             CopyFrom(other);

@@ -36,8 +36,9 @@ protected:
     void ExpectState(State s) {
         const Expected e = For(s);
         EXPECT_EQ(form->RPanel->Color(), e.color);
-        if (!e.caption.isEmpty())
+        if (!e.caption.isEmpty()) {
             EXPECT_EQ(form->RPanel->Caption(), e.caption);
+        }
         EXPECT_EQ(form->KreniButton->isEnabled(), e.kreniEnabled);
         EXPECT_EQ(form->RTimer->Enabled(), e.timerOn);
         EXPECT_EQ(form->StimulusShown(), e.stimulus);

@@ -63,6 +63,7 @@ TEST_F(CanvasPicture, DrawsAChartLikeScene) {
 
     EXPECT_EQ(window.pixelColor(80, 140), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(window.pixelColor(220, 30), QColor(0x55, 0x55, 0x55)); // shadow corner
-    if (const char* path = std::getenv("TAVULIN_CANVAS_PNG"))
+    if (const char* path = std::getenv("TAVULIN_CANVAS_PNG")) {
         EXPECT_TRUE(window.save(path));
+    }
 }

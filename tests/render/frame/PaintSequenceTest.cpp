@@ -96,9 +96,10 @@ TEST_F(RecordingFixture, StepsSeeThePaintStateOfTheirPlace) {
             EXPECT_GT(chart.ChartDepth(), 0);
             EXPECT_GT(chart.PlotRect().top, 8 + 12);
         }
-        if (s == "walls") // projected around the final plotting rectangle
+        if (s == "walls") { // projected around the final plotting rectangle
             EXPECT_EQ(chart.Canvas().ProjectionCenter(),
                       (TPoint{chart.PlotXCenter(), chart.PlotYCenter()}));
+        }
     };
     Paint();
     EXPECT_TRUE(chart.RepaintEnabled());
