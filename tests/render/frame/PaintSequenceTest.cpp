@@ -21,7 +21,10 @@ protected:
         Note(beforeSeries ? "titles before series" : "titles after series");
         TDBChart::PlaceTitlesAndLegend(beforeSeries);
     }
-    void LayoutAxes() override { Note("layout axes"); }
+    TRoom LayoutAxes(const TRect&) override {
+        Note("layout axes");
+        return {};
+    }
     void ApplySeriesMargins() override { Note("series margins"); }
     void PaintWalls() override {
         Note("walls");
