@@ -5,15 +5,14 @@
 // The axes' steps of the chart's paint: layout before the series take their depth, margins once
 // the plotting rectangle is final, drawing before (or after) the series.
 
-void TCustomAxisPanel::LayoutAxes() {
+TRoom TCustomAxisPanel::LayoutAxes(const TRect& plot) {
     for (const auto& axis : axes_) {
         axis->SetIsShown(axis->AxisIsShown());
         axis->ComputeAutoRange();
     }
-    for (const auto& axis : axes_)
-        axis->UpdatePositions();
+    PositionAxes();
 
-    TRect r = PlotRect();
+    TRect r = plot;
     for (int j = 0; j < axes_.Count(); ++j) {
         TChartAxis& axis = axes_[j];
         if (!axis.IsShown())
@@ -24,8 +23,10 @@ void TCustomAxisPanel::LayoutAxes() {
         if (!rest.IsEmpty())
             r = rest;
     }
-    SetPlotRect(r);
-    NormalizePlotRect();
+    return {r.left - plot.left, r.top - plot.top, plot.right - r.right, plot.bottom - r.bottom};
+}
+
+void TCustomAxisPanel::PositionAxes() {
     for (const auto& axis : axes_)
         axis->UpdatePositions();
 }

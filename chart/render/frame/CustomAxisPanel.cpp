@@ -77,7 +77,8 @@ void TCustomAxisPanel::DrawChartContents(const TRect& panelRect) {
     AssignZIndexes();
     Compute3DSize();
     ShrinkPlotRectFor3D();
-    LayoutAxes();
+    TakeRoom(LayoutAxes(PlotRect()));
+    PositionAxes();
     NormalizePlotRect();
     for (TChartSeries* series : SeriesList())
         if (series->Active())

@@ -75,9 +75,11 @@ protected:
     void DrawChartContents(const TRect& panelRect) override;
 
     virtual void PlaceTitlesAndLegend(bool /*beforeSeries*/) {}
-    // Each axis' visibility and range for this paint; the shown axes take their room from the
-    // plotting rectangle.
-    virtual void LayoutAxes();
+    // Each axis' visibility and range for this paint, and the room the shown axes take from the
+    // sides of the plotting rectangle `plot` (the chart's, as it stands before the axes).
+    virtual TRoom LayoutAxes(const TRect& plot);
+    // Each axis' pixel positions on the plotting rectangle as it now stands.
+    void PositionAxes();
     // Every axis, shown or not, widens its range by the margins the series ask for.
     virtual void ApplySeriesMargins();
     virtual void PaintWalls() {}

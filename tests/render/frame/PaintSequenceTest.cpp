@@ -21,7 +21,10 @@ protected:
         Note(beforeSeries ? "titles before series" : "titles after series");
         TDBChart::PlaceTitlesAndLegend(beforeSeries);
     }
-    void LayoutAxes() override { Note("layout axes"); }
+    TRoom LayoutAxes(const TRect&) override {
+        Note("layout axes");
+        return {};
+    }
     void ApplySeriesMargins() override { Note("series margins"); }
     void PaintWalls() override {
         Note("walls");
@@ -67,7 +70,38 @@ struct RecordingFixture : ::testing::Test {
 
 using Steps = std::vector<std::string>;
 
+// A chart that keeps what its axes' layout step was handed and what it answered.
+class AxesLayoutChart : public TDBChart {
+public:
+    TRect handed, afterLayout;
+    TRoom answered;
+
+protected:
+    TRoom LayoutAxes(const TRect& plot) override {
+        handed = plot;
+        answered = TDBChart::LayoutAxes(plot);
+        afterLayout = PlotRect();
+        return answered;
+    }
+};
+
 } // namespace
+
+TEST(AxesLayoutStep, AnswersTheRoomItTakesAndLeavesThePlottingRectangleToTheChart) {
+    AxesLayoutChart chart;
+    chart.SetSize(300, 200);
+    ProbeSeries series;
+    chart.AddSeries(series);
+    series.AddValue(5);
+    QImage window{300, 200, QImage::Format_RGB32};
+    chart.PaintChart(window);
+
+    EXPECT_EQ(chart.afterLayout, chart.handed);
+    // The left axis' labels and the bottom axis' labels take room; the chart applies it.
+    EXPECT_GT(chart.answered.left, 0);
+    EXPECT_GT(chart.answered.bottom, 0);
+    EXPECT_EQ(chart.PlotRect(), chart.answered.TakenFrom(chart.handed));
+}
 
 TEST_F(RecordingFixture, EveryPaintRunsTheStepsInOrder) {
     Paint();
