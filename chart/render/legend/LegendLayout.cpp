@@ -6,6 +6,7 @@
 #include "device/ChartCanvas.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -91,7 +92,7 @@ TRoom LayoutLegend(TChartLegend& legend, TChartCanvas& canvas, const TLegendChar
     in.panel = chart.panel;
     in.frame = LegendFrameWidth(legend);
     in.chartShadowV = chart.shadowV;
-    in.legendShadowH = legend.Shadow().HorizSize();
+    in.legendShadowH = std::as_const(legend).Shadow().HorizSize();
     in.firstValue = legend.FirstValue();
     in.totalItems = state.totalItems;
     in.itemHeight = itemHeight;

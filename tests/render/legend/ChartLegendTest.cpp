@@ -54,6 +54,8 @@ TEST_F(CalibrationLegend, StandsAtTheBottomInvertedWithLineSymbolsInTheSeriesCol
     EXPECT_GT(box.top, t.chart.PlotRect().bottom);
     EXPECT_EQ(t.Px(box.left, (box.top + box.bottom) / 2), clBlack);
     EXPECT_EQ(t.Px(box.left + 2, box.top + 1), clWhite);
+    // No shadow unless one is asked for.
+    EXPECT_EQ(t.Px(box.right + 1, box.bottom + 1), t.Px(box.right + 1, box.top - 3));
     // Shifted right of the plotting rectangle's centre by a tenth of the width left free.
     const TRect plot = state.layout.plot;
     const int c = box.Width() / 2;
