@@ -131,6 +131,7 @@ TRoom LayoutLegend(TChartLegend& legend, TChartCanvas& canvas, const TLegendChar
     shown.legendColor = legend.Color();
     shown.symbolPen = legend.Symbol().DefaultPen() ? nullptr : &legend.Symbol().Pen();
     shown.fontSeriesColor = legend.FontSeriesColor();
+    shown.onSymbolDrawn = legend.Symbol().OnDraw;
     legend.ShapeRect() = state.layout.box;
 
     const TRect& before = chart.plot;

@@ -42,7 +42,11 @@ struct CalibrationChart {
 struct CalibrationLegend : CalibrationChart, ::testing::Test {};
 
 TEST_F(CalibrationLegend, StandsAtTheBottomInvertedWithLineSymbolsInTheSeriesColours) {
+    std::vector<const TChartSeries*> drawn;
+    Legend().Symbol().OnDraw = [&](const TChartSeries* s, const TRect&) { drawn.push_back(s); };
     t.Paint();
+    EXPECT_EQ(drawn, (std::vector<const TChartSeries*>{t.series[2].get(), t.series[1].get(),
+                                                       t.series[0].get()}));
     EXPECT_EQ(Shown(), (std::vector<std::string>{"CPUcalcms", "RDTSC", "QueryPerformance"}));
     const TLegendPaintState& state = Legend().PaintState();
     EXPECT_EQ(state.layout.columns, 3);
