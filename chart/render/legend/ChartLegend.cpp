@@ -83,7 +83,7 @@ bool TCustomChartLegend::ShouldDraw() const {
 
 int TCustomChartLegend::LegendItemAt(int x, int y) const {
     const TLegendLayout& layout = state_.layout;
-    if (!Visible() || !layout.drawn || !layout.box.Contains(x, y))
+    if (!ShouldDraw() || !layout.drawn || !layout.box.Contains(x, y))
         return -1;
     const TLegendItemPlaceInput& places = state_.items.places;
     const int positions = static_cast<int>(state_.items.items.size());

@@ -145,19 +145,30 @@ TEST_F(CalibrationLegend, ListsWhatIsActiveAndShown) {
     }
 }
 
-TEST_F(CalibrationLegend, TakesNoRoomWhenNothingFitsOrNothingIsActive) {
+TEST_F(CalibrationLegend, TakesNoRoomAndHasNoItemsWhenNothingFitsOrNothingIsActive) {
+    const TRect free = PlotWithoutLegend();
+    t.Paint();
+    const TLegendItemPlace first = PlaceLegendItem(Legend().PaintState().items.places, 0);
+    const TPoint onItem{first.textX + 2, first.y + 4};
+    ASSERT_EQ(Legend().LegendItemAt(onItem.x, onItem.y), 2); // inverted: the last series first
+
+    // Nothing active: no legend, and the last paint's items are gone with it.
     for (auto& s : t.series)
         s->SetActive(false);
     t.Paint();
-    EXPECT_EQ(Legend().LegendItemAt(Legend().ShapeRect().left + 8, Legend().ShapeRect().top + 4),
-              -1);
+    EXPECT_EQ(Legend().LegendItemAt(onItem.x, onItem.y), -1);
 
     for (auto& s : t.series)
         s->SetActive(true);
+    const int width = t.chart.Width();
     t.chart.SetSize(60, 305); // too narrow for one item
     t.Paint();
     EXPECT_FALSE(Legend().PaintState().layout.drawn);
     EXPECT_EQ(Legend().LegendItemAt(30, 280), -1);
+    t.chart.SetSize(width, 305);
+    Legend().SetMaxNumRows(0); // no row for any item
+    t.Paint();
+    EXPECT_EQ(t.chart.PlotRect(), free);
 }
 
 TEST(ChartLegendSettings, FirstValueRejectsNegativesAndSettersRepaintOnlyOnChange) {
