@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SetIfChanged.h"
 #include "frame/ChartShape.h"
 #include "legend/LegendGeometry.h"
 #include "legend/LegendItemDrawing.h"
@@ -43,10 +44,7 @@ public:
 
 private:
     template <class T> void Change(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        SetIfChanged(field, value, [this] { Changed(); });
     }
     void Changed() const;
 
