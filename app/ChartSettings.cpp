@@ -54,6 +54,11 @@ void ApplyResultChartLook(TDBChart& chart, const char* title) {
     chart.BottomAxis()->Grid().SetVisible(false);
     chart.TopAxis()->Grid().SetVisible(false);
     chart.BottomAxis()->SetGridCentered(true);
+
+    TChartLegend& legend = chart.Legend();
+    legend.SetVisible(false);
+    SetFontPixelHeight(legend.Font(), LabelsPixelHeight);
+    legend.Shadow().SetSize(0);
 }
 
 } // namespace
@@ -71,6 +76,10 @@ void ApplyDBChart1Settings(TDBChart& chart) {
 void ApplyDBChart2Settings(TDBChart& chart) {
     chart.SetSize(774, 305);
     ApplyResultChartLook(chart, "Histogram vremena reakcije");
+    TChartLegend& legend = chart.Legend();
+    legend.SetLegendStyle(lsValues);
+    legend.SetTextStyle(ltsXAndValue);
+    legend.SetCheckBoxesStyle(cbsRadio);
 }
 
 void ApplyDBChart3Settings(TDBChart& chart) {
@@ -81,4 +90,10 @@ void ApplyDBChart3Settings(TDBChart& chart) {
     chart.Title().SetCaption("Odstupanje od zadate Sleep vrednosti u milisekundama");
     chart.LeftAxis()->Title().SetCaption(TimeAxisTitle);
     chart.LeftAxis()->Title().SetVisible(false);
+
+    TChartLegend& legend = chart.Legend();
+    legend.SetAlignment(laBottom);
+    legend.SetInverted(true);
+    legend.SetColorWidth(45);
+    legend.Symbol().SetWidth(45);
 }

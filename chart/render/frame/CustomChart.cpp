@@ -85,7 +85,8 @@ void TCustomChart::PlaceTitlesAndLegend(bool beforeSeries) {
 }
 
 void TCustomChart::DrawLegend() {
-    TakeRoom(LayoutLegend(legend_, Canvas(), PlotRect()));
+    TakeRoom(LayoutLegend(legend_, Canvas(),
+                          {SeriesList(), PlotRect(), PanelRect(), Shadow().VertSize()}));
     PaintLegend(Canvas(), legend_);
 }
 

@@ -89,10 +89,10 @@ protected:
     void ChartMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void ChartMouseMove(TShiftState shift, int x, int y) override;
     void DrawZoomRectangle() override;
-    // The legend item under (x, y), or -1.
-    virtual int LegendItemAt(int /*x*/, int /*y*/) const { return -1; }
+    // The legend item under (x, y) in the last paint, or -1.
+    int LegendItemAt(int x, int y) const { return legend_.LegendItemAt(x, y); }
 
-    bool LegendShouldDraw() const { return legend_.Visible(); }
+    bool LegendShouldDraw() const { return legend_.ShouldDraw(); }
     // Lays the legend out, takes its room from the plotting rectangle and paints it.
     void DrawLegend();
     // The axis on that side, when shown, is drawn again over the series: the side axes without

@@ -29,5 +29,7 @@ void DrawLegendItems(TChartCanvas& canvas, TSeriesDrawing& drawing, const TLegen
             canvas.SetBrushColor(clWhite);
             canvas.Rectangle(place.symbol);
         }
+        if (in.onSymbolDrawn)
+            in.onSymbolDrawn(item.series, place.symbol);
     }
 }

@@ -4,6 +4,7 @@
 #include "legend/LegendGeometry.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct TLegendItemsInput {
     // Replaces the series' pens in the symbols; null draws with their own.
     const TChartPen* symbolPen = nullptr;
     bool fontSeriesColor = false;
+    // Called after each symbol with the item's series (null for a point) and its rectangle.
+    std::function<void(const TChartSeries* series, const TRect& r)> onSymbolDrawn;
 };
 
 // Each item's texts at its place and its symbol beside them, with the legend font selected.

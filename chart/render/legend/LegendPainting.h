@@ -2,7 +2,7 @@
 
 #include "legend/ChartLegend.h"
 
-class TCanvas3D;
+class TChartCanvas3D;
 
 // Draws the legend's box and items in its ShapeRect, as LayoutLegend placed them.
-void PaintLegend(TCanvas3D& canvas, const TChartLegend& legend);
+void PaintLegend(TChartCanvas3D& canvas, const TChartLegend& legend);

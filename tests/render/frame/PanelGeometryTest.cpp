@@ -57,8 +57,15 @@ TEST(PanelGeometry, ProgramChartsAtTheirDesignSizes) {
         // A one-line title takes its line height plus 8; the depth comes off the right edge
         // and the top.
         const int h = LineHeightOf(t.chart.Title().Font());
-        const TRect expected{c.start.left, c.start.top + h + 8 + c.chartDepth,
-                             c.start.right - c.chartDepth, c.start.bottom};
+        TRect expected{c.start.left, c.start.top + h + 8 + c.chartDepth,
+                       c.start.right - c.chartDepth, c.start.bottom};
+        // The calibration chart's legend stands 2 pixels above the bottom and the plotting
+        // rectangle ends 4 % of the height left by the title above it.
+        if (t.chart.Legend().Visible()) {
+            const TRect box = t.chart.Legend().ShapeRect();
+            EXPECT_EQ(box.bottom, c.start.bottom - 2);
+            expected.bottom = box.top - 4 * (c.start.bottom - (c.start.top + h + 8)) / 100;
+        }
         EXPECT_EQ(g.beforeSeries, expected);
         EXPECT_EQ(t.chart.PlotWidth(), expected.right - expected.left);
         EXPECT_EQ(t.chart.PlotXCenter(), (expected.left + expected.right) / 2);

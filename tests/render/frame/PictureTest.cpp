@@ -21,11 +21,18 @@ void FillSampleData(ChartUnderTest& t, ProgramChart which) {
             t.series[0]->AddPoint(250 + 40 * i, counts[i]);
         break;
     }
-    case ProgramChart::DBChart3:
+    case ProgramChart::DBChart3: {
+        const char* titles[] = {"QueryPerformance", "RDTSC", "CPUcalcms"};
+        const TColor colours[] = {clBlue, clRed, clYellow};
+        for (int s = 0; s < 3; ++s) {
+            t.series[std::size_t(s)]->SetTitle(titles[s]);
+            t.series[std::size_t(s)]->SetSeriesColor(colours[s]);
+        }
         for (int i = 0; i < 10; ++i)
             for (int s = 0; s < 3; ++s)
                 t.series[std::size_t(s)]->AddPoint(i, 0.05 * (s + 1) * (i % 4) - 0.02 * s);
         break;
+    }
     }
 }
 
