@@ -1,6 +1,7 @@
 #include "device/ChartCanvas.h"
 
 #include "ColorOps.h"
+#include "device/PolygonSpans.h"
 
 #include <QFontMetrics>
 #include <QPen>
@@ -338,11 +339,8 @@ void TChartCanvas::Polygon(std::span<const TPoint> points) {
     scratch_.resize(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i)
         scratch_[qsizetype(i)] = QPoint(points[i].x, points[i].y);
-    if (brush_.style != bsClear && points.size() >= 3) {
-        QPainter& p = surface_.Painter();
-        PreparePainterFill(p);
-        p.drawPolygon(scratch_, Qt::OddEvenFill);
-    }
+    if (brush_.style != bsClear && points.size() >= 3)
+        FillPolygon(points);
     if (!PenDraws())
         return;
     if (ThinPen()) {
@@ -358,6 +356,17 @@ void TChartCanvas::Polygon(std::span<const TPoint> points) {
         PreparePainterStroke(p);
         p.drawPolygon(scratch_, Qt::OddEvenFill);
     }
+}
+
+void TChartCanvas::FillPolygon(std::span<const TPoint> points) {
+    QPainter& p = surface_.Painter();
+    // A solid copy fill of a ribbon or a face is by far the commonest; the painter's general
+    // path costs microseconds each, the spans written directly a fraction of that.
+    if (brush_.style == bsSolid && pen_.mode == pmCopy && surface_.DirectPixels() &&
+        FillPolygonSpans(surface_, points, ToArgb(brush_.color)))
+        return;
+    PreparePainterFill(p);
+    p.drawPolygon(scratch_, Qt::OddEvenFill);
 }
 
 void TChartCanvas::FillRect(const TRect& rect) {
