@@ -249,8 +249,14 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     const bool fillGaps = backMode_ == cbmOpaque;
     const TRasterSurface::PixelMode mode = ToPixelMode(pen_.mode);
 
+    // A line wholly inside the image and the clip, as nearly all chart lines are, skips the
+    // per-pixel test.
+    const bool inside =
+        surface_.Covers(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1));
     const auto plot = [&](int x, int y) {
-        if (dash.count == 0)
+        if (dash.count == 0 && inside)
+            surface_.PlotUnchecked(x, y, on, mode);
+        else if (dash.count == 0)
             surface_.Plot(x, y, on, mode);
         else if (DashIsOn(dash, dashPos_))
             surface_.Plot(x, y, on, mode);

@@ -64,25 +64,24 @@ bool FillPolygonSpans(TRasterSurface& surface, std::span<const TPoint> points, s
     }
 
     const std::int64_t width = surface.Width();
+    std::array<std::int64_t, 4> cross{};
     for (int y = top; y < bottom; ++y) {
-        std::array<std::int64_t, 4> cross{};
-        int crossings = 0;
+        std::size_t crossings = 0;
         for (std::size_t i = 0; i < count; ++i) {
             EdgeWalk& e = edges[i];
             if (!e.Crosses(y))
                 continue;
-            cross[std::size_t(crossings++)] = e.Column();
+            // Insertion in order: at most four crossings.
+            const std::int64_t c = e.Column();
+            std::size_t k = crossings++;
+            for (; k > 0 && cross[k - 1] > c; --k)
+                cross[k] = cross[k - 1];
+            cross[k] = c;
             e.Step();
         }
-        if (crossings == 2) {
-            if (cross[0] > cross[1])
-                std::swap(cross[0], cross[1]);
-        } else {
-            std::sort(cross.begin(), cross.begin() + crossings);
-        }
-        for (int i = 0; i + 1 < crossings; i += 2) {
-            const std::int64_t x0 = std::max<std::int64_t>(cross[std::size_t(i)], 0);
-            const std::int64_t x1 = std::min<std::int64_t>(cross[std::size_t(i + 1)], width);
+        for (std::size_t i = 0; i + 1 < crossings; i += 2) {
+            const std::int64_t x0 = std::max<std::int64_t>(cross[i], 0);
+            const std::int64_t x1 = std::min<std::int64_t>(cross[i + 1], width);
             if (x0 < x1)
                 surface.FillSpan(y, int(x0), int(x1), argb);
         }

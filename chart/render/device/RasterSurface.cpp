@@ -85,6 +85,22 @@ void TRasterSurface::BuildClipRows() {
             clipRows_[std::size_t(y - clipTop_)].emplace_back(r.left(), r.right() + 1);
 }
 
+bool TRasterSurface::Covers(int left, int top, int right, int bottom) const {
+    if (left < box_.left || top < box_.top || right >= box_.right || bottom >= box_.bottom)
+        return false;
+    if (!hasClip_ || clipIsRect_)
+        return true;
+    for (int y = top; y <= bottom; ++y) {
+        const auto& spans = clipRows_[std::size_t(y - clipTop_)];
+        const bool covered = std::any_of(spans.begin(), spans.end(), [&](const auto& span) {
+            return span.first <= left && right < span.second;
+        });
+        if (!covered)
+            return false;
+    }
+    return true;
+}
+
 bool TRasterSurface::InClip(int x, int y) const {
     const int row = y - clipTop_;
     if (row < 0 || row >= int(clipRows_.size()))

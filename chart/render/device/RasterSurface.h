@@ -45,10 +45,16 @@ public:
             return false;
         return !hasClip_ || clipIsRect_ || InClip(x, y);
     }
+    // Whether every pixel of columns left..right and rows top..bottom (inclusive) is inside the
+    // image and the clip, so that they can be plotted unchecked.
+    bool Covers(int left, int top, int right, int bottom) const;
     // Writes one pixel (0xAARRGGBB colour) when it is inside the image and the clip.
     void Plot(int x, int y, std::uint32_t argb, PixelMode mode) {
-        if (!Visible(x, y))
-            return;
+        if (Visible(x, y))
+            PlotUnchecked(x, y, argb, mode);
+    }
+    // Plot for a pixel known to be visible.
+    void PlotUnchecked(int x, int y, std::uint32_t argb, PixelMode mode) {
         std::uint32_t& px =
             reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_)[x];
         switch (mode) {
