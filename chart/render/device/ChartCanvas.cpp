@@ -249,47 +249,52 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     const bool fillGaps = backMode_ == cbmOpaque;
     const TRasterSurface::PixelMode mode = ToPixelMode(pen_.mode);
 
-    // A line wholly inside the image and the clip, as nearly all chart lines are, skips the
-    // per-pixel test.
-    const bool inside =
-        surface_.Covers(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1));
-    const auto plot = [&](int x, int y) {
-        if (dash.count == 0 && inside)
-            surface_.PlotUnchecked(x, y, on, mode);
-        else if (dash.count == 0)
+    // Bresenham's walk, the start pixel set and the end pixel not, each pixel through `plot`.
+    const auto walk = [&](auto&& plot) {
+        int x = x0;
+        int y = y0;
+        if (dx >= dy) {
+            int err = 2 * dy - dx;
+            for (int i = 0; i < dx; ++i) {
+                plot(x, y);
+                if (err > 0) {
+                    y += sy;
+                    err -= 2 * dx;
+                }
+                err += 2 * dy;
+                x += sx;
+            }
+        } else {
+            int err = 2 * dx - dy;
+            for (int i = 0; i < dy; ++i) {
+                plot(x, y);
+                if (err > 0) {
+                    x += sx;
+                    err -= 2 * dy;
+                }
+                err += 2 * dx;
+                y += sy;
+            }
+        }
+    };
+
+    // A solid line wholly inside the image and the clip, as nearly all chart lines are, skips
+    // the per-pixel tests.
+    if (dash.count == 0 &&
+        surface_.Covers(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))) {
+        walk([&](int x, int y) { surface_.PlotUnchecked(x, y, on, mode); });
+        dashPos_ += std::max(dx, dy);
+        return;
+    }
+    walk([&](int x, int y) {
+        if (dash.count == 0)
             surface_.Plot(x, y, on, mode);
         else if (DashIsOn(dash, dashPos_))
             surface_.Plot(x, y, on, mode);
         else if (fillGaps)
             surface_.Plot(x, y, off, mode);
         ++dashPos_;
-    };
-
-    int x = x0;
-    int y = y0;
-    if (dx >= dy) {
-        int err = 2 * dy - dx;
-        for (int i = 0; i < dx; ++i) {
-            plot(x, y);
-            if (err > 0) {
-                y += sy;
-                err -= 2 * dx;
-            }
-            err += 2 * dy;
-            x += sx;
-        }
-    } else {
-        int err = 2 * dx - dy;
-        for (int i = 0; i < dy; ++i) {
-            plot(x, y);
-            if (err > 0) {
-                x += sx;
-                err -= 2 * dy;
-            }
-            err += 2 * dx;
-            y += sy;
-        }
-    }
+    });
 }
 
 void TChartCanvas::MoveTo(int x, int y) {
