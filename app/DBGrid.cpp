@@ -71,14 +71,6 @@ private:
     mutable QPointer<QLineEdit> editor_;
 };
 
-namespace {
-
-bool Editing(const TDataSet& dataSet) {
-    return dataSet.State() == dsEdit || dataSet.State() == dsInsert;
-}
-
-} // namespace
-
 TDBGrid::TDBGrid(platform::ErrorDisplay& errors, platform::Questions& questions, QWidget* parent)
     : QTableView(parent), errors_(errors), questions_(questions),
       model_(new TDBGridModel(errors, this)), delegate_(new TDBGridDelegate(this)) {
@@ -151,7 +143,7 @@ void TDBGrid::FollowDataSet() {
     // A post, cancel or move from elsewhere ends the cell edit; whatever the editor held was
     // handed over before a post.
     if (QLineEdit* editor = OpenEditor();
-        editor && (!Editing(*dataSet) || dataSet->CurrentRow() != currentIndex().row()))
+        editor && (!IsEditState(dataSet->State()) || dataSet->CurrentRow() != currentIndex().row()))
         CloseEditorUnsubmitted();
     const int row = dataSet->CurrentRow();
     if (row < 0 || row >= model_->rowCount())
@@ -335,7 +327,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
             }
             break;
         case Qt::Key_Escape:
-            if (Editing(*dataSet)) {
+            if (IsEditState(dataSet->State())) {
                 Guarded(errors_, [&] { dataSet->Cancel(); });
                 return;
             }
@@ -343,7 +335,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             // Enter in a cell editor never gets here: the delegate takes it.
-            if (Editing(*dataSet)) {
+            if (IsEditState(dataSet->State())) {
                 Guarded(errors_, [&] { dataSet->Post(); });
                 return;
             }

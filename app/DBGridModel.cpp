@@ -156,8 +156,7 @@ void TDBGridModel::WriteCell(int column, const QString& text) {
 
 void TDBGridModel::SubmitRecord() {
     TDataSet* dataSet = ActiveDataSet();
-    if (HoldsRefusedText() || !dataSet ||
-        (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
+    if (HoldsRefusedText() || !dataSet || !IsEditState(dataSet->State()))
         return;
     Guarded(errors_, [&] {
         if (dataSet->Modified())
@@ -221,7 +220,7 @@ void TDBGridModel::RecordChanged(const TField*) {
 
 void TDBGridModel::EditingChanged() {
     const TDataSet* dataSet = ActiveDataSet();
-    if (!dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
+    if (!dataSet || !IsEditState(dataSet->State()))
         refusal_.reset();
     emit headerDataChanged(Qt::Vertical, 0, std::max(shownRows_ - 1, 0));
     emit CurrentChanged();

@@ -128,7 +128,7 @@ void TDBNavigator::LayOutButtons() {
 void TDBNavigator::UpdateButtons() {
     const TDataSet* dataSet = Active() ? DataSet() : nullptr;
     const bool active = dataSet != nullptr;
-    const bool editing = active && (dataSet->State() == dsEdit || dataSet->State() == dsInsert);
+    const bool editing = active && IsEditState(dataSet->State());
     const bool empty = !active || dataSet->IsEmpty();
     const int row = active ? dataSet->CurrentRow() : -1;
     const int rows = active ? dataSet->RowCount() : 0;

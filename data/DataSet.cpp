@@ -48,7 +48,7 @@ void TDataSet::Open() {
 void TDataSet::Close() {
     if (!Active())
         return;
-    if (state_ == dsEdit || state_ == dsInsert)
+    if (IsEditState(state_))
         InternalCancel();
     InternalClose();
     state_ = dsInactive;
@@ -185,7 +185,7 @@ void TDataSet::Resync() {
 
 void TDataSet::Edit() {
     CheckActive();
-    if (state_ == dsEdit || state_ == dsInsert)
+    if (IsEditState(state_))
         return;
     if (!hasRecord_) {
         Insert();
@@ -230,17 +230,17 @@ void TDataSet::StartInsert(bool append) {
 
 void TDataSet::Post() {
     CheckActive();
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     Notify(TDataEvent::UpdateRecord);
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     InternalPost();
     FinishEdit();
 }
 
 void TDataSet::Cancel() {
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     InternalCancel();
     FinishEdit();
@@ -276,7 +276,7 @@ void TDataSet::Delete() {
 }
 
 void TDataSet::CheckBrowseMode() {
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         return;
     Notify(TDataEvent::UpdateRecord);
     if (modified_)
@@ -308,7 +308,7 @@ void TDataSet::AddRecord(const std::vector<TFieldValue>& values, bool append) {
 }
 
 void TDataSet::WriteField(const TField& field, const TFieldValue& value) {
-    if (state_ != dsEdit && state_ != dsInsert)
+    if (!IsEditState(state_))
         throw EDatabaseError("Dataset not in edit or insert mode");
     if (field.fieldNo_ == 0)
         throw EDatabaseError("Field '" + field.name_ + "' is not bound to the dataset");

@@ -6,6 +6,11 @@
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
+// A record is being edited or inserted: field writes are allowed and Post or Cancel ends it.
+inline constexpr bool IsEditState(TDataSetState state) {
+    return state == dsEdit || state == dsInsert;
+}
+
 // Which record a fetch asks for, relative to the dataset's cursor.
 enum class TGetMode { Next, Prior, Current };
 enum class TGetResult { OK, Bof, Eof, Error };

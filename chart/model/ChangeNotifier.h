@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SetIfChanged.h"
+
 #include <functional>
 
 // The base of the attributes a chart element owns (pens, brushes, marks, ...): a setter stores a
@@ -16,11 +18,8 @@ public:
     ~TChangeNotifier() = default;
 
 protected:
-    template <class T> void Set(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+    template <class T> bool Set(T& field, const T& value) {
+        return SetIfChanged(field, value, [this] { Changed(); });
     }
     void Changed() {
         if (OnChange)

@@ -39,6 +39,14 @@ inline TRect OrderedRect(TRect r) {
     return r;
 }
 
+// Which way the screen path a -> corner -> b turns at corner: the cross product of a - corner and
+// b - corner, zero when the three points lie on one line. For the projected corners of a face
+// taken in a fixed order its sign tells whether the face turns toward the viewer.
+inline long long FaceTurn(const TPoint& a, const TPoint& corner, const TPoint& b) {
+    return static_cast<long long>(a.x - corner.x) * (b.y - corner.y) -
+           static_cast<long long>(b.x - corner.x) * (a.y - corner.y);
+}
+
 // Rounds to the nearest integer, an exact half to the even neighbour: the chart engine's rounding.
 inline int RoundToInt(double v) {
     return static_cast<int>(std::nearbyint(v));

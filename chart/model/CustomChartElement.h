@@ -2,6 +2,7 @@
 
 #include "ChartBrush.h"
 #include "ChartPen.h"
+#include "SetIfChanged.h"
 
 #include <string>
 
@@ -49,11 +50,7 @@ protected:
     void StoreParentChart(TCustomChartBase* chart) { parentChart_ = chart; }
 
     template <class T> bool Change(T& field, const T& value) {
-        if (field == value)
-            return false;
-        field = value;
-        RequestRepaint();
-        return true;
+        return SetIfChanged(field, value, [this] { RequestRepaint(); });
     }
 
 private:

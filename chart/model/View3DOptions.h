@@ -46,10 +46,7 @@ public:
 
 private:
     void SetOffset(int& field, int value) {
-        if (field == value)
-            return;
-        Set(field, value);
-        if (OnScroll)
+        if (Set(field, value) && OnScroll)
             OnScroll();
     }
 

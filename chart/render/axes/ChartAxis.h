@@ -2,6 +2,7 @@
 
 #include "ChartAxisBase.h"
 #include "ChartPen.h"
+#include "SetIfChanged.h"
 #include "axes/AxisScale.h"
 #include "axes/AxisSeries.h"
 #include "frame/ChartShape.h"
@@ -204,10 +205,7 @@ protected:
     // Asks the chart for one later repaint.
     void RequestRepaint() const;
     template <class T> void Set(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        RequestRepaint();
+        SetIfChanged(field, value, [this] { RequestRepaint(); });
     }
 
 private:

@@ -12,11 +12,6 @@
 
 namespace {
 
-std::uint32_t ToArgb(TColor c) {
-    return 0xFF000000u | std::uint32_t(RedOf(c)) << 16 | std::uint32_t(GreenOf(c)) << 8 |
-           std::uint32_t(BlueOf(c));
-}
-
 QColor ToQColor(TColor c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }

@@ -126,9 +126,7 @@ void TChartCanvas3D::DrawBox(int left, int right, int top, int bottom, int z0, i
                              bool darkSides) {
     const auto P = [this](int x, int y, int z) { return ProjectPoint(x, y, z); };
     // Which way a face turns to the viewer, from three of its projected corners.
-    const auto v = [](const TQuad& q) {
-        return (q[3].x - q[2].x) * (q[1].y - q[2].y) - (q[1].x - q[2].x) * (q[3].y - q[2].y);
-    };
+    const auto v = [](const TQuad& q) { return FaceTurn(q[3], q[2], q[1]); };
     const TColor base = BrushStyle() == bsSolid ? BrushColor() : BackColor();
     const bool clear = BrushStyle() == bsClear;
 
@@ -149,9 +147,7 @@ void TChartCanvas3D::DrawBox(int left, int right, int top, int bottom, int z0, i
 
     const TQuad leftSide{P(left, top, z0), P(left, top, z1), P(left, bottom, z1),
                          P(left, bottom, z0)};
-    const int w = (leftSide[3].x - leftSide[0].x) * (leftSide[1].y - leftSide[0].y) -
-                  (leftSide[1].x - leftSide[0].x) * (leftSide[3].y - leftSide[0].y);
-    if (clear || w > 0) {
+    if (clear || FaceTurn(leftSide[3], leftSide[0], leftSide[1]) > 0) {
         if (darkSides)
             DarkenBrush(base, SideDarkenAmount);
         DrawQuad(leftSide);
@@ -160,8 +156,7 @@ void TChartCanvas3D::DrawBox(int left, int right, int top, int bottom, int z0, i
     const TPoint a = P(left, top, z0);
     const TPoint c = P(right, top, z0);
     const TPoint d = P(right, top, z1);
-    const int u = (a.x - c.x) * (d.y - c.y) - (d.x - c.x) * (a.y - c.y);
-    if (clear || u > 0) {
+    if (clear || FaceTurn(a, c, d) > 0) {
         if (darkSides)
             DarkenBrush(base, DarkenAmount);
         DrawQuad({a, c, d, P(left, top, z1)});

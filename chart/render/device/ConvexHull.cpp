@@ -2,13 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-long long Cross(const TPoint& o, const TPoint& a, const TPoint& b) {
-    return static_cast<long long>(a.x - o.x) * (b.y - o.y) -
-           static_cast<long long>(a.y - o.y) * (b.x - o.x);
-}
-} // namespace
-
 // Andrew's monotone chain.
 std::vector<TPoint> ConvexHull(std::vector<TPoint> points) {
     std::sort(points.begin(), points.end(),
@@ -19,13 +12,13 @@ std::vector<TPoint> ConvexHull(std::vector<TPoint> points) {
     std::vector<TPoint> hull(2 * points.size());
     std::size_t k = 0;
     for (const TPoint& p : points) {
-        while (k >= 2 && Cross(hull[k - 2], hull[k - 1], p) <= 0)
+        while (k >= 2 && FaceTurn(hull[k - 1], hull[k - 2], p) <= 0)
             --k;
         hull[k++] = p;
     }
     const std::size_t lower = k + 1;
     for (std::size_t i = points.size() - 1; i-- > 0;) {
-        while (k >= lower && Cross(hull[k - 2], hull[k - 1], points[i]) <= 0)
+        while (k >= lower && FaceTurn(hull[k - 1], hull[k - 2], points[i]) <= 0)
             --k;
         hull[k++] = points[i];
     }

@@ -2,6 +2,8 @@
 
 #include "device/ChartCanvas.h"
 
+#include "ColorOps.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -46,8 +48,7 @@ void TChartCanvas::FillSolidRect(const TRect& rect, TColor color) {
     if (r.IsEmpty() || !surface_.HasTarget())
         return;
     surface_.Painter();
-    const std::uint32_t argb = 0xFF000000u | std::uint32_t(RedOf(color)) << 16 |
-                               std::uint32_t(GreenOf(color)) << 8 | std::uint32_t(BlueOf(color));
+    const std::uint32_t argb = ToArgb(color);
     for (int y = r.top; y < r.bottom; ++y)
         surface_.FillSpan(y, r.left, r.right, argb);
 }
@@ -143,9 +144,7 @@ void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
                                                            : (x - r.left) + (y - r.top);
                 const TColor c = colors.At(
                     int(static_cast<long long>(diag) * (n - 1) / std::max(span - 1, 1)), n);
-                surface_.FillSpan(y, x, x + 1,
-                                  0xFF000000u | std::uint32_t(RedOf(c)) << 16 |
-                                      std::uint32_t(GreenOf(c)) << 8 | std::uint32_t(BlueOf(c)));
+                surface_.FillSpan(y, x, x + 1, ToArgb(c));
             }
         return;
     }

@@ -7,6 +7,7 @@
 #include "ChartGradient.h"
 #include "ChartPen.h"
 #include "ChartShadow.h"
+#include "SetIfChanged.h"
 #include "frame/PanelTypes.h"
 
 #include <memory>
@@ -39,10 +40,7 @@ protected:
     // Asks the chart for one later repaint.
     void Changed() const;
     template <class T> void Change(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        SetIfChanged(field, value, [this] { Changed(); });
     }
 
 private:

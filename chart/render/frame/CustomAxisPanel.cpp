@@ -169,5 +169,5 @@ void TCustomAxisPanel::ShrinkFor3D(int backWallSize, int rightWallRoom, int left
 bool TCustomAxisPanel::BackIsCulled(int z) const {
     // Top-left, top-right and bottom-right corners of the plane as they land on the screen.
     const TQuad q = Canvas().ProjectRectQuad(PlotRect(), z);
-    return (q[0].x - q[1].x) * (q[2].y - q[1].y) - (q[2].x - q[1].x) * (q[0].y - q[1].y) >= 0;
+    return FaceTurn(q[0], q[1], q[2]) >= 0;
 }

@@ -45,13 +45,13 @@ void TCustomChart::ShrinkPlotRectFor3D() {
     ShrinkFor3D(walls_.Back.Size(), rightRoom, leftRoom);
 }
 
-int TCustomChart::SideFacing(int x) const {
+long long TCustomChart::SideFacing(int x) const {
     const TRect& plot = PlotRect();
     const int bottom = plot.bottom + WallThickness(TAxisSide::Bottom);
     const TPoint p0 = Canvas().ProjectPoint(x, plot.top, 0);
     const TPoint p1 = Canvas().ProjectPoint(x, bottom, 0);
     const TPoint p2 = Canvas().ProjectPoint(x, bottom, walls_.Back.Size() + ChartDepth());
-    return (p0.x - p1.x) * (p2.y - p1.y) - (p2.x - p1.x) * (p0.y - p1.y);
+    return FaceTurn(p0, p1, p2);
 }
 
 bool TCustomChart::WallShown(const TCustomChartWall& wall) const {

@@ -49,7 +49,7 @@ public:
     bool WallShown(const TCustomChartWall& wall) const;
     // Which way the side of the plotting box at x faces: not negative when its outer face is
     // toward the viewer (the right side in the default view), negative otherwise.
-    int SideFacing(int x) const;
+    long long SideFacing(int x) const;
 
     // --- zoom and scroll (zoom/ZoomScroll.cpp) ----------------------------------------------
     TMouseButton ScrollMouseButton() const { return scrollMouseButton_; }

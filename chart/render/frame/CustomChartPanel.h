@@ -2,6 +2,7 @@
 
 #include "ChartPen.h"
 #include "ChartShadow.h"
+#include "SetIfChanged.h"
 #include "View3DOptions.h"
 #include "device/ChartCanvas3D.h"
 #include "frame/ChartPanelEvents.h"
@@ -136,10 +137,7 @@ protected:
     void DoInvalidate() override { canvas_.InvalidateImage(); }
 
     template <class T> void Change(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        SetIfChanged(field, value, [this] { Invalidate(); });
     }
 
     void SetDepths(int seriesDepth, int seriesDepthRise, int chartDepth, int chartDepthRise) {
