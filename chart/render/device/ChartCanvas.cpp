@@ -1,6 +1,7 @@
 #include "device/ChartCanvas.h"
 
 #include "ColorOps.h"
+#include "device/PolygonSpans.h"
 
 #include <QFontMetrics>
 #include <QPen>
@@ -243,7 +244,44 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     const bool fillGaps = backMode_ == cbmOpaque;
     const TRasterSurface::PixelMode mode = ToPixelMode(pen_.mode);
 
-    const auto plot = [&](int x, int y) {
+    // Bresenham's walk, the start pixel set and the end pixel not, each pixel through `plot`.
+    const auto walk = [&](auto&& plot) {
+        int x = x0;
+        int y = y0;
+        if (dx >= dy) {
+            int err = 2 * dy - dx;
+            for (int i = 0; i < dx; ++i) {
+                plot(x, y);
+                if (err > 0) {
+                    y += sy;
+                    err -= 2 * dx;
+                }
+                err += 2 * dy;
+                x += sx;
+            }
+        } else {
+            int err = 2 * dx - dy;
+            for (int i = 0; i < dy; ++i) {
+                plot(x, y);
+                if (err > 0) {
+                    x += sx;
+                    err -= 2 * dy;
+                }
+                err += 2 * dx;
+                y += sy;
+            }
+        }
+    };
+
+    // A solid line wholly inside the image and the clip, as nearly all chart lines are, skips
+    // the per-pixel tests.
+    if (dash.count == 0 &&
+        surface_.Covers(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))) {
+        walk([&](int x, int y) { surface_.PlotUnchecked(x, y, on, mode); });
+        dashPos_ += std::max(dx, dy);
+        return;
+    }
+    walk([&](int x, int y) {
         if (dash.count == 0)
             surface_.Plot(x, y, on, mode);
         else if (DashIsOn(dash, dashPos_))
@@ -251,33 +289,7 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
         else if (fillGaps)
             surface_.Plot(x, y, off, mode);
         ++dashPos_;
-    };
-
-    int x = x0;
-    int y = y0;
-    if (dx >= dy) {
-        int err = 2 * dy - dx;
-        for (int i = 0; i < dx; ++i) {
-            plot(x, y);
-            if (err > 0) {
-                y += sy;
-                err -= 2 * dx;
-            }
-            err += 2 * dy;
-            x += sx;
-        }
-    } else {
-        int err = 2 * dx - dy;
-        for (int i = 0; i < dy; ++i) {
-            plot(x, y);
-            if (err > 0) {
-                x += sx;
-                err -= 2 * dy;
-            }
-            err += 2 * dx;
-            y += sy;
-        }
-    }
+    });
 }
 
 void TChartCanvas::MoveTo(int x, int y) {
@@ -333,11 +345,8 @@ void TChartCanvas::Polygon(std::span<const TPoint> points) {
     scratch_.resize(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i)
         scratch_[qsizetype(i)] = QPoint(points[i].x, points[i].y);
-    if (brush_.style != bsClear && points.size() >= 3) {
-        QPainter& p = surface_.Painter();
-        PreparePainterFill(p);
-        p.drawPolygon(scratch_, Qt::OddEvenFill);
-    }
+    if (brush_.style != bsClear && points.size() >= 3)
+        FillPolygon(points);
     if (!PenDraws())
         return;
     if (ThinPen()) {
@@ -353,6 +362,17 @@ void TChartCanvas::Polygon(std::span<const TPoint> points) {
         PreparePainterStroke(p);
         p.drawPolygon(scratch_, Qt::OddEvenFill);
     }
+}
+
+void TChartCanvas::FillPolygon(std::span<const TPoint> points) {
+    QPainter& p = surface_.Painter();
+    // A solid copy fill of a ribbon or a face is by far the commonest; the painter's general
+    // path costs microseconds each, the spans written directly a fraction of that.
+    if (brush_.style == bsSolid && pen_.mode == pmCopy && surface_.DirectPixels() &&
+        FillPolygonSpans(surface_, points, ToArgb(brush_.color)))
+        return;
+    PreparePainterFill(p);
+    p.drawPolygon(scratch_, Qt::OddEvenFill);
 }
 
 void TChartCanvas::FillRect(const TRect& rect) {

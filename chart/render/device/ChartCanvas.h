@@ -169,6 +169,8 @@ private:
     bool PenDraws() const { return pen_.style != psClear; }
     bool ThinPen() const { return pen_.width <= 1 || pen_.smallDots; }
     void ThinLine(int x0, int y0, int x1, int y1);
+    // The inside of Polygon, with the brush; scratch_ already holds the points.
+    void FillPolygon(std::span<const TPoint> points);
     void PreparePainterFill(QPainter& p);
     void PreparePainterStroke(QPainter& p);
     void ApplyMode(QPainter& p) const;

@@ -16,6 +16,20 @@ void TRasterSurface::Attach(QImage* image) {
         width_ = image_->width();
         height_ = image_->height();
     }
+    UpdateBox();
+}
+
+void TRasterSurface::UpdateBox() {
+    box_ = {0, 0, width_, height_};
+    clipIsRect_ = false;
+    if (!hasClip_)
+        return;
+    const QRect r = clip_.boundingRect();
+    box_.left = std::max(box_.left, r.left());
+    box_.top = std::max(box_.top, r.top());
+    box_.right = std::min(box_.right, r.right() + 1);
+    box_.bottom = std::min(box_.bottom, r.bottom() + 1);
+    clipIsRect_ = clip_.rectCount() <= 1;
 }
 
 void TRasterSurface::Flush() {
@@ -38,6 +52,7 @@ void TRasterSurface::SetClip(const QRegion& region) {
     hasClip_ = true;
     clip_ = region;
     BuildClipRows();
+    UpdateBox();
     if (painter_.isActive())
         ApplyClipToPainter();
 }
@@ -46,6 +61,7 @@ void TRasterSurface::ClearClip() {
     hasClip_ = false;
     clip_ = QRegion();
     clipRows_.clear();
+    UpdateBox();
     if (painter_.isActive())
         painter_.setClipping(false);
 }
@@ -69,6 +85,22 @@ void TRasterSurface::BuildClipRows() {
             clipRows_[std::size_t(y - clipTop_)].emplace_back(r.left(), r.right() + 1);
 }
 
+bool TRasterSurface::Covers(int left, int top, int right, int bottom) const {
+    if (left < box_.left || top < box_.top || right >= box_.right || bottom >= box_.bottom)
+        return false;
+    if (!hasClip_ || clipIsRect_)
+        return true;
+    for (int y = top; y <= bottom; ++y) {
+        const auto& spans = clipRows_[std::size_t(y - clipTop_)];
+        const bool covered = std::any_of(spans.begin(), spans.end(), [&](const auto& span) {
+            return span.first <= left && right < span.second;
+        });
+        if (!covered)
+            return false;
+    }
+    return true;
+}
+
 bool TRasterSurface::InClip(int x, int y) const {
     const int row = y - clipTop_;
     if (row < 0 || row >= int(clipRows_.size()))
@@ -86,22 +118,19 @@ std::uint32_t TRasterSurface::Pixel(int x, int y) const {
 }
 
 void TRasterSurface::FillSpan(int y, int x0, int x1, std::uint32_t argb) {
-    if (y < 0 || y >= height_)
+    if (y < box_.top || y >= box_.bottom)
         return;
-    x0 = std::max(x0, 0);
-    x1 = std::min(x1, width_);
+    x0 = std::max(x0, box_.left);
+    x1 = std::min(x1, box_.right);
     if (x0 >= x1)
         return;
     auto* row = reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_);
     argb |= 0xFF000000u;
-    if (!hasClip_) {
+    if (!hasClip_ || clipIsRect_) {
         std::fill(row + x0, row + x1, argb);
         return;
     }
-    const int r = y - clipTop_;
-    if (r < 0 || r >= int(clipRows_.size()))
-        return;
-    for (const auto& [c0, c1] : clipRows_[std::size_t(r)]) {
+    for (const auto& [c0, c1] : clipRows_[std::size_t(y - clipTop_)]) {
         const int a = std::max(x0, c0);
         const int b = std::min(x1, c1);
         if (a < b)

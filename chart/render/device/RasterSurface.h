@@ -24,6 +24,10 @@ public:
     void Detach() { Attach(nullptr); }
     QImage* Image() const { return image_; }
     bool HasTarget() const { return image_ != nullptr && !image_->isNull(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // Whether FillSpan and Plot can write the image's memory as 32-bit pixels.
+    bool DirectPixels() const { return HasTarget() && image_->depth() == 32; }
 
     // Closes the painter so the image can be copied or resized; the next drawing reopens it.
     void Flush();
@@ -37,14 +41,20 @@ public:
     const QRegion& Clip() const { return clip_; }
 
     bool Visible(int x, int y) const {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        if (x < box_.left || y < box_.top || x >= box_.right || y >= box_.bottom)
             return false;
-        return !hasClip_ || InClip(x, y);
+        return !hasClip_ || clipIsRect_ || InClip(x, y);
     }
+    // Whether every pixel of columns left..right and rows top..bottom (inclusive) is inside the
+    // image and the clip, so that they can be plotted unchecked.
+    bool Covers(int left, int top, int right, int bottom) const;
     // Writes one pixel (0xAARRGGBB colour) when it is inside the image and the clip.
     void Plot(int x, int y, std::uint32_t argb, PixelMode mode) {
-        if (!Visible(x, y))
-            return;
+        if (Visible(x, y))
+            PlotUnchecked(x, y, argb, mode);
+    }
+    // Plot for a pixel known to be visible.
+    void PlotUnchecked(int x, int y, std::uint32_t argb, PixelMode mode) {
         std::uint32_t& px =
             reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_)[x];
         switch (mode) {
@@ -65,6 +75,10 @@ public:
     std::uint32_t Pixel(int x, int y) const;
 
 private:
+    struct TBox {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+    void UpdateBox();
     bool InClip(int x, int y) const;
     void BuildClipRows();
     void ApplyClipToPainter();
@@ -78,6 +92,10 @@ private:
 
     bool hasClip_ = false;
     QRegion clip_;
+    // The image, within the clip's bounds: no pixel outside it is ever written. When the clip is
+    // one rectangle (the plot area, nearly always) this box is the whole test.
+    TBox box_;
+    bool clipIsRect_ = false;
     // The clip as spans per row, for the pixel test: rows clipTop_.. of [x0, x1) pairs.
     int clipTop_ = 0;
     std::vector<std::vector<std::pair<int, int>>> clipRows_;

@@ -1,0 +1,126 @@
+// The canvas fills solid polygons with its own span writer; it must set exactly the pixels the
+// painter's aliased even-odd fill sets, which the chart's pictures were laid out by.
+
+#include "device/ChartCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int W = 48;
+constexpr int H = 36;
+
+struct Fill {
+    std::vector<TPoint> points;
+    TRect clip{0, 0, 0, 0}; // empty: no clip
+};
+
+QImage Blank() {
+    QImage image(W, H, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage ByCanvas(const Fill& f) {
+    QImage image = Blank();
+    TChartCanvas canvas;
+    canvas.SetTarget(&image);
+    canvas.SetPenStyle(psClear);
+    canvas.SetBrushColor(clRed);
+    if (!f.clip.IsEmpty())
+        canvas.ClipToRect(f.clip);
+    canvas.Polygon(f.points);
+    canvas.SetTarget(nullptr);
+    return image;
+}
+
+QImage ByPainter(const Fill& f) {
+    QImage image = Blank();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (!f.clip.IsEmpty())
+        p.setClipRect(QRect(f.clip.left, f.clip.top, f.clip.Width(), f.clip.Height()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 0, 0));
+    QPolygon poly;
+    for (const TPoint& pt : f.points)
+        poly << QPoint(pt.x, pt.y);
+    p.drawPolygon(poly, Qt::OddEvenFill);
+    return image;
+}
+
+std::string Describe(const Fill& f) {
+    std::string s;
+    for (const TPoint& p : f.points)
+        s += "(" + std::to_string(p.x) + "," + std::to_string(p.y) + ") ";
+    return s;
+}
+
+void ExpectSameAsPainter(const Fill& f) {
+    const QImage a = ByCanvas(f);
+    const QImage b = ByPainter(f);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ADD_FAILURE() << Describe(f) << "differ at " << x << "," << y;
+                return;
+            }
+}
+
+// Corners around the image and past its edges, often on a coarse grid so that edges repeat
+// corners, run level or upright, and meet pixel centres exactly.
+TPoint RandomCorner(std::mt19937& rng) {
+    std::uniform_int_distribution<int> coarse(0, 1);
+    std::uniform_int_distribution<int> x(-15, W + 15);
+    std::uniform_int_distribution<int> y(-15, H + 15);
+    std::uniform_int_distribution<int> grid(-2, 8);
+    if (coarse(rng))
+        return {grid(rng) * 6, grid(rng) * 5};
+    return {x(rng), y(rng)};
+}
+
+} // namespace
+
+TEST(PolygonFill, NamedShapesMatchThePainter) {
+    const std::vector<Fill> cases = {
+        {{{10, 10}, {30, 10}, {30, 20}, {10, 20}}},              // upright rectangle
+        {{{5, 5}, {40, 12}, {35, 30}, {2, 25}}},                 // convex quad
+        {{{0, 0}, {20, 20}, {40, 0}}},                           // 45-degree edges through centres
+        {{{10, 10}, {10, 10}, {10, 10}, {10, 10}}},              // a point
+        {{{3, 4}, {30, 4}, {30, 4}, {3, 4}}},                    // a level line
+        {{{3, 4}, {20, 14}, {37, 24}, {3, 4}}},                  // collinear
+        {{{-20, -10}, {70, -5}, {60, 50}, {-10, 45}}},           // covers the image
+        {{{60, 5}, {80, 5}, {80, 20}, {60, 20}}},                // off the right
+        {{{5, -20}, {20, -20}, {20, -2}, {5, -2}}},              // off the top
+        {{{-5000, -3000}, {8000, 10}, {30, 8000}}},              // far corners, long shallow edges
+        {{{-8000, 20}, {8000, 21}, {8000, 22}, {-8000, 23}}},    // thin sliver across the image
+        {{{-9000, 0}, {9000, 0}, {9000, 30}, {-9000, 30}}},      // beyond the span writer's reach
+        {{{10, 5}, {30, 30}, {30, 5}, {10, 30}}},                // bow tie
+        {{{5, 5}, {40, 5}, {20, 10}, {5, 30}}},                  // concave
+        {{{5, 5}, {40, 12}, {35, 30}, {2, 25}}, {8, 9, 30, 22}}, // clipped
+    };
+    for (const Fill& f : cases)
+        ExpectSameAsPainter(f);
+}
+
+TEST(PolygonFill, RandomQuadsAndTrianglesMatchThePainter) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> corners(3, 4);
+    std::uniform_int_distribution<int> clipped(0, 4);
+    for (int i = 0; i < 4000 && !HasFailure(); ++i) {
+        Fill f;
+        const int n = corners(rng);
+        for (int k = 0; k < n; ++k)
+            f.points.push_back(RandomCorner(rng));
+        if (clipped(rng) == 0)
+            f.clip = {7, 5, 33, 29};
+        ExpectSameAsPainter(f);
+    }
+}
