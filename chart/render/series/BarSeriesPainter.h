@@ -18,7 +18,8 @@ public:
 
 private:
     const TBarSeries& series_;
-    const TSeriesPaintContext& context_;
+    // A copy: painters are made with contexts built for the call.
+    const TSeriesPaintContext context_;
     TSeriesDrawing& drawing_;
     TRect bounds_;
     TColor barColor_ = clNone;

@@ -37,7 +37,8 @@ private:
     bool SkippingPossible() const;
 
     const TCustomSeries& series_;
-    const TSeriesPaintContext& context_;
+    // A copy: painters are made with contexts built for the call.
+    const TSeriesPaintContext context_;
     TSeriesDrawing& drawing_;
     TAxisPixels horiz_;
     TAxisPixels vert_;

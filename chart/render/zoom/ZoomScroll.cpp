@@ -66,7 +66,9 @@ bool TCustomChart::AxisAt(int x, int y) const {
             continue;
         const int along = axis.Horizontal() ? x : y;
         const int across = axis.Horizontal() ? y : x;
-        const auto [near, far] = std::minmax(axis.AxisLinePos(), axis.LabelsPos());
+        // The initializer-list form returns values: the two-argument form would return
+        // references to the temporaries.
+        const auto [near, far] = std::minmax({axis.AxisLinePos(), axis.LabelsPos()});
         if (along >= axis.StartPixel() && along <= axis.EndPixel() && across >= near &&
             across <= far)
             return true;
