@@ -25,8 +25,8 @@ PeriodicTimer::~PeriodicTimer() {
 }
 
 void PeriodicTimer::Start(std::chrono::nanoseconds interval) {
-    const itimerspec spec{ToTimespec(interval), ToTimespec(interval)};
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    const itimerspec period{ToTimespec(interval), ToTimespec(interval)};
+    timerfd_settime(fd_, 0, &period, nullptr);
 }
 
 void PeriodicTimer::Stop() {
