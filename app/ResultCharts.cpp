@@ -33,7 +33,7 @@ void TMainForm::CreateCharts() {
         DBChart1.AddSeries(*series);
 
     SeriesHistogram.SetName("SeriesHistogram");
-    SeriesHistogram.SetBarStyle(bsRectGradient);
+    SeriesHistogram.SetBarStyle(TBarStyle::bsRectGradient);
     SeriesHistogram.Gradient().SetStartColor(0xFFF3EA);
     SeriesHistogram.Gradient().SetMidColor(0xE0E6E9);
     SeriesHistogram.Marks().SetVisible(false);

@@ -36,8 +36,8 @@ void TCustomBarSeries::PrepareForDrawing() {
         if (slotCount_ == -1 || slotCount_ < n)
             slotCount_ = n + (SideMargins() ? 1 : 0);
         switch (MultiBar()) {
-        case mbSide:
-        case mbSideAll:
+        case TMultiBar::mbSide:
+        case TMultiBar::mbSideAll:
             ++barCount_;
             if (beforeThis) {
                 ++barOrder_;
@@ -56,13 +56,13 @@ void TCustomBarSeries::CalcHorizMargins(int& left, int& right) {
     const TChartAxisBase* axis = GetHorizAxis();
     barSize_ = BarSizeFor(axis ? axis->AxisLength() : 0, slotCount_, BarWidthPercent(), barCount_,
                           CustomBarWidth());
-    const int margin = MultiBar() == mbSideAll ? barSize_ : barSize_ * barCount_;
+    const int margin = MultiBar() == TMultiBar::mbSideAll ? barSize_ : barSize_ * barCount_;
     left = right = SideMargins() ? margin : margin / 2;
 }
 
 int TCustomBarSeries::XPixel(int index) const {
     int x = TChartSeries::XPixel(index);
-    if (MultiBar() == mbNone)
+    if (MultiBar() == TMultiBar::mbNone)
         x -= barSize_ / 2;
     else
         x += RoundToInt((barOrder_ - barCount_ * 0.5 - 1) * barSize_);
@@ -82,7 +82,7 @@ double TCustomBarSeries::MaxY() const {
 }
 
 void TCustomBarSeries::CalcZOrder(int& maxZIndex) {
-    if (MultiBar() != mbNone && ParentChart()) {
+    if (MultiBar() != TMultiBar::mbNone && ParentChart()) {
         for (TChartSeries* s : ParentChart()->SeriesList()) {
             if (s == this)
                 break;

@@ -4,7 +4,7 @@
 #include "ChartGradient.h"
 #include "ChartSeries.h"
 
-enum TBarStyle {
+enum class TBarStyle {
     bsRectangle,
     bsPyramid,
     bsInvPyramid,
@@ -15,7 +15,7 @@ enum TBarStyle {
     bsCone,
     bsBevel
 };
-enum TMultiBar { mbNone, mbSide, mbStacked, mbStacked100, mbSideAll, mbSelfStack };
+enum class TMultiBar { mbNone, mbSide, mbStacked, mbStacked100, mbSideAll, mbSelfStack };
 
 // Base of the series drawn as bars rising from an origin; its data-side settings. The pen is
 // the bar outline, the brush the bar fill. Bars show their marks by default.
@@ -104,8 +104,8 @@ private:
     int barSize_ = 0;
 
     double yOrigin_ = 0;
-    TBarStyle barStyle_ = bsRectangle;
-    TMultiBar multiBar_ = mbSide;
+    TBarStyle barStyle_ = TBarStyle::bsRectangle;
+    TMultiBar multiBar_ = TMultiBar::mbSide;
     int barWidthPercent_ = 70;
     int offsetPercent_ = 0;
     int customBarWidth_ = 0;

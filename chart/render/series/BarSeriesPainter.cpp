@@ -47,7 +47,7 @@ void TBarSeriesPainter::DrawBar(int /*index*/, int top, int bottom) {
             drawing_.Rectangle({left, top, right, bottom});
         }
     }
-    if (series_.BarStyle() != bsRectGradient)
+    if (series_.BarStyle() != TBarStyle::bsRectGradient)
         return;
 
     TChartGradient gradient;

@@ -13,7 +13,7 @@ void FillSampleData(ChartUnderTest& t, ProgramChart which) {
         break;
     case ProgramChart::DBChart2: {
         auto& bars = static_cast<TBarSeries&>(*t.series[0]);
-        bars.SetBarStyle(bsRectGradient);
+        bars.SetBarStyle(TBarStyle::bsRectGradient);
         bars.Gradient().SetStartColor(0xFFF3EA);
         bars.Gradient().SetMidColor(0xE0E6E9);
         const double counts[] = {1, 4, 7, 3, 2};

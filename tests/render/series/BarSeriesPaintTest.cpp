@@ -13,7 +13,7 @@ protected:
     BarPaint() {
         bars.SetParentChart(&chart);
         bars.SetSeriesColor(BarColour);
-        bars.SetBarStyle(bsRectGradient);
+        bars.SetBarStyle(TBarStyle::bsRectGradient);
         bars.Gradient().SetStartColor(0xFFF3EA);
         bars.Gradient().SetMidColor(0xE0E6E9);
         bars.AddValue(50);
