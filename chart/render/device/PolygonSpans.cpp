@@ -63,27 +63,60 @@ bool FillPolygonSpans(TRasterSurface& surface, std::span<const TPoint> points, s
             edges[count++] = EdgeWalk(a, b);
     }
 
+    // Between two rows where an edge starts or ends the same edges cross every row. Two of them,
+    // as for every convex shape, make one span a row; more are sorted row by row.
+    std::array<int, 9> events{};
+    std::size_t eventCount = 0;
+    events[eventCount++] = bottom;
+    for (std::size_t i = 0; i < count; ++i) {
+        events[eventCount++] = std::clamp(edges[i].top, top, bottom);
+        events[eventCount++] = std::clamp(edges[i].bottom, top, bottom);
+    }
+    std::sort(events.begin(), events.begin() + std::ptrdiff_t(eventCount));
+
     const std::int64_t width = surface.Width();
-    std::array<std::int64_t, 4> cross{};
-    for (int y = top; y < bottom; ++y) {
-        std::size_t crossings = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            EdgeWalk& e = edges[i];
-            if (!e.Crosses(y))
-                continue;
-            // Insertion in order: at most four crossings.
-            const std::int64_t c = e.Column();
-            std::size_t k = crossings++;
-            for (; k > 0 && cross[k - 1] > c; --k)
-                cross[k] = cross[k - 1];
-            cross[k] = c;
-            e.Step();
+    int y = top;
+    for (std::size_t e = 0; e < eventCount; ++e) {
+        const int bandEnd = events[e];
+        if (bandEnd <= y)
+            continue;
+        std::array<EdgeWalk*, 4> active{};
+        std::size_t activeCount = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            if (edges[i].Crosses(y))
+                active[activeCount++] = &edges[i];
+        if (activeCount == 2) {
+            EdgeWalk& a = *active[0];
+            EdgeWalk& b = *active[1];
+            for (; y < bandEnd; ++y) {
+                const std::int64_t ca = a.Column();
+                const std::int64_t cb = b.Column();
+                const std::int64_t x0 = std::max<std::int64_t>(std::min(ca, cb), 0);
+                const std::int64_t x1 = std::min<std::int64_t>(std::max(ca, cb), width);
+                if (x0 < x1)
+                    surface.FillSpan(y, int(x0), int(x1), argb);
+                a.Step();
+                b.Step();
+            }
+            continue;
         }
-        for (std::size_t i = 0; i + 1 < crossings; i += 2) {
-            const std::int64_t x0 = std::max<std::int64_t>(cross[i], 0);
-            const std::int64_t x1 = std::min<std::int64_t>(cross[i + 1], width);
-            if (x0 < x1)
-                surface.FillSpan(y, int(x0), int(x1), argb);
+        for (; y < bandEnd; ++y) {
+            std::array<std::int64_t, 4> cross{};
+            for (std::size_t i = 0; i < activeCount; ++i) {
+                // Insertion in order: at most four crossings.
+                const std::int64_t c = active[i]->Column();
+                std::size_t k = i;
+                for (; k > 0 && cross[k - 1] > c; --k)
+                    cross[k] = cross[k - 1];
+                cross[k] = c;
+                active[i]->Step();
+            }
+            for (std::size_t i = 0; i + 1 < activeCount; i += 2) {
+                const std::int64_t x0 = std::max<std::int64_t>(cross[i], 0);
+                const std::int64_t x1 = std::min<std::int64_t>(cross[i + 1], width);
+                if (x0 < x1)
+                    surface.FillSpan(y, int(x0), int(x1), argb);
+            }
         }
     }
     return true;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "device/ClipRows.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // The image a canvas draws into, with one painter kept open on it and the clip region.
@@ -70,17 +74,57 @@ public:
         }
     }
     // Sets columns x0..x1-1 of row y to argb, within the image and the clip.
-    void FillSpan(int y, int x0, int x1, std::uint32_t argb);
+    void FillSpan(int y, int x0, int x1, std::uint32_t argb) {
+        if (y < box_.top || y >= box_.bottom)
+            return;
+        x0 = std::max(x0, box_.left);
+        x1 = std::min(x1, box_.right);
+        if (x0 >= x1)
+            return;
+        auto* row = reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_);
+        argb |= 0xFF000000u;
+        if (!hasClip_ || clipIsRect_) {
+            FillPixels(row + x0, x1 - x0, argb);
+            return;
+        }
+        const auto [begin, end] = clipRows_.Row(y);
+        for (auto s = begin; s != end; ++s) {
+            const int a = std::max(x0, s->first);
+            const int b = std::min(x1, s->second);
+            if (a < b)
+                FillPixels(row + a, b - a, argb);
+        }
+    }
     // The pixel as 0xFFRRGGBB, or 0 outside the image.
     std::uint32_t Pixel(int x, int y) const;
 
 private:
+    // Sets count (> 0) pixels. Chart spans are short and of every length, and a loop whose
+    // length changes from row to row keeps mispredicting its end: spans up to 16 pixels are
+    // written as four blocks of four, overlapping as the length needs.
+    static void FillPixels(std::uint32_t* p, int count, std::uint32_t argb) {
+        const std::uint32_t block[4] = {argb, argb, argb, argb};
+        if (count < 4) {
+            p[0] = argb;
+            p[count / 2] = argb;
+            p[count - 1] = argb;
+        } else if (count <= 16) {
+            std::memcpy(p, block, sizeof block);
+            std::memcpy(p + std::min(4, count - 4), block, sizeof block);
+            std::memcpy(p + std::min(8, count - 4), block, sizeof block);
+            std::memcpy(p + count - 4, block, sizeof block);
+        } else {
+            for (int i = 0; i < count - 4; i += 4)
+                std::memcpy(p + i, block, sizeof block);
+            std::memcpy(p + count - 4, block, sizeof block);
+        }
+    }
+
     struct TBox {
         int left = 0, top = 0, right = 0, bottom = 0;
     };
     void UpdateBox();
-    bool InClip(int x, int y) const;
-    void BuildClipRows();
+    bool InClip(int x, int y) const { return clipRows_.Contains(x, y); }
     void ApplyClipToPainter();
 
     QImage* image_ = nullptr;
@@ -96,7 +140,5 @@ private:
     // one rectangle (the plot area, nearly always) this box is the whole test.
     TBox box_;
     bool clipIsRect_ = false;
-    // The clip as spans per row, for the pixel test: rows clipTop_.. of [x0, x1) pairs.
-    int clipTop_ = 0;
-    std::vector<std::vector<std::pair<int, int>>> clipRows_;
+    TClipRows clipRows_;
 };
