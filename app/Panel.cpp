@@ -76,7 +76,9 @@ void TPanel::PrepareLook(TColor color, const QString& caption) {
 
 void TPanel::paintEvent(QPaintEvent*) {
     const bool prepared = PreparedLookIsCurrent();
-    if (prepared && StoreHoldsPreparedLook())
+    // A paint into the window's backing store that finds the look already there has nothing to
+    // draw; a grab paints into a device of its own and draws.
+    if (prepared && PreparedLookInStore() && redirected(nullptr) == backingStore()->paintDevice())
         return;
     QPainter p(this);
     if (prepared)
@@ -89,7 +91,7 @@ bool TPanel::eventFilter(QObject* watched, QEvent* event) {
     // An exposed window is flushed from its backing store as it stands, without repainting what
     // has not changed; a look the panel has not yet taken must not show that way. Marked dirty,
     // the panel paints its current look over it first.
-    if (event->type() == QEvent::Expose && stored_.key != 0 && !PreparedLookIsCurrent())
+    if (event->type() == QEvent::Expose && PreparedLookInStore() && !PreparedLookIsCurrent())
         update();
     return QWidget::eventFilter(watched, event);
 }
@@ -105,15 +107,11 @@ bool TPanel::PreparedLookIsCurrent() const {
            look.image.devicePixelRatio() == devicePixelRatioF();
 }
 
-// True when this paint goes to the window's backing store and finds the prepared look there,
-// untouched since it was put in.
-bool TPanel::StoreHoldsPreparedLook() const {
+bool TPanel::PreparedLookInStore() const {
     if (stored_.key == 0)
         return false;
-    QBackingStore* store = backingStore();
-    const QImage* image = StoreImage(store);
-    return image && image->cacheKey() == stored_.key &&
-           redirected(nullptr) == store->paintDevice() && AreaInWindow() == stored_.area;
+    const QImage* image = StoreImage(backingStore());
+    return image && image->cacheKey() == stored_.key && AreaInWindow() == stored_.area;
 }
 
 void TPanel::WatchWindowExposure() {

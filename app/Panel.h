@@ -37,7 +37,8 @@ private:
     void Draw(QPainter& p, TColor color, const QString& caption) const;
     QRect AreaInWindow() const;
     bool PreparedLookIsCurrent() const;
-    bool StoreHoldsPreparedLook() const;
+    // The prepared look sits in the window's backing store, untouched since it was put there.
+    bool PreparedLookInStore() const;
     void WatchWindowExposure();
 
     TColor color_ = clBtnFace;
