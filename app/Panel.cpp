@@ -3,11 +3,17 @@
 #include <QBackingStore>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 QColor ToQColor(TColor c) {
     const TColor rgb = ColorToRGB(c);
     return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+// The image behind a backing store, where the platform keeps one.
+QImage* StoreImage(QBackingStore* store) {
+    return store ? dynamic_cast<QImage*>(store->paintDevice()) : nullptr;
 }
 } // namespace
 
@@ -43,33 +49,80 @@ void TPanel::PrepareLook(TColor color, const QString& caption) {
     Draw(p, color, caption);
     p.end();
     prepared_ = {color, caption, std::move(image)};
+    stored_ = {};
 
-    // The window system may still be reading the panel's last frame from memory it shares with
-    // the window, and the next paint over that area would first wait a round trip for it to
-    // finish. Waiting now, while the caller has time to spare, keeps that wait out of the moment
-    // the prepared look is shown. What the store clears for painting gets the current look back;
-    // nothing goes to the screen.
+    // The look also goes into the window's backing store now, while the caller has time to
+    // spare: when the panel takes it, its paint finds the pixels in place and the frame only has
+    // to be flushed. Nothing reaches the screen before that flush. Opening the store for painting
+    // also waits out the window system's read of the last frame from memory it shares with the
+    // window, which would otherwise cost a round trip at that moment.
     QBackingStore* store = backingStore();
-    if (store && isVisible()) {
-        const QRect area(mapTo(window(), QPoint(0, 0)), size());
-        store->beginPaint(area);
-        QPainter current(store->paintDevice());
-        current.translate(area.topLeft());
-        Draw(current, color_, caption_);
-        current.end();
-        store->endPaint();
+    if (!store || !isVisible())
+        return;
+    const QRect area = AreaInWindow();
+    store->beginPaint(area);
+    QImage* target = StoreImage(store);
+    if (target) {
+        QPainter into(target);
+        into.setCompositionMode(QPainter::CompositionMode_Source);
+        into.drawImage(area.topLeft(), prepared_.image);
+    }
+    store->endPaint();
+    if (target) {
+        stored_ = {area, target->cacheKey()};
+        WatchWindowExposure();
     }
 }
 
 void TPanel::paintEvent(QPaintEvent*) {
+    const bool prepared = PreparedLookIsCurrent();
+    // A paint into the window's backing store that finds the look already there has nothing to
+    // draw; a grab paints into a device of its own and draws.
+    if (prepared && PreparedLookInStore() && redirected(nullptr) == backingStore()->paintDevice())
+        return;
     QPainter p(this);
-    const Look& look = prepared_;
-    if (look.color == color_ && look.caption == caption_ && !look.image.isNull() &&
-        look.image.deviceIndependentSize() == QSizeF(size()) &&
-        look.image.devicePixelRatio() == devicePixelRatioF())
-        p.drawImage(0, 0, look.image);
+    if (prepared)
+        p.drawImage(0, 0, prepared_.image);
     else
         Draw(p, color_, caption_);
+}
+
+bool TPanel::eventFilter(QObject* watched, QEvent* event) {
+    // An exposed window is flushed from its backing store as it stands, without repainting what
+    // has not changed; a look the panel has not yet taken must not show that way. Marked dirty,
+    // the panel paints its current look over it first.
+    if (event->type() == QEvent::Expose && PreparedLookInStore() && !PreparedLookIsCurrent())
+        update();
+    return QWidget::eventFilter(watched, event);
+}
+
+QRect TPanel::AreaInWindow() const {
+    return QRect(mapTo(window(), QPoint(0, 0)), size());
+}
+
+bool TPanel::PreparedLookIsCurrent() const {
+    const Look& look = prepared_;
+    return look.color == color_ && look.caption == caption_ && !look.image.isNull() &&
+           look.image.deviceIndependentSize() == QSizeF(size()) &&
+           look.image.devicePixelRatio() == devicePixelRatioF();
+}
+
+bool TPanel::PreparedLookInStore() const {
+    if (stored_.key == 0)
+        return false;
+    const QImage* image = StoreImage(backingStore());
+    return image && image->cacheKey() == stored_.key && AreaInWindow() == stored_.area;
+}
+
+void TPanel::WatchWindowExposure() {
+    QWindow* handle = window()->windowHandle();
+    if (handle == watchedWindow_)
+        return;
+    if (watchedWindow_)
+        watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = handle;
+    if (handle)
+        handle->installEventFilter(this);
 }
 
 void TPanel::Draw(QPainter& p, TColor color, const QString& caption) const {

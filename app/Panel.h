@@ -3,6 +3,7 @@
 #include "ChartColor.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -20,7 +21,7 @@ public:
     // Paints the panel and hands the frame to the window system before returning.
     void PaintNow();
     // Draws the panel in a look it is about to take, so that painting it in that look later
-    // only copies the finished image. Kept while the panel's size stays; one look at a time.
+    // costs next to nothing. Kept while the panel's size stays; one look at a time.
     void PrepareLook(TColor color, const QString& caption);
 
     // Every mouse button pressed on the panel, the second press of a double click included.
@@ -28,11 +29,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void Draw(QPainter& p, TColor color, const QString& caption) const;
+    QRect AreaInWindow() const;
+    bool PreparedLookIsCurrent() const;
+    // The prepared look sits in the window's backing store, untouched since it was put there.
+    bool PreparedLookInStore() const;
+    void WatchWindowExposure();
 
     TColor color_ = clBtnFace;
     QString caption_;
@@ -43,4 +50,13 @@ private:
         QImage image;
     };
     Look prepared_;
+
+    // Where the prepared look was put into the window's backing store, and the store's image key
+    // right after: while the key stays, nothing has painted over it.
+    struct Stored {
+        QRect area;
+        qint64 key = 0;
+    };
+    Stored stored_;
+    QPointer<QWindow> watchedWindow_;
 };

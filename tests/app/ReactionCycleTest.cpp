@@ -2,6 +2,7 @@
 #include "ReactionTexts.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace {
 
@@ -42,6 +43,25 @@ protected:
         EXPECT_EQ(form->KreniButton->isEnabled(), e.kreniEnabled);
         EXPECT_EQ(form->RTimer->Enabled(), e.timerOn);
         EXPECT_EQ(form->StimulusShown(), e.stimulus);
+    }
+
+    // A panel painted the plain way, beside the form's, for comparison.
+    QImage PaintedAfresh(TColor color, const QString& caption) {
+        TPanel plain(form->TabSheet1);
+        plain.setGeometry(form->RPanel->geometry());
+        plain.SetColor(color);
+        plain.SetCaption(caption);
+        return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The panel's pixels as the window's backing store holds them, which is what a flush shows.
+    QImage PanelInWindowStore() {
+        const QRect area(form->RPanel->mapTo(form.get(), QPoint(0, 0)), form->RPanel->size());
+        return form->screen()
+            ->grabWindow(form->winId())
+            .toImage()
+            .copy(area)
+            .convertToFormat(QImage::Format_RGB32);
     }
 };
 
@@ -258,25 +278,30 @@ TEST_F(ReactionCycle, TheTickPaintsTheGreenPanelItselfAsItsLastStep) {
 }
 
 TEST_F(ReactionCycle, TheGreenPanelPreparedDuringTheWaitLooksAsOnePaintedAfresh) {
-    // A panel painted the plain way, beside the form's, for comparison.
-    const auto paintedAfresh = [this](TColor color, const QString& caption) {
-        TPanel plain(form->TabSheet1);
-        plain.setGeometry(form->RPanel->geometry());
-        plain.SetColor(color);
-        plain.SetCaption(caption);
-        return plain.grab().toImage();
-    };
     for (const bool resizedBeforeTheTick : {false, true}) {
         SCOPED_TRACE(resizedBeforeTheTick ? "resized before the tick" : "same size");
         form->ResetButtonClick();
         form->KreniButtonClick();
-        EXPECT_EQ(form->RPanel->grab().toImage(), paintedAfresh(clYellow, ReactionTexts::Waiting))
+        EXPECT_EQ(form->RPanel->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  PaintedAfresh(clYellow, ReactionTexts::Waiting))
             << "the prepared look shows only once the panel takes it";
         if (resizedBeforeTheTick) {
             form->resize(form->size() + QSize(40, 30));
             QCoreApplication::processEvents();
         }
         Tick();
-        EXPECT_EQ(form->RPanel->grab().toImage(), paintedAfresh(clLime, ReactionTexts::Stimulus));
+        const QImage green = PaintedAfresh(clLime, ReactionTexts::Stimulus);
+        EXPECT_EQ(form->RPanel->grab().toImage().convertToFormat(QImage::Format_RGB32), green);
+        EXPECT_EQ(PanelInWindowStore(), green);
     }
+}
+
+TEST_F(ReactionCycle, AWindowExposedWhileArmedShowsTheWaitingPanelAndTheTickStillTheGreen) {
+    form->KreniButtonClick();
+    // The window system asks for the window again, as when another window stops covering it.
+    QExposeEvent expose(QRegion(form->rect()));
+    QCoreApplication::sendEvent(form->windowHandle(), &expose);
+    EXPECT_EQ(PanelInWindowStore(), PaintedAfresh(clYellow, ReactionTexts::Waiting));
+    Tick();
+    EXPECT_EQ(PanelInWindowStore(), PaintedAfresh(clLime, ReactionTexts::Stimulus));
 }
