@@ -9,6 +9,7 @@
 #include <QPolygon>
 #include <QRegion>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -68,8 +69,9 @@ TEST(ClipRows, AnswerAsTheRegionDoes) {
                 ASSERT_EQ(rows.Contains(xx, yy), region.contains(QPoint(xx, yy)))
                     << "region " << i << " at " << xx << "," << yy;
         for (int k = 0; k < 200; ++k) {
-            const auto [left, right] = std::minmax(x(rng), x(rng));
-            const auto [top, bottom] = std::minmax(y(rng), y(rng));
+            // minmax of a list: the pair of two arguments would refer to the temporaries.
+            const auto [left, right] = std::minmax({x(rng), x(rng)});
+            const auto [top, bottom] = std::minmax({y(rng), y(rng)});
             const bool inside = AllInside(region, left, top, right, bottom);
             const bool covers = rows.Covers(left, top, right, bottom);
             // Never a yes for a box that leaves the region; a yes wherever every row is one span.
