@@ -75,6 +75,12 @@ bool FillPolygonSpans(TRasterSurface& surface, std::span<const TPoint> points, s
     std::sort(events.begin(), events.begin() + std::ptrdiff_t(eventCount));
 
     const std::int64_t width = surface.Width();
+    const auto fill = [&](int row, std::int64_t left, std::int64_t right) {
+        const std::int64_t x0 = std::max<std::int64_t>(left, 0);
+        const std::int64_t x1 = std::min<std::int64_t>(right, width);
+        if (x0 < x1)
+            surface.FillSpan(row, int(x0), int(x1), argb);
+    };
     int y = top;
     for (std::size_t e = 0; e < eventCount; ++e) {
         const int bandEnd = events[e];
@@ -91,10 +97,7 @@ bool FillPolygonSpans(TRasterSurface& surface, std::span<const TPoint> points, s
             for (; y < bandEnd; ++y) {
                 const std::int64_t ca = a.Column();
                 const std::int64_t cb = b.Column();
-                const std::int64_t x0 = std::max<std::int64_t>(std::min(ca, cb), 0);
-                const std::int64_t x1 = std::min<std::int64_t>(std::max(ca, cb), width);
-                if (x0 < x1)
-                    surface.FillSpan(y, int(x0), int(x1), argb);
+                fill(y, std::min(ca, cb), std::max(ca, cb));
                 a.Step();
                 b.Step();
             }
@@ -111,12 +114,8 @@ bool FillPolygonSpans(TRasterSurface& surface, std::span<const TPoint> points, s
                 cross[k] = c;
                 active[i]->Step();
             }
-            for (std::size_t i = 0; i + 1 < activeCount; i += 2) {
-                const std::int64_t x0 = std::max<std::int64_t>(cross[i], 0);
-                const std::int64_t x1 = std::min<std::int64_t>(cross[i + 1], width);
-                if (x0 < x1)
-                    surface.FillSpan(y, int(x0), int(x1), argb);
-            }
+            for (std::size_t i = 0; i + 1 < activeCount; i += 2)
+                fill(y, cross[i], cross[i + 1]);
         }
     }
     return true;
