@@ -22,14 +22,49 @@ void TRasterSurface::Attach(QImage* image) {
 void TRasterSurface::UpdateBox() {
     box_ = {0, 0, width_, height_};
     clipIsRect_ = false;
-    if (!hasClip_)
-        return;
-    const QRect r = clip_.boundingRect();
-    box_.left = std::max(box_.left, r.left());
-    box_.top = std::max(box_.top, r.top());
-    box_.right = std::min(box_.right, r.right() + 1);
-    box_.bottom = std::min(box_.bottom, r.bottom() + 1);
-    clipIsRect_ = clip_.rectCount() <= 1;
+    if (hasClip_) {
+        const QRect r = clip_.boundingRect();
+        box_.left = std::max(box_.left, r.left());
+        box_.top = std::max(box_.top, r.top());
+        box_.right = std::min(box_.right, r.right() + 1);
+        box_.bottom = std::min(box_.bottom, r.bottom() + 1);
+        clipIsRect_ = clip_.rectCount() <= 1;
+    }
+    UpdateRows();
+}
+
+void TRasterSurface::UpdateRows() {
+    rowLeft_.assign(std::size_t(height_), 0);
+    rowRight_.assign(std::size_t(height_), 0);
+    for (int y = std::max(box_.top, 0); y < std::min(box_.bottom, height_); ++y) {
+        int left = box_.left;
+        int right = box_.right;
+        if (hasClip_ && !clipIsRect_) {
+            const auto [begin, end] = clipRows_.Row(y);
+            if (end - begin > 1) {
+                left = SeveralSpans;
+            } else if (begin == end) {
+                right = left;
+            } else {
+                left = std::max(left, begin->first);
+                right = std::min(right, begin->second);
+            }
+        }
+        rowLeft_[std::size_t(y)] = left;
+        rowRight_[std::size_t(y)] = right;
+    }
+}
+
+void TRasterSurface::FillSpanInPieces(int y, int x0, int x1, std::uint32_t argb) {
+    x0 = std::max(x0, box_.left);
+    x1 = std::min(x1, box_.right);
+    const auto [begin, end] = clipRows_.Row(y);
+    for (auto s = begin; s != end; ++s) {
+        const int a = std::max(x0, s->first);
+        const int b = std::min(x1, s->second);
+        if (a < b)
+            FillPixels(Row(y) + a, b - a, argb | 0xFF000000u);
+    }
 }
 
 void TRasterSurface::Flush() {

@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -75,25 +76,17 @@ public:
     }
     // Sets columns x0..x1-1 of row y to argb, within the image and the clip.
     void FillSpan(int y, int x0, int x1, std::uint32_t argb) {
-        if (y < box_.top || y >= box_.bottom)
+        if (y < 0 || y >= height_)
             return;
-        x0 = std::max(x0, box_.left);
-        x1 = std::min(x1, box_.right);
-        if (x0 >= x1)
-            return;
-        auto* row = reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_);
-        argb |= 0xFF000000u;
-        if (!hasClip_ || clipIsRect_) {
-            FillPixels(row + x0, x1 - x0, argb);
+        const int left = rowLeft_[std::size_t(y)];
+        if (left == SeveralSpans) {
+            FillSpanInPieces(y, x0, x1, argb);
             return;
         }
-        const auto [begin, end] = clipRows_.Row(y);
-        for (auto s = begin; s != end; ++s) {
-            const int a = std::max(x0, s->first);
-            const int b = std::min(x1, s->second);
-            if (a < b)
-                FillPixels(row + a, b - a, argb);
-        }
+        x0 = std::max(x0, left);
+        x1 = std::min(x1, rowRight_[std::size_t(y)]);
+        if (x0 < x1)
+            FillPixels(Row(y) + x0, x1 - x0, argb | 0xFF000000u);
     }
     // The pixel as 0xFFRRGGBB, or 0 outside the image.
     std::uint32_t Pixel(int x, int y) const;
@@ -124,6 +117,11 @@ private:
         int left = 0, top = 0, right = 0, bottom = 0;
     };
     void UpdateBox();
+    void UpdateRows();
+    std::uint32_t* Row(int y) const {
+        return reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_);
+    }
+    void FillSpanInPieces(int y, int x0, int x1, std::uint32_t argb);
     bool InClip(int x, int y) const { return clipRows_.Contains(x, y); }
     void ApplyClipToPainter();
 
@@ -141,4 +139,10 @@ private:
     TBox box_;
     bool clipIsRect_ = false;
     TClipRows clipRows_;
+    // Each row's writable columns [rowLeft_, rowRight_): the image within the clip, so that
+    // filling a span costs two bounds. A row the clip cuts into several spans is marked and
+    // filled span by span.
+    static constexpr int SeveralSpans = INT_MIN;
+    std::vector<int> rowLeft_;
+    std::vector<int> rowRight_;
 };

@@ -19,8 +19,16 @@ constexpr int H = 36;
 
 struct Fill {
     std::vector<TPoint> points;
-    TRect clip{0, 0, 0, 0}; // empty: no clip
+    TRect clip{0, 0, 0, 0};            // empty: no clip
+    std::vector<TPoint> clipOutline{}; // a clip by outline instead
 };
+
+QPolygon ToQPolygon(const std::vector<TPoint>& points) {
+    QPolygon poly;
+    for (const TPoint& pt : points)
+        poly << QPoint(pt.x, pt.y);
+    return poly;
+}
 
 QImage Blank() {
     QImage image(W, H, QImage::Format_RGB32);
@@ -36,6 +44,8 @@ QImage ByCanvas(const Fill& f) {
     canvas.SetBrushColor(clRed);
     if (!f.clip.IsEmpty())
         canvas.ClipToRect(f.clip);
+    if (!f.clipOutline.empty())
+        canvas.ClipToPolygon(f.clipOutline);
     canvas.Polygon(f.points);
     canvas.SetTarget(nullptr);
     return image;
@@ -47,12 +57,11 @@ QImage ByPainter(const Fill& f) {
     p.setRenderHint(QPainter::Antialiasing, false);
     if (!f.clip.IsEmpty())
         p.setClipRect(QRect(f.clip.left, f.clip.top, f.clip.Width(), f.clip.Height()));
+    if (!f.clipOutline.empty())
+        p.setClipRegion(QRegion(ToQPolygon(f.clipOutline), Qt::OddEvenFill));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 0, 0));
-    QPolygon poly;
-    for (const TPoint& pt : f.points)
-        poly << QPoint(pt.x, pt.y);
-    p.drawPolygon(poly, Qt::OddEvenFill);
+    p.drawPolygon(ToQPolygon(f.points), Qt::OddEvenFill);
     return image;
 }
 
@@ -119,8 +128,16 @@ TEST(PolygonFill, RandomQuadsAndTrianglesMatchThePainter) {
         const int n = corners(rng);
         for (int k = 0; k < n; ++k)
             f.points.push_back(RandomCorner(rng));
-        if (clipped(rng) == 0)
+        const int clip = clipped(rng);
+        if (clip == 0)
             f.clip = {7, 5, 33, 29};
+        // A U-shaped outline: rows of two spans, one span and none.
+        if (clip == 1)
+            f.clipOutline = {{4, 3},   {44, 3},  {44, 32}, {30, 32},
+                             {30, 12}, {16, 12}, {16, 32}, {4, 32}};
+        // A slanted outline, a different span on every row, as a 3D chart's.
+        if (clip == 2)
+            f.clipOutline = {{2, 8}, {10, 1}, {46, 1}, {46, 26}, {38, 34}, {2, 34}};
         ExpectSameAsPainter(f);
     }
 }
