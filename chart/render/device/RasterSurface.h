@@ -46,9 +46,12 @@ public:
     const QRegion& Clip() const { return clip_; }
 
     bool Visible(int x, int y) const {
-        if (x < box_.left || y < box_.top || x >= box_.right || y >= box_.bottom)
+        if (y < 0 || y >= height_)
             return false;
-        return !hasClip_ || clipIsRect_ || InClip(x, y);
+        const int left = rowLeft_[std::size_t(y)];
+        if (left == SeveralSpans)
+            return x >= box_.left && x < box_.right && clipRows_.Contains(x, y);
+        return x >= left && x < rowRight_[std::size_t(y)];
     }
     // Whether every pixel of columns left..right and rows top..bottom (inclusive) is inside the
     // image and the clip, so that they can be plotted unchecked.
@@ -122,7 +125,6 @@ private:
         return reinterpret_cast<std::uint32_t*>(bits_ + std::ptrdiff_t(y) * stride_);
     }
     void FillSpanInPieces(int y, int x0, int x1, std::uint32_t argb);
-    bool InClip(int x, int y) const { return clipRows_.Contains(x, y); }
     void ApplyClipToPainter();
 
     QImage* image_ = nullptr;

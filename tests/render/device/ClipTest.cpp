@@ -1,5 +1,10 @@
 #include "CanvasFixture.h"
 
+#include <QPolygon>
+#include <QRegion>
+
+#include <vector>
+
 class Clip : public CanvasFixture {
 protected:
     // Paints the whole image red through the clip in force.
@@ -115,4 +120,27 @@ TEST_F(Clip, BoxClipIn3DIsTheOutlineOfTheProjectedBox) {
     EXPECT_EQ(Px(44, 55), clWhite);
     EXPECT_EQ(Px(60, 55), clBlack);
     EXPECT_EQ(Px(95, 55), clWhite);
+}
+
+TEST_F(Clip, ThinLinesThroughAnOutlineClipKeepExactlyItsPixels) {
+    Begin2D();
+    // A U: rows of two spans, of one and of none; slanted sides so that spans move row by row.
+    const std::vector<TPoint> outline = {{20, 10},  {180, 20}, {170, 140}, {120, 140},
+                                         {110, 60}, {80, 60},  {70, 140},  {30, 130}};
+    QPolygon poly;
+    for (const TPoint& p : outline)
+        poly << QPoint(p.x, p.y);
+    const QRegion region(poly, Qt::OddEvenFill);
+    canvas.ClipToPolygon(outline);
+    // Level lines over every row and steep ones across the whole image.
+    for (int y = 0; y < H; ++y)
+        canvas.HorizLine(0, W, y);
+    canvas.SetPenColor(clRed);
+    for (int x = -H; x < W; x += 3) {
+        canvas.MoveTo(x, 0);
+        canvas.LineTo(x + H, H);
+    }
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            ASSERT_EQ(Px(x, y) != clWhite, region.contains(QPoint(x, y))) << x << "," << y;
 }
