@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-// A clip region as the spans of each row, kept in one block of memory so that the per-row
-// tests of span filling and pixel plotting stay cheap, and with range tables that answer
-// whether a whole box lies inside in constant time. A 3D chart clips its series to the outline
-// of its box, a region with a different span on nearly every row.
+// A clip region as the spans of each row, kept in one block of memory, with range tables that
+// answer whether a whole box lies inside in constant time. A 3D chart clips its series to the
+// outline of its box, a region with a different span on nearly every row, and asks that for
+// every line it draws.
 class TClipRows {
 public:
     TClipRows() = default;

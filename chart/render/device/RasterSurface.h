@@ -95,9 +95,9 @@ public:
     std::uint32_t Pixel(int x, int y) const;
 
 private:
-    // Sets count (> 0) pixels. Chart spans are short and of every length, and a loop whose
-    // length changes from row to row keeps mispredicting its end: spans up to 16 pixels are
-    // written as four blocks of four, overlapping as the length needs.
+    // Sets count (> 0) pixels. Chart spans are short and of every length: up to 16 pixels are
+    // written as four blocks of four that overlap as the length needs, rather than by a loop
+    // whose length changes from row to row.
     static void FillPixels(std::uint32_t* p, int count, std::uint32_t argb) {
         const std::uint32_t block[4] = {argb, argb, argb, argb};
         if (count < 4) {
