@@ -1,4 +1,5 @@
 #include "device/ChartCanvas.h"
+#include "device/LineWalk.h"
 
 #include "ColorOps.h"
 #include "device/PolygonSpans.h"
@@ -37,6 +38,9 @@ constexpr DashPattern DashFor(TPenStyle style, bool smallDots) {
         return {};
     }
 }
+// A whole number of every pattern's length: dash positions are kept below it, so that lines
+// millions of pixels long never overflow the position and keep its phase.
+constexpr std::int64_t DashCycle = 24 * 4096;
 bool DashIsOn(const DashPattern& d, int pos) {
     int total = 0;
     for (int i = 0; i < d.count; ++i)
@@ -231,64 +235,74 @@ void TChartCanvas::PreparePainterStroke(QPainter& p) {
 // One-pixel lines are rasterised here rather than by the painter, so that the start point is
 // set and the end point is not, whatever the slope, and connected lines set each joint once.
 void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = std::abs(y1 - y0);
-    if ((dx == 0 && dy == 0) || !surface_.HasTarget())
+    if ((x0 == x1 && y0 == y1) || !surface_.HasTarget())
         return;
     surface_.Painter(); // keeps the direct pixel writes on the painter's memory
-    const int sx = x1 < x0 ? -1 : 1;
-    const int sy = y1 < y0 ? -1 : 1;
+    const TLineWalk line(x0, y0, x1, y1);
     const DashPattern dash = DashFor(pen_.style, pen_.smallDots);
     const std::uint32_t on = ToArgb(pen_.color);
     const std::uint32_t off = ToArgb(backColor_);
     const bool fillGaps = backMode_ == cbmOpaque;
     const TRasterSurface::PixelMode mode = ToPixelMode(pen_.mode);
 
-    // Bresenham's walk, the start pixel set and the end pixel not, each pixel through `plot`.
+    // Only the steps whose pixels can be written are walked; the dash pattern still runs on
+    // along the whole line.
+    const TRasterSurface::TBox& box = surface_.WritableBox();
+    const TLineWalk::TRange range = line.StepsInside(box.left, box.top, box.right, box.bottom);
+    const int dashStart = dashPos_;
+    dashPos_ = int((dashStart + line.Steps()) % DashCycle);
+    if (range.first == range.last)
+        return;
+
+    // Bresenham's walk over the steps in range, each pixel through `plot`.
     const auto walk = [&](auto&& plot) {
-        int x = x0;
-        int y = y0;
-        if (dx >= dy) {
-            int err = 2 * dy - dx;
-            for (int i = 0; i < dx; ++i) {
-                plot(x, y);
+        const TLineWalk::TStep s = line.At(range.first);
+        int x = s.x;
+        int y = s.y;
+        std::int64_t err = s.err;
+        const std::int64_t major2 = 2 * line.Major();
+        const std::int64_t minor2 = 2 * line.Minor();
+        const int sx = line.StepX();
+        const int sy = line.StepY();
+        if (line.XMajor()) {
+            for (std::int64_t i = range.first; i < range.last; ++i) {
+                plot(x, y, i);
                 if (err > 0) {
                     y += sy;
-                    err -= 2 * dx;
+                    err -= major2;
                 }
-                err += 2 * dy;
+                err += minor2;
                 x += sx;
             }
         } else {
-            int err = 2 * dx - dy;
-            for (int i = 0; i < dy; ++i) {
-                plot(x, y);
+            for (std::int64_t i = range.first; i < range.last; ++i) {
+                plot(x, y, i);
                 if (err > 0) {
                     x += sx;
-                    err -= 2 * dy;
+                    err -= major2;
                 }
-                err += 2 * dx;
+                err += minor2;
                 y += sy;
             }
         }
     };
 
-    // A solid line wholly inside the image and the clip, as nearly all chart lines are, skips
-    // the per-pixel tests.
-    if (dash.count == 0 &&
-        surface_.Covers(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))) {
-        walk([&](int x, int y) { surface_.PlotUnchecked(x, y, on, mode); });
-        dashPos_ += std::max(dx, dy);
+    // A solid run wholly inside the clip, as nearly all chart lines are, skips the per-pixel
+    // tests.
+    const TLineWalk::TStep a = line.At(range.first);
+    const TLineWalk::TStep b = line.At(range.last - 1);
+    if (dash.count == 0 && surface_.Covers(std::min(a.x, b.x), std::min(a.y, b.y),
+                                           std::max(a.x, b.x), std::max(a.y, b.y))) {
+        walk([&](int x, int y, std::int64_t) { surface_.PlotUnchecked(x, y, on, mode); });
         return;
     }
-    walk([&](int x, int y) {
+    walk([&](int x, int y, std::int64_t i) {
         if (dash.count == 0)
             surface_.Plot(x, y, on, mode);
-        else if (DashIsOn(dash, dashPos_))
+        else if (DashIsOn(dash, int((dashStart + i) % DashCycle)))
             surface_.Plot(x, y, on, mode);
         else if (fillGaps)
             surface_.Plot(x, y, off, mode);
-        ++dashPos_;
     });
 }
 

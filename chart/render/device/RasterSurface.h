@@ -94,6 +94,13 @@ public:
     // The pixel as 0xFFRRGGBB, or 0 outside the image.
     std::uint32_t Pixel(int x, int y) const;
 
+    // The columns left..right-1 and rows top..bottom-1 outside which no pixel is ever written:
+    // the image within the clip's bounds.
+    struct TBox {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+    const TBox& WritableBox() const { return box_; }
+
 private:
     // Sets count (> 0) pixels. Chart spans are short and of every length: up to 16 pixels are
     // written as four blocks of four that overlap as the length needs, rather than by a loop
@@ -116,9 +123,6 @@ private:
         }
     }
 
-    struct TBox {
-        int left = 0, top = 0, right = 0, bottom = 0;
-    };
     void UpdateBox();
     void UpdateRows();
     std::uint32_t* Row(int y) const {
