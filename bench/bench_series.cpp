@@ -3,6 +3,7 @@
 
 #include "ChartSettings.h"
 #include "LineSeries.h"
+#include "axes/ChartAxis.h"
 #include "frame/DBChart.h"
 
 #include <benchmark/benchmark.h>
@@ -67,6 +68,26 @@ BENCHMARK(BM_PaintResultsChart)
     ->Arg(100000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
+
+// A range one value wide (what a scroll of a zero range leaves) puts every second point of the
+// results about 1e7 pixels above or below the plot: the lines to them may cost only the pixels
+// they cross on the chart.
+void BM_PaintFarOffPoints(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart1Settings(p.chart);
+    TLineSeries& s = p.AddSeries();
+    for (int i = 0; i < 1000; ++i)
+        s.AddValue(i % 2 == 0 ? 250 : (i % 4 == 1 ? 300 : 200));
+    p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
+    p.Paint();
+    p.chart.LeftAxis()->SetRange(250 - 0.0005, 250 + 0.0005);
+    for (auto _ : state) {
+        p.Paint();
+        benchmark::DoNotOptimize(p.window.constBits());
+    }
+}
+BENCHMARK(BM_PaintFarOffPoints)->Unit(benchmark::kMillisecond);
 
 void BM_PaintCalibrationChart(benchmark::State& state) {
     EnsureApplication();
