@@ -5,7 +5,9 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QFile>
-#include <QTextStream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -24,9 +26,24 @@ Trial& Current() {
     return trial;
 }
 
-QString& Path() {
-    static QString path;
-    return path;
+// The stamp file, opened once at start: a pipe or device named in its place would block the
+// window at the first trial, so only a regular file is taken.
+int& StampFile() {
+    static int fd = -1;
+    return fd;
+}
+
+int OpenRegularFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 // The earliest the GUI thread sees a press: the window system's event, before the toolkit
@@ -52,8 +69,11 @@ public:
 } // namespace
 
 void LatencyStamps::InstallFromEnvironment() {
-    Path() = qEnvironmentVariable("TAVULIN_LATENCY_STAMPS");
-    on_ = !Path().isEmpty();
+    const QString path = qEnvironmentVariable("TAVULIN_LATENCY_STAMPS");
+    if (StampFile() >= 0)
+        ::close(StampFile());
+    StampFile() = path.isEmpty() ? -1 : OpenRegularFile(path);
+    on_ = StampFile() >= 0;
     if (!on_)
         return;
     static PressWatcher watcher;
@@ -75,12 +95,13 @@ void LatencyStamps::SetSlow(Point point, std::int64_t count) {
 void LatencyStamps::WriteResponse(double milliseconds) {
     if (!on_)
         return;
-    QFile file(Path());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-        QTextStream out(&file);
-        for (const std::int64_t at : Current().at)
-            out << at << ' ';
-        out << Counter().Frequency() << ' ' << QString::number(milliseconds, 'f', 6) << '\n';
-    }
+    QByteArray line;
+    for (const std::int64_t at : Current().at)
+        line += QByteArray::number(qint64(at)) + ' ';
+    line += QByteArray::number(qint64(Counter().Frequency())) + ' ' +
+            QByteArray::number(milliseconds, 'f', 6) + '\n';
+    // One append of the whole line; a probe reading the file never sees half of it.
+    [[maybe_unused]] const ssize_t written =
+        ::write(StampFile(), line.constData(), size_t(line.size()));
     Current() = Trial{};
 }

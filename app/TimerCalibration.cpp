@@ -15,6 +15,14 @@ namespace {
 const QString ReplaceResultsQuestion =
     QStringLiteral("Kalibracija će zameniti rezultate merenja iz tabele. Nastaviti?");
 const QString NegativeSleepMessage = QStringLiteral("Sleep vrednost ne može biti negativna.");
+// A run blocks the window from start to end and keeps every timing: past these it would hold
+// the program for hours or exhaust memory.
+constexpr std::int64_t LongestRunMs = 10 * 60 * 1000;
+constexpr std::int32_t MostIterations = 1000000;
+const QString TooLongRunMessage =
+    QStringLiteral("Kalibracija bi trajala duže od 10 minuta; smanjite Sleep ili broj merenja.");
+const QString TooManyIterationsMessage =
+    QStringLiteral("Broj merenja ne može biti veći od 1000000.");
 
 // The largest deviations of a run above and below the set sleep. The extremes start at the
 // set sleep, so that both deviations are 0 or more.
@@ -53,6 +61,11 @@ void TMainForm::ButtonIzmeriClick() {
     // The sleep takes an unsigned count: a negative one would block the program for weeks.
     if (sleep < 0)
         throw std::invalid_argument(NegativeSleepMessage.toStdString());
+    const std::int32_t iterations = SpinEditIter->Value();
+    if (iterations > MostIterations)
+        throw std::invalid_argument(TooManyIterationsMessage.toStdString());
+    if (std::int64_t(sleep) * std::max(iterations, 0) > LongestRunMs)
+        throw std::invalid_argument(TooLongRunMessage.toStdString());
     if (!Series0HoldsOnlyCalibration() &&
         !services_.questions.Confirm(
             {ReplaceResultsQuestion, ApplicationTitle, platform::Question::Answers::YesNo}))
@@ -101,7 +114,6 @@ void TMainForm::ButtonIzmeriClick() {
     const std::int64_t frequency = services_.counter.Frequency();
     AppendMemoLine(QStringLiteral("QueryPerf overhead: %1").arg(overhead));
 
-    const std::int32_t iterations = SpinEditIter->Value();
     for (std::int32_t n = 0; n < iterations; ++n) {
         // Only the four readings enclose the sleep; everything else comes after them.
         const std::int64_t a = services_.counter.Counter();

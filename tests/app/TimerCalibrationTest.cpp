@@ -135,18 +135,38 @@ TEST_F(TimerCalibration, NoIterationsEmptyTheSeriesAndTables) {
     EXPECT_EQ(fakes.clock.sleeps.size(), 1u + 5u + 1u);
 }
 
-TEST_F(TimerCalibration, ANegativeSleepIsRefusedBeforeAnythingChanges) {
-    SetResults({250, 260});
-    const QStringList memo = MemoLines();
-    Run(-1, 100);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].contains("Sleep")) << errors[0].toStdString();
-    EXPECT_TRUE(questions.isEmpty());
-    EXPECT_TRUE(fakes.clock.sleeps.empty());
-    EXPECT_EQ(MemoLines(), memo);
-    EXPECT_EQ(Y(form->Series0), (std::vector<double>{250, 260}));
-    EXPECT_TRUE(form->ButtonIzmeri->isEnabled());
-    EXPECT_EQ(fakes.beep.count, 0);
+// Runs that would block the window for weeks, hours or exhaust memory are refused before
+// anything changes; the limits themselves still run.
+TEST_F(TimerCalibration, RunsPastTheLimitsAreRefusedBeforeAnythingChanges) {
+    struct Case {
+        const char* name;
+        int sleep, iterations;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"negative sleep", -1, 100, "Sleep vrednost ne može biti negativna."},
+        {"over ten minutes", 6001, 100, "Kalibracija bi trajala duže od 10 minuta"},
+        {"longest sleep a few times", 2147483647, 3, "Kalibracija bi trajala duže od 10 minuta"},
+        {"too many points", 0, 1000001, "Broj merenja ne može biti veći od 1000000."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetResults({250, 260});
+        errors.clear();
+        fakes.clock.sleeps.clear();
+        const QStringList memo = MemoLines();
+        Run(c.sleep, c.iterations);
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_TRUE(errors[0].startsWith(QString::fromUtf8(c.message))) << errors[0].toStdString();
+        EXPECT_TRUE(questions.isEmpty());
+        EXPECT_TRUE(fakes.clock.sleeps.empty());
+        EXPECT_EQ(MemoLines(), memo);
+        EXPECT_EQ(Y(form->Series0), (std::vector<double>{250, 260}));
+        EXPECT_TRUE(form->ButtonIzmeri->isEnabled());
+        EXPECT_EQ(fakes.beep.count, 0);
+    }
+    Run(6000, 100);
+    EXPECT_EQ(errors.size(), 1) << "exactly ten minutes runs";
 }
 
 TEST_F(TimerCalibration, AFailureDuringTheRunLeavesTheButtonEnabledAndTheTablesTrue) {
