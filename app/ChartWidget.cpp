@@ -4,16 +4,22 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <optional>
+
 namespace {
 
-TMouseButton ToChartButton(Qt::MouseButton button) {
+// Only the three buttons the chart knows act on it: a side button (Back, Forward, extra ones)
+// taken for the left one would start a zoom, or end one early with its release.
+std::optional<TMouseButton> ToChartButton(Qt::MouseButton button) {
     switch (button) {
+    case Qt::LeftButton:
+        return mbLeft;
     case Qt::RightButton:
         return mbRight;
     case Qt::MiddleButton:
         return mbMiddle;
     default:
-        return mbLeft;
+        return std::nullopt;
     }
 }
 
@@ -72,13 +78,23 @@ void TChartWidget::moveEvent(QMoveEvent*) {
 }
 
 void TChartWidget::mousePressEvent(QMouseEvent* event) {
+    const std::optional<TMouseButton> button = ToChartButton(event->button());
+    if (!button) {
+        event->ignore();
+        return;
+    }
     const QPoint p = event->position().toPoint();
-    chart_.MouseDown(ToChartButton(event->button()), ToShiftState(*event), p.x(), p.y());
+    chart_.MouseDown(*button, ToShiftState(*event), p.x(), p.y());
 }
 
 void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const std::optional<TMouseButton> button = ToChartButton(event->button());
+    if (!button) {
+        event->ignore();
+        return;
+    }
     const QPoint p = event->position().toPoint();
-    chart_.MouseUp(ToChartButton(event->button()), ToShiftState(*event), p.x(), p.y());
+    chart_.MouseUp(*button, ToShiftState(*event), p.x(), p.y());
 }
 
 void TChartWidget::mouseMoveEvent(QMouseEvent* event) {

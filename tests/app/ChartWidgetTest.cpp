@@ -117,6 +117,30 @@ TEST_F(ChartWidgetFixture, MouseEventsReachTheChartsListeners) {
     chart.RemoveListener(log);
 }
 
+// Side buttons are not the chart's: their presses and releases reach no listener, so a
+// side-button drag zooms nothing and its release leaves a left-button drag going on.
+TEST_F(ChartWidgetFixture, SideButtonsDoNotActOnTheChart) {
+    TLineSeries series;
+    chart.AddSeries(series);
+    Settle();
+    MouseLog log;
+    chart.AddListener(log);
+    for (const Qt::MouseButton side : {Qt::BackButton, Qt::ForwardButton, Qt::ExtraButton3}) {
+        QTest::mousePress(widget.get(), side, {}, QPoint(30, 40));
+        QTest::mouseRelease(widget.get(), side, {}, QPoint(200, 180));
+    }
+    EXPECT_TRUE(log.seen.empty());
+    QTest::mousePress(widget.get(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(widget.get(), QPoint(200, 180));
+    QTest::mousePress(widget.get(), Qt::BackButton, {}, QPoint(120, 120));
+    QTest::mouseRelease(widget.get(), Qt::BackButton, {}, QPoint(120, 120));
+    EXPECT_TRUE(chart.Zoom().Active());
+    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, QPoint(110, 105));
+    EXPECT_FALSE(chart.Zoom().Active());
+    chart.RemoveListener(log);
+    chart.RemoveSeries(series);
+}
+
 // The chart keeps the mouse while a button is held, even over the grid beside it.
 TEST_F(FormFixture, WhileAButtonIsHeldTheChartKeepsTheMouse) {
     form->PageControl1->setCurrentIndex(1);
