@@ -5,11 +5,24 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
+
+// The dialog builds its file view when it is first shown; it is made safe then too.
+class SafeOnShow final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QFileDialog*>(watched))
+                KeepFilesSafe(*dialog);
+        return false;
+    }
+};
 
 QString NameFilter(const platform::FileType& type) {
     const QString pattern =
@@ -41,6 +54,8 @@ std::optional<platform::FileAnswer> RunFileDialog(QFileDialog::AcceptMode mode,
         if (index < question.types.size() && question.types[index].extension != u"*")
             dialog.setDefaultSuffix(question.types[index].extension);
     });
+    KeepFilesSafe(dialog);
+    dialog.installEventFilter(new SafeOnShow(&dialog));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const qsizetype picked = filters.indexOf(dialog.selectedNameFilter());
@@ -49,6 +64,17 @@ std::optional<platform::FileAnswer> RunFileDialog(QFileDialog::AcceptMode mode,
 }
 
 } // namespace
+
+void KeepFilesSafe(QFileDialog& dialog) {
+    if (dialog.acceptMode() == QFileDialog::AcceptOpen) {
+        dialog.setOption(QFileDialog::ReadOnly);
+        return;
+    }
+    // The dialog's ReadOnly option would take "new folder" away too; the model alone refuses
+    // deleting and renaming.
+    for (QFileSystemModel* model : dialog.findChildren<QFileSystemModel*>())
+        model->setReadOnly(true);
+}
 
 void MessageBoxErrorDisplay::Display(const QString& shown) {
     QMessageBox box(QMessageBox::Critical, ApplicationTitle, shown, QMessageBox::Ok,

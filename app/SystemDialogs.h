@@ -27,6 +27,14 @@ public:
     AskOpenFile(const platform::FileQuestion& question) override;
 };
 
+class QFileDialog;
+
+// Qt's own file dialog deletes a folder and all it holds after one question, and renames in
+// place: the program's dialogs never do either. An open dialog is read-only; a save dialog
+// keeps "new folder" while its view of the files refuses to delete or rename. A dialog the
+// desktop supplies itself is left as it is.
+void KeepFilesSafe(QFileDialog& dialog);
+
 class SystemPrintDialog final : public platform::PrintDialog {
 public:
     std::unique_ptr<QPagedPaintDevice> AskPrinter(const QString& documentName) override;
