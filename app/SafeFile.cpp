@@ -1,10 +1,17 @@
 #include "SafeFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,16 +22,121 @@ namespace {
             .toStdString());
 }
 
+// The system's reason in the window's language, for the failures a user can meet and mend.
+QString Reason(int error) {
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("nema mesta na disku");
+    case EDQUOT:
+        return QStringLiteral("prekoračena je dozvoljena količina prostora na disku");
+    case EFBIG:
+        return QStringLiteral("datoteka je veća nego što je dozvoljeno");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("pristup nije dozvoljen");
+    case EROFS:
+        return QStringLiteral("disk je samo za čitanje");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("folder ne postoji");
+    case EISDIR:
+        return QStringLiteral("to je folder");
+    case EIO:
+        return QStringLiteral("greška pri upisu na disk");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// Closes the descriptor, and removes the temporary file unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QString& target) {
+        QByteArray pattern = QFile::encodeName(target) + ".XXXXXX";
+        fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+        opened_ = fd_ >= 0;
+        name_ = pattern;
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!renamed_ && !name_.isEmpty() && opened_)
+            ::unlink(name_.constData());
+    }
+    bool Opened() const { return fd_ >= 0; }
+    int Descriptor() const { return fd_; }
+    const QByteArray& Name() const { return name_; }
+    // Closes the file, answering the error close reports (delayed write errors land here).
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+    void Renamed() { renamed_ = true; }
+
+private:
+    QByteArray name_;
+    int fd_ = -1;
+    bool opened_ = false;
+    bool renamed_ = false;
+};
+
+// Every byte, or the error that stopped it: a write may take fewer bytes than asked.
+int WriteAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, std::size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return ENOSPC;
+        p += n;
+        left -= n;
+    }
+    return 0;
+}
+
 } // namespace
 
 void SaveFileSafely(const QString& path, const std::function<void(QIODevice&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        Fail("Ne mogu da snimim datoteku", path, file.errorString());
-    write(file);
-    // A failed write makes commit refuse and removes the temporary file.
-    if (!file.commit())
-        Fail("Ne mogu da snimim datoteku", path, file.errorString());
+    constexpr const char* What = "Ne mogu da snimim datoteku";
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        write(buffer);
+    }
+    const QByteArray target = QFile::encodeName(path);
+    TemporaryFile temporary(path);
+    if (!temporary.Opened())
+        Fail(What, path, Reason(errno));
+    // A file saved over keeps who may read it.
+    struct stat old {};
+    const bool existed = ::stat(target.constData(), &old) == 0;
+    if (::fchmod(temporary.Descriptor(), existed ? (old.st_mode & 07777) : 0644) != 0)
+        Fail(What, path, Reason(errno));
+    if (const int error = WriteAll(temporary.Descriptor(), bytes))
+        Fail(What, path, Reason(error));
+    if (::fsync(temporary.Descriptor()) != 0)
+        Fail(What, path, Reason(errno));
+    if (const int error = temporary.Close())
+        Fail(What, path, Reason(error));
+    if (::rename(temporary.Name().constData(), target.constData()) != 0)
+        Fail(What, path, Reason(errno));
+    temporary.Renamed();
+    // The rename itself reaches the disk only with the folder.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
 }
 
 QByteArray LoadWholeFile(const QString& path) {

@@ -1,0 +1,88 @@
+#include "SafeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <stdexcept>
+#include <sys/resource.h>
+
+namespace {
+
+// A file size limit makes the system cut writes short and then refuse them, as a full disk
+// does, without root or a small file system. SIGXFSZ is ignored so the write reports it.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A save cut short, small or large, fails with a message and leaves the old file as it was
+// and no temporary file beside it.
+TEST(SafeFile, ACutShortSaveFailsAndKeepsTheOldFile) {
+    struct Case {
+        const char* name;
+        rlim_t limit;
+        qsizetype size;
+    };
+    const Case cases[] = {{"small", 10, 100}, {"large", 4096, 100000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("rezultati.csv");
+        const QByteArray old("trial,ms\n1,250\n");
+        SaveFileSafely(path, [&](QIODevice& f) { f.write(old); });
+        ASSERT_EQ(Read(path), old);
+        std::string message;
+        {
+            FileSizeLimit limit(c.limit);
+            try {
+                SaveFileSafely(path, [&](QIODevice& f) { f.write(QByteArray(c.size, 'x')); });
+            } catch (const std::runtime_error& e) {
+                message = e.what();
+            }
+        }
+        EXPECT_NE(message.find("Ne mogu da snimim datoteku"), std::string::npos) << message;
+        EXPECT_NE(message.find("datoteka je veća nego što je dozvoljeno"), std::string::npos)
+            << message;
+        EXPECT_EQ(Read(path), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"rezultati.csv"});
+    }
+}
+
+TEST(SafeFile, ASaveOverAFileKeepsItsPermissions) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("rezultati.csv");
+    SaveFileSafely(path, [](QIODevice& f) { f.write("a"); });
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QFile::Permissions before = QFile::permissions(path);
+    SaveFileSafely(path, [](QIODevice& f) { f.write("b"); });
+    EXPECT_EQ(QFile::permissions(path), before);
+    EXPECT_EQ(Read(path), "b");
+}
+
+} // namespace
