@@ -5,6 +5,8 @@
 #include "SafeFile.h"
 
 #include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QPrinter>
 
 namespace {
 
@@ -37,8 +39,25 @@ void TMainForm::PrintChartPicture(TDBChart& chart, const QString& documentName) 
     Guarded(services_.errors, [&] {
         const std::unique_ptr<QPagedPaintDevice> printer =
             services_.printing.AskPrinter(documentName);
-        if (printer)
-            PrintPicture(*printer, ChartImage(chart));
+        if (!printer)
+            return;
+        const QImage picture = ChartImage(chart);
+        // Printing to a file would write it in place, leaving a broken PDF over the old one
+        // when the disk fills: such a file is drawn on the printer's page in memory and saved
+        // like every other file.
+        auto* toFile = dynamic_cast<QPrinter*>(printer.get());
+        if (toFile && toFile->outputFormat() == QPrinter::PdfFormat &&
+            !toFile->outputFileName().isEmpty()) {
+            SaveFileSafely(toFile->outputFileName(), [&](QIODevice& file) {
+                QPdfWriter pdf(&file);
+                pdf.setPageLayout(toFile->pageLayout());
+                pdf.setResolution(toFile->resolution());
+                pdf.setTitle(documentName);
+                PrintPicture(pdf, picture);
+            });
+            return;
+        }
+        PrintPicture(*printer, picture);
     });
 }
 

@@ -81,6 +81,31 @@ TEST_F(ChartPictures, ACancelledPrintDialogPrintsNothing) {
     EXPECT_TRUE(fakes.errors.shown.isEmpty());
 }
 
+// Printed to a file on a full disk, the old file stays whole and the failure is told.
+TEST_F(ChartPictures, PrintingToAFileGoesThroughTheSafeSave) {
+    const QString path = Path("stampa.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    fakes.printing.answer = [&] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        return printer;
+    };
+    {
+        FileSizeLimit limit(200);
+        form->Button4Click();
+    }
+    EXPECT_EQ(ReadFile(path), "old");
+    ASSERT_EQ(fakes.errors.shown.size(), 1);
+    EXPECT_TRUE(fakes.errors.shown[0].startsWith("Ne mogu da snimim datoteku"));
+    form->Button6Click();
+    EXPECT_TRUE(ReadFile(path).startsWith("%PDF"));
+}
+
 TEST_F(ChartPictures, PrintToFileNeedsNoPrinter) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

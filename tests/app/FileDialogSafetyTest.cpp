@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QItemSelectionModel>
 #include <QFileSystemModel>
+#include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <csignal>
 #include <linux/capability.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -36,3 +38,26 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
+
+// A file size limit makes the system cut writes short and then refuse them, as a full disk
+// does, without root or a small file system. SIGXFSZ is ignored so the write reports it.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};

@@ -1,4 +1,5 @@
 #include "SafeFile.h"
+#include "FileSystemHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -7,34 +8,9 @@
 #include <QIODevice>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <stdexcept>
-#include <sys/resource.h>
 
 namespace {
-
-// A file size limit makes the system cut writes short and then refuse them, as a full disk
-// does, without root or a small file system. SIGXFSZ is ignored so the write reports it.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 QByteArray Read(const QString& path) {
     QFile file(path);
