@@ -20,6 +20,7 @@ const std::vector<platform::FileType> PictureTypes{
 } // namespace
 
 void TMainForm::SaveChartPicture(TDBChart& chart, QString& path) {
+    SettlePendingEdits();
     const auto answer =
         services_.files.AskSaveFile({QStringLiteral("Snimi sliku"), path, PictureTypes});
     if (!answer)
@@ -36,6 +37,7 @@ void TMainForm::SaveChartPicture(TDBChart& chart, QString& path) {
 }
 
 void TMainForm::PrintChartPicture(TDBChart& chart, const QString& documentName) {
+    SettlePendingEdits();
     Guarded(services_.errors, [&] {
         const std::unique_ptr<QPagedPaintDevice> printer =
             services_.printing.AskPrinter(documentName);

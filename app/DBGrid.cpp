@@ -245,7 +245,7 @@ void TDBGrid::HandleRefusal() {
     if (!model_->HoldsRefusedText() || !dataSet)
         return;
     if (!isVisible()) {
-        DropRefusedEdit();
+        DropPendingEdit();
         return;
     }
     // The refused text goes back into an editor on its cell, for the user to correct.
@@ -265,7 +265,7 @@ void TDBGrid::HandleRefusal() {
     }
 }
 
-void TDBGrid::DropRefusedEdit() {
+void TDBGrid::DropPendingEdit() {
     model_->ForgetRefusedText();
     CloseEditorUnsubmitted();
     if (TDataSet* dataSet = model_->ActiveDataSet())

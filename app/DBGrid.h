@@ -33,6 +33,10 @@ public:
 
     // Deletes the current record after the question "Delete record?".
     void DeleteCurrentRecord();
+    // Closes the cell editor without writing it and cancels the record's edit, refused or not.
+    void DropPendingEdit();
+    // The cell editor that is open, if any; the delegate owns it.
+    QLineEdit* OpenEditor() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,9 +54,6 @@ private:
     // outside the editor's own event handling.
     void RefusalPending();
     void HandleRefusal();
-    void DropRefusedEdit();
-    // The cell editor that is open, if any; the delegate owns it.
-    QLineEdit* OpenEditor() const;
     // The view's current row goes to the dataset's current record.
     void FollowDataSet();
     void MoveDataSetTo(int row);

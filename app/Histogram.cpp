@@ -42,6 +42,7 @@ std::optional<int> BarOf(double result, int width, int bars) {
 } // namespace
 
 void TMainForm::Button5Click() {
+    SettlePendingEdits();
     Series0DataSet.First();
     TChartSeries& histogram = DBChart2.Series(0);
     histogram.RemoveAllPoints();

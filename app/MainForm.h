@@ -153,7 +153,18 @@ private:
     void AppendResults(std::span<const double> milliseconds);
     void SaveChartPicture(TDBChart& chart, QString& path);
     void PrintChartPicture(TDBChart& chart, const QString& documentName);
+    // What the user typed into a grid and has not confirmed yet is posted before an action
+    // reads or replaces the results. A text the grid refuses raises EAbort: the grid shows why
+    // and keeps the text in its cell, and the action stops.
+    void SettlePendingEdits();
+    // Drops an unconfirmed edit, for a result that must be recorded whatever was typed.
+    void DropPendingEdits();
 
+protected:
+    // Closing posts a pending edit first; a refused one asks before it is lost.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     platform::Services services_;
     ProcessorClock& processorClock_;
     platform::RandomGenerator random_;

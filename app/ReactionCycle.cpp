@@ -1,5 +1,6 @@
 // The handlers of one reaction trial: start, stimulus, response, reset.
 #include "Button.h"
+#include "Guarded.h"
 #include "LatencyStamps.h"
 #include "MainForm.h"
 #include "NumberText.h"
@@ -83,6 +84,9 @@ void TMainForm::RecordResult(double milliseconds) {
     // Stored to the even neighbour on an exact half, unlike the texts (234.5 shows as 235 and
     // is stored as 234); nearbyint does so in the default rounding mode.
     const double rounded = std::nearbyint(milliseconds);
+    // The result is kept whatever was typed into a grid: an edit the grid refuses is dropped.
+    if (!Guarded(services_.errors, [this] { SettlePendingEdits(); }))
+        DropPendingEdits();
     AppendResults({&rounded, 1});
 }
 

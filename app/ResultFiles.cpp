@@ -22,6 +22,7 @@ void TMainForm::AppendResults(std::span<const double> milliseconds) {
 }
 
 void TMainForm::Button1Click() {
+    SettlePendingEdits();
     if (resultsPath_.isEmpty())
         resultsPath_ = DocumentsFile(QStringLiteral("rezultati.csv"));
     const auto answer = services_.files.AskSaveFile(
@@ -37,6 +38,7 @@ void TMainForm::Button1Click() {
 }
 
 void TMainForm::Button2Click() {
+    SettlePendingEdits();
     if (resultsPath_.isEmpty())
         resultsPath_ = DocumentsFile(QStringLiteral("rezultati.csv"));
     const auto answer = services_.files.AskOpenFile(

@@ -57,6 +57,7 @@ bool TMainForm::Series0HoldsOnlyCalibration() const {
 }
 
 void TMainForm::ButtonIzmeriClick() {
+    SettlePendingEdits();
     const std::int32_t sleep = SpinEditSleep->Value();
     // The sleep takes an unsigned count: a negative one would block the program for weeks.
     if (sleep < 0)

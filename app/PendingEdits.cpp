@@ -1,0 +1,38 @@
+// An edit typed into a grid and not yet confirmed, settled before the results are read.
+#include "AppTitle.h"
+#include "DBGrid.h"
+#include "Guarded.h"
+#include "MainForm.h"
+
+#include <QCloseEvent>
+
+namespace {
+
+const QString DropEditQuestion =
+    QStringLiteral("Izmena u tabeli nije prihvaćena. Zatvoriti program bez nje?");
+
+} // namespace
+
+void TMainForm::SettlePendingEdits() {
+    // Posting hands the open cell editor's text to the record first.
+    for (TSeriesDataSet* dataSet : {&Series0DataSet, &SeriesDataSet2})
+        if (dataSet->Active())
+            dataSet->CheckBrowseMode();
+}
+
+void TMainForm::DropPendingEdits() {
+    for (TDBGrid* grid : {DBGrid1, DBGrid2, DBGrid3})
+        if (grid)
+            grid->DropPendingEdit();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (Guarded(services_.errors, [this] { SettlePendingEdits(); }) ||
+        services_.questions.Confirm(
+            {DropEditQuestion, ApplicationTitle, platform::Question::Answers::YesNo})) {
+        DropPendingEdits();
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
