@@ -54,7 +54,7 @@ public:
     explicit TemporaryFile(const QString& target) {
         QByteArray pattern = QFile::encodeName(target) + ".XXXXXX";
         fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-        opened_ = fd_ >= 0;
+        created_ = fd_ >= 0;
         name_ = pattern;
     }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -62,7 +62,7 @@ public:
     ~TemporaryFile() {
         if (fd_ >= 0)
             ::close(fd_);
-        if (!renamed_ && !name_.isEmpty() && opened_)
+        if (created_ && !renamed_)
             ::unlink(name_.constData());
     }
     bool Opened() const { return fd_ >= 0; }
@@ -79,7 +79,7 @@ public:
 private:
     QByteArray name_;
     int fd_ = -1;
-    bool opened_ = false;
+    bool created_ = false;
     bool renamed_ = false;
 };
 
