@@ -203,11 +203,12 @@ QLineEdit* TDBGrid::OpenEditor() const {
 }
 
 void TDBGrid::HandOverEditorValue() {
-    if (QLineEdit* editor = OpenEditor()) {
+    if (QLineEdit* editor = OpenEditor())
         commitData(editor);
-        if (model_->HoldsRefusedText())
-            throw EAbort();
-    }
+    // A refused text stops the post even when its editor has closed: a click outside the
+    // grid commits the editor as the focus leaves it, before the click's action posts.
+    if (model_->HoldsRefusedText())
+        throw EAbort();
 }
 
 void TDBGrid::CloseEditorUnsubmitted() {
