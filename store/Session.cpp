@@ -1,0 +1,77 @@
+#include "Session.h"
+
+#include "StoreError.h"
+
+#include <QUuid>
+#include <array>
+#include <utility>
+
+namespace store {
+
+namespace {
+
+const std::array<std::pair<SessionKind, const char*>, 2> SessionKindNames{{
+    {SessionKind::Reaction, "reaction"},
+    {SessionKind::Calibration, "calibration"},
+}};
+const std::array<std::pair<RowKind, const char*>, 4> RowKindNames{{
+    {RowKind::Measured, "measured"},
+    {RowKind::Imported, "imported"},
+    {RowKind::Entered, "entered"},
+    {RowKind::Calibration, "calibration"},
+}};
+
+template <typename Kind, std::size_t N>
+QString NameOf(const std::array<std::pair<Kind, const char*>, N>& names, Kind kind) {
+    for (const auto& [k, name] : names)
+        if (k == kind)
+            return QString::fromLatin1(name);
+    return {};
+}
+
+template <typename Kind, std::size_t N>
+Kind KindOf(const std::array<std::pair<Kind, const char*>, N>& names, const QString& name) {
+    for (const auto& [k, n] : names)
+        if (name == QLatin1String(n))
+            return k;
+    throw StoreError(QStringLiteral("Nepoznata vrsta \"%1\".").arg(name.left(40)).toStdString());
+}
+
+bool SameNumber(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
+
+QString KindName(SessionKind kind) {
+    return NameOf(SessionKindNames, kind);
+}
+QString KindName(RowKind kind) {
+    return NameOf(RowKindNames, kind);
+}
+SessionKind SessionKindFromName(const QString& name) {
+    return KindOf(SessionKindNames, name);
+}
+RowKind RowKindFromName(const QString& name) {
+    return KindOf(RowKindNames, name);
+}
+
+bool SessionRow::operator==(const SessionRow& other) const {
+    return trial == other.trial && ms == other.ms && kind == other.kind && at == other.at &&
+           SameNumber(cyclesMs, other.cyclesMs) &&
+           SameNumber(reportedClockMs, other.reportedClockMs);
+}
+
+SessionHeader NewSessionHeader(SessionKind kind, const QString& station,
+                               const QString& participant) {
+    SessionHeader header;
+    header.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    header.kind = kind;
+    header.station = station;
+    header.participant = participant;
+    header.started = QDateTime::currentDateTimeUtc();
+    header.ended = header.started;
+    return header;
+}
+
+} // namespace store

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace store {
+
+enum class SessionKind { Reaction, Calibration };
+
+// Where a row came from. The names are kept in the database and in exported files.
+enum class RowKind { Measured, Imported, Entered, Calibration };
+
+QString KindName(SessionKind kind);
+QString KindName(RowKind kind);
+// Throws StoreError for a name no version of the program writes.
+SessionKind SessionKindFromName(const QString& name);
+RowKind RowKindFromName(const QString& name);
+
+// One row of a session as the results table shows it. A calibration row also keeps the same
+// sleep as timed by the cycle counter two ways; elsewhere those are NaN.
+struct SessionRow {
+    double trial = 0;
+    double ms = 0;
+    RowKind kind = RowKind::Measured;
+    QDateTime at;
+    double cyclesMs = NAN;
+    double reportedClockMs = NAN;
+
+    bool operator==(const SessionRow& other) const;
+};
+
+struct SessionHeader {
+    // Unique across computers, so that a session moved between them is recognised.
+    QString uid;
+    SessionKind kind = SessionKind::Reaction;
+    QString station;
+    QString participant;
+    QDateTime started;
+    QDateTime ended;
+    // What a calibration run was set to and what it reported, as "key=value" lines.
+    QString settings;
+
+    bool operator==(const SessionHeader& other) const = default;
+};
+
+struct Session {
+    SessionHeader header;
+    std::vector<SessionRow> rows;
+};
+
+// A new session's header: a fresh uid, started now.
+SessionHeader NewSessionHeader(SessionKind kind, const QString& station,
+                               const QString& participant);
+
+} // namespace store

@@ -1,0 +1,104 @@
+#include "SessionKeeper.h"
+
+#include "StoreError.h"
+
+#include <algorithm>
+
+namespace store {
+
+TSessionKeeper::TSessionKeeper(Opener open) : open_(std::move(open)) {
+    if (open_)
+        TryOpen();
+}
+
+bool TSessionKeeper::TryOpen() {
+    if (store_)
+        return true;
+    try {
+        OpenedStore opened = open_();
+        store_ = std::move(opened.store);
+        if (!opened.notice.isEmpty() && OnNotice)
+            OnNotice(opened.notice);
+        if (store_->ReadOnly())
+            SetProblem(QStringLiteral("baza je iz novije verzije programa"));
+        return true;
+    } catch (const StoreError& e) {
+        SetProblem(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+void TSessionKeeper::Keep(const Session& session) {
+    if (!open_)
+        return;
+    const auto same = [&](const Session& s) { return s.header.uid == session.header.uid; };
+    const auto waiting = std::find_if(unsaved_.begin(), unsaved_.end(), same);
+    if (waiting != unsaved_.end())
+        *waiting = session;
+    else
+        unsaved_.push_back(session);
+    Flush();
+}
+
+void TSessionKeeper::Forget(const QString& uid) {
+    written_.erase(uid);
+    std::erase_if(unsaved_, [&](const Session& s) { return s.header.uid == uid; });
+}
+
+void TSessionKeeper::Retry() {
+    if (open_)
+        Flush();
+}
+
+void TSessionKeeper::Flush() {
+    if (!TryOpen())
+        return;
+    while (!unsaved_.empty()) {
+        try {
+            Write(unsaved_.front());
+        } catch (const StoreError& e) {
+            SetProblem(QString::fromStdString(e.what()));
+            return;
+        }
+        unsaved_.erase(unsaved_.begin());
+    }
+    if (!store_->ReadOnly())
+        SetProblem({});
+}
+
+void TSessionKeeper::Write(const Session& session) {
+    auto it = written_.find(session.header.uid);
+    if (session.rows.empty()) {
+        if (it != written_.end()) {
+            const std::int64_t id = it->second.id;
+            store_->DeleteSessions({&id, 1});
+            written_.erase(it);
+        }
+        return;
+    }
+    if (it == written_.end()) {
+        const std::int64_t id = store_->EnsureSession(session.header);
+        it = written_.emplace(session.header.uid, Written{id, {}}).first;
+    }
+    std::vector<SessionRow>& stored = it->second.rows;
+    const auto differ =
+        std::mismatch(stored.begin(), stored.end(), session.rows.begin(), session.rows.end());
+    const auto keep = std::size_t(differ.first - stored.begin());
+    store_->WriteRows(it->second.id, session.header, session.rows, keep);
+    stored = session.rows;
+}
+
+void TSessionKeeper::SetProblem(const QString& problem) {
+    if (problem == problem_)
+        return;
+    const bool wasWorking = problem_.isEmpty();
+    problem_ = problem;
+    if (wasWorking && !problem_.isEmpty() && OnNotice)
+        OnNotice(QStringLiteral("Rezultati se ne čuvaju u bazi (%1). Program ih drži u memoriji i "
+                                "upisaće ih čim baza bude dostupna.")
+                     .arg(problem_));
+    if (OnStateChange)
+        OnStateChange();
+}
+
+} // namespace store

@@ -1,0 +1,50 @@
+#include "SqlSteps.h"
+
+#include "StoreError.h"
+
+#include <QSqlError>
+
+namespace store {
+
+void ThrowStoreError(const QString& what, const QSqlError& error) {
+    QString reason = error.databaseText();
+    if (reason.isEmpty())
+        reason = error.driverText();
+    throw StoreError(QStringLiteral("%1: %2").arg(what, reason).toStdString());
+}
+
+void Run(QSqlQuery& query, const QString& what) {
+    if (!query.exec())
+        ThrowStoreError(what, query.lastError());
+}
+
+QSqlQuery Prepared(const QSqlDatabase& db, const QString& sql) {
+    QSqlQuery query(db);
+    if (!query.prepare(sql))
+        ThrowStoreError(QStringLiteral("Upit nije pripremljen"), query.lastError());
+    return query;
+}
+
+void Run(const QSqlDatabase& db, const QString& sql) {
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        ThrowStoreError(QStringLiteral("Upis u bazu nije uspeo"), query.lastError());
+}
+
+Transaction::Transaction(QSqlDatabase db) : db_(std::move(db)) {
+    if (!db_.transaction())
+        ThrowStoreError(QStringLiteral("Baza je zauzeta"), db_.lastError());
+}
+
+Transaction::~Transaction() {
+    if (open_)
+        db_.rollback();
+}
+
+void Transaction::Commit() {
+    if (!db_.commit())
+        ThrowStoreError(QStringLiteral("Upis u bazu nije uspeo"), db_.lastError());
+    open_ = false;
+}
+
+} // namespace store
