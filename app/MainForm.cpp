@@ -11,11 +11,14 @@
 #include "SpinEdit.h"
 #include "WindowTimer.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -103,11 +106,13 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     TabSheet2 = new QWidget;
     TabSheet3 = new QWidget;
     TabSheet4 = new QWidget;
+    TabSheet5 = new QWidget;
     PageControl1->addTab(TabSheet1, QStringLiteral(" Merenje brzine reakcije "));
     PageControl1->addTab(TabSheet2, QStringLiteral(" Tabela rezultata merenja "));
     PageControl1->addTab(TabSheet3, QStringLiteral(" Histogram "));
     PageControl1->addTab(TabSheet4, QStringLiteral(" Kalibracija "));
-    for (QWidget* sheet : {TabSheet1, TabSheet2, TabSheet3, TabSheet4})
+    PageControl1->addTab(TabSheet5, QStringLiteral(" Sesije "));
+    for (QWidget* sheet : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5})
         sheet->resize(PageDesignSize);
 
     MainStatusBar = new QStatusBar(this);
@@ -115,6 +120,9 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     MainStatusText = new QLabel;
     MainStatusBar->addWidget(MainStatusText, 1);
     SetStatusText(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
+    StoreStatusText = new QLabel;
+    StoreStatusText->setObjectName(QStringLiteral("StoreStatusText"));
+    MainStatusBar->addPermanentWidget(StoreStatusText);
     setStatusBar(MainStatusBar);
 
     CreateCharts();
@@ -123,6 +131,7 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     CreatePage2();
     CreatePage3();
     CreatePage4();
+    CreatePage5();
 
     RTimer = new TWindowTimer(1, this);
     RTimer->OnTimer = [this] { RTimerTimer(); };
@@ -273,6 +282,73 @@ void TMainForm::CreatePage4() {
 
     SetTabOrder({DBGrid2, DBChart3Widget.get(), ButtonIzmeri, SpinEditSleep, DBNavigatorKalib,
                  DBGrid3, SpinEditIter});
+}
+
+void TMainForm::CreatePage5() {
+    auto* anchors = new AnchorLayout(TabSheet5, PageDesignSize);
+    SessionsGrid = new QTableWidget(0, 10, TabSheet5);
+    SessionsGrid->setObjectName(QStringLiteral("SessionsGrid"));
+    SessionsGrid->setHorizontalHeaderLabels(
+        {QStringLiteral("Datum i vreme"), QStringLiteral("Stanica"), QStringLiteral("Učesnik"),
+         QStringLiteral("Vrsta"), QStringLiteral("Broj"), QStringLiteral("Srednje [ms]"),
+         QStringLiteral("Medijana"), QStringLiteral("SD"), QStringLiteral("Najbrže"),
+         QStringLiteral("Najsporije")});
+    SessionsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SessionsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SessionsGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    SessionsGrid->verticalHeader()->hide();
+    SessionsGrid->horizontalHeader()->setStretchLastSection(true);
+    anchors->Place(SessionsGrid, QRect(16, 16, 774, 305), akLeft | akTop | akRight | akBottom);
+    connect(SessionsGrid, &QTableWidget::cellDoubleClicked, this,
+            [this] { Guarded(services_.errors, [this] { OpenSessionClick(); }); });
+
+    // Eight buttons in one row under the list, the way the other pages place theirs.
+    const struct {
+        TButton** button;
+        const char* name;
+        QString caption;
+        void (TMainForm::*handler)();
+        int width;
+    } buttons[] = {
+        {&OpenSessionButton, "OpenSessionButton", QStringLiteral("Otvori sesiju"),
+         &TMainForm::OpenSessionClick, 90},
+        {&NewSessionButton, "NewSessionButton", QStringLiteral("Nova sesija"),
+         &TMainForm::NewSessionClick, 90},
+        {&ParticipantButton, "ParticipantButton", QStringLiteral("Učesnik..."),
+         &TMainForm::ParticipantClick, 90},
+        {&DeleteSessionButton, "DeleteSessionButton", QStringLiteral("Obriši sesiju"),
+         &TMainForm::DeleteSessionClick, 90},
+        {&DeleteParticipantButton, "DeleteParticipantButton", QStringLiteral("Obriši učesnika"),
+         &TMainForm::DeleteParticipantClick, 100},
+        {&ExportSessionsButton, "ExportSessionsButton", QStringLiteral("Izvezi sesije"),
+         &TMainForm::ExportSessionsClick, 90},
+        {&ImportSessionsButton, "ImportSessionsButton", QStringLiteral("Uvezi sesije"),
+         &TMainForm::ImportSessionsClick, 90},
+        {&SettingsButton, "SettingsButton", QStringLiteral("Podešavanja"),
+         &TMainForm::SettingsClick, 90},
+    };
+    int left = 16;
+    for (const auto& b : buttons) {
+        *b.button = CreateButton(b.name, b.caption, TabSheet5);
+        anchors->Place(*b.button, QRect(left, 336, b.width, 25), akLeft | akBottom);
+        ConnectClick(*b.button, services_.errors, [this, h = b.handler] { (this->*h)(); });
+        left += b.width + 6;
+    }
+
+    // The list is read when the page is shown, not after every result.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (PageControl1->widget(index) == TabSheet5)
+            Guarded(services_.errors, [this] { RefreshSessionsList(); });
+    });
+    // Edits, insertions and deletions in the grids change the session as they change the series.
+    const auto written = [this](TDataSet&) { SyncSession(store::RowKind::Entered); };
+    Series0DataSet.OnDataWritten = written;
+    SeriesDataSet2.OnDataWritten = written;
+
+    storeRetry_ = new QTimer(this);
+    storeRetry_->setInterval(30000);
+    connect(storeRetry_, &QTimer::timeout, this, [this] { RetryStore(); });
+    UpdateStoreStatus();
 }
 
 void TMainForm::FormCreate() {

@@ -7,6 +7,8 @@
 #include "Platform.h"
 #include "ProcessorClock.h"
 #include "SeriesDataSet.h"
+#include "Session.h"
+#include "SessionKeeper.h"
 #include "frame/DBChart.h"
 
 #include <QMainWindow>
@@ -21,6 +23,8 @@ class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 class QStatusBar;
+class QTableWidget;
+class QTimer;
 class TButton;
 class TDBGrid;
 class TDBNavigator;
@@ -42,8 +46,11 @@ public:
     QWidget* TabSheet2 = nullptr;
     QWidget* TabSheet3 = nullptr;
     QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
     QStatusBar* MainStatusBar = nullptr;
     QLabel* MainStatusText = nullptr;
+    // The right part of the status bar: whether the results are being kept.
+    QLabel* StoreStatusText = nullptr;
 
     TButton* KreniButton = nullptr;
     TPanel* RPanel = nullptr;
@@ -66,6 +73,17 @@ public:
     TButton* ButtonIzmeri = nullptr;
     TSpinEdit* SpinEditSleep = nullptr;
     TSpinEdit* SpinEditIter = nullptr;
+
+    // Page 5: the kept sessions.
+    QTableWidget* SessionsGrid = nullptr;
+    TButton* OpenSessionButton = nullptr;
+    TButton* NewSessionButton = nullptr;
+    TButton* ParticipantButton = nullptr;
+    TButton* DeleteSessionButton = nullptr;
+    TButton* DeleteParticipantButton = nullptr;
+    TButton* ExportSessionsButton = nullptr;
+    TButton* ImportSessionsButton = nullptr;
+    TButton* SettingsButton = nullptr;
 
     TWindowTimer* RTimer = nullptr;
 
@@ -122,6 +140,26 @@ public:
     void HistoSpinEditChange();
     void ButtonIzmeriClick();
 
+    // Handlers of the sessions page.
+    void OpenSessionClick();
+    void NewSessionClick();
+    void ParticipantClick();
+    void DeleteSessionClick();
+    void DeleteParticipantClick();
+    void ExportSessionsClick();
+    void ImportSessionsClick();
+    void SettingsClick();
+
+    // From now on every session is kept by `keeper`, which outlives the window.
+    void KeepSessionsIn(store::TSessionKeeper& keeper);
+    // What the window would write next waits in memory: tries the store again, as the
+    // half-minute timer does.
+    void RetryStore();
+    // The session the results table shows, as kept (no uid while the table is empty).
+    const store::Session& CurrentSession() const { return session_; }
+    // The sessions list as shown on page 5, newest first.
+    void RefreshSessionsList();
+
     // State of the reaction test.
     bool StimulusShown() const { return stimulusShown_; }
     std::int64_t StartCount() const { return startCount_; }
@@ -136,6 +174,7 @@ private:
     void CreatePage2();
     void CreatePage3();
     void CreatePage4();
+    void CreatePage5();
     // The charts with their settings and series, and the datasets over the series.
     void CreateCharts();
     void CreateDataSets();
@@ -149,8 +188,25 @@ private:
     void KeepPriorityRaised(bool raised);
     // True when every point of Series0 was written by the last calibration run.
     bool Series0HoldsOnlyCalibration() const;
-    // Results join Series0 after the existing ones, and the grids show them.
-    void AppendResults(std::span<const double> milliseconds);
+    // Results join Series0 after the existing ones, and the grids show them; the session keeps
+    // them as rows of `kind`.
+    void AppendResults(std::span<const double> milliseconds, store::RowKind kind);
+    // The current session takes what the results table now shows, and the store with it; new
+    // rows are of `kind`.
+    void SyncSession(store::RowKind kind = store::RowKind::Entered);
+    // A calibration run just ended: it becomes a session of its own.
+    void KeepCalibrationRun(const QString& settings);
+    // Empties the results series and forgets the current session: the next row starts a new
+    // one.
+    void StartNewSession();
+    // Shows a kept session in the results views as it was left.
+    void ShowSession(const store::Session& session);
+    void UpdateStoreStatus();
+    // The open store, or an error saying why there is none.
+    store::TResultsStore& RequireStore();
+    // The ids of the sessions selected on page 5 (all of them when none is).
+    std::vector<std::int64_t> SelectedSessionIds(bool allWhenNone) const;
+    QString Station() const;
     void SaveChartPicture(TDBChart& chart, QString& path);
     void PrintChartPicture(TDBChart& chart, const QString& documentName);
     // What the user typed into a grid and has not confirmed yet is posted before an action
@@ -182,4 +238,17 @@ private:
     // The points (X, Y) the last calibration run wrote to Series0: a run replaces the results
     // without asking only when Series0 holds nothing else.
     std::vector<std::pair<double, double>> calibrationPoints_;
+
+    // Sessions: without a keeper of the program's, nothing is kept beyond the window.
+    store::TSessionKeeper noStore_;
+    store::TSessionKeeper* keeper_ = &noStore_;
+    store::Session session_;
+    // An opened session or a calibration run takes no trials: the next one starts a session.
+    bool sessionTakesTrials_ = true;
+    // The participant label the next session starts with.
+    QString participant_;
+    QTimer* storeRetry_ = nullptr;
+    // The ids of the sessions in the rows of SessionsGrid.
+    std::vector<std::int64_t> listedSessions_;
+    QString sessionsPath_;
 };

@@ -10,6 +10,8 @@ namespace {
 
 const QString DropEditQuestion =
     QStringLiteral("Izmena u tabeli nije prihvaćena. Zatvoriti program bez nje?");
+const QString DropUnkeptQuestion =
+    QStringLiteral("Neki rezultati nisu upisani u bazu (%1). Zatvoriti program bez njih?");
 
 } // namespace
 
@@ -31,6 +33,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         services_.questions.Confirm(
             {DropEditQuestion, ApplicationTitle, platform::Question::Answers::YesNo})) {
         DropPendingEdits();
+        // The store keeps everything shown; only rows it could not take would be lost.
+        keeper_->Retry();
+        if (keeper_->HasStore() && !keeper_->AllKept() &&
+            !services_.questions.Confirm({DropUnkeptQuestion.arg(keeper_->Problem()),
+                                          ApplicationTitle, platform::Question::Answers::YesNo})) {
+            event->ignore();
+            return;
+        }
         event->accept();
         return;
     }

@@ -87,7 +87,10 @@ void TMainForm::RecordResult(double milliseconds) {
     // The result is kept whatever was typed into a grid: an edit the grid refuses is dropped.
     if (!Guarded(services_.errors, [this] { SettlePendingEdits(); }))
         DropPendingEdits();
-    AppendResults({&rounded, 1});
+    // An opened session or a calibration run takes no new trials: this one starts a session.
+    if (!sessionTakesTrials_)
+        StartNewSession();
+    AppendResults({&rounded, 1}, store::RowKind::Measured);
 }
 
 void TMainForm::KeepPriorityRaised(bool raised) {

@@ -13,14 +13,6 @@ const platform::FileType AnyFile{QStringLiteral("Sve datoteke"), QStringLiteral(
 
 } // namespace
 
-void TMainForm::AppendResults(std::span<const double> milliseconds) {
-    for (const double ms : milliseconds)
-        DBChart1.Series(0).AddValue(ms, {}, DefaultPointColor);
-    // Reopening gives the new points their record ids; the grids reload on the first record.
-    Series0DataSet.Close();
-    Series0DataSet.Open();
-}
-
 void TMainForm::Button1Click() {
     SettlePendingEdits();
     if (resultsPath_.isEmpty())
@@ -51,6 +43,10 @@ void TMainForm::Button2Click() {
         // Read whole before anything is added: a bad row leaves the results as they were.
         const std::vector<double> times =
             ReadResultsCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        AppendResults(times);
+        // Imported times join the session the table shows; a calibration run's is its own.
+        if (session_.header.kind == store::SessionKind::Calibration &&
+            !session_.header.uid.isEmpty())
+            StartNewSession();
+        AppendResults(times, store::RowKind::Imported);
     });
 }

@@ -14,6 +14,9 @@ namespace {
 
 const QString ReplaceResultsQuestion =
     QStringLiteral("Kalibracija će zameniti rezultate merenja iz tabele. Nastaviti?");
+const QString ReplaceKeptResultsQuestion =
+    QStringLiteral("Kalibracija će zameniti rezultate merenja iz tabele; oni ostaju sačuvani "
+                   "u svojoj sesiji. Nastaviti?");
 const QString NegativeSleepMessage = QStringLiteral("Sleep vrednost ne može biti negativna.");
 // A run blocks the window from start to end and keeps every timing: past these it would hold
 // the program for hours or exhaust memory.
@@ -68,8 +71,10 @@ void TMainForm::ButtonIzmeriClick() {
     if (std::int64_t(sleep) * std::max(iterations, 0) > LongestRunMs)
         throw std::invalid_argument(TooLongRunMessage.toStdString());
     if (!Series0HoldsOnlyCalibration() &&
-        !services_.questions.Confirm(
-            {ReplaceResultsQuestion, ApplicationTitle, platform::Question::Answers::YesNo}))
+        !services_.questions.Confirm({keeper_->HasStore() && keeper_->AllKept()
+                                          ? ReplaceKeptResultsQuestion
+                                          : ReplaceResultsQuestion,
+                                      ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
 
     ButtonIzmeri->SetEnabled(false);
@@ -147,8 +152,17 @@ void TMainForm::ButtonIzmeriClick() {
 
     AppendMemoLine(QStringLiteral("QueryPerf: +%1 -%2").arg(Fixed3(q.Above()), Fixed3(q.Below())));
     AppendMemoLine(QStringLiteral("Moj RDTSC: +%1 -%2").arg(Fixed3(r.Above()), Fixed3(r.Below())));
-    SetStatusText(
+    const QString status =
         QStringLiteral("QueryPerformance: +%1 -%2 ms. RDTSC: +%3 -%4 ms")
-            .arg(Fixed3(q.Above()), Fixed3(q.Below()), Fixed3(r.Above()), Fixed3(r.Below())));
+            .arg(Fixed3(q.Above()), Fixed3(q.Below()), Fixed3(r.Above()), Fixed3(r.Below()));
+    SetStatusText(status);
+    KeepCalibrationRun(QStringLiteral("sleep=%1\niterations=%2\nclock_mhz=%3\ncpu_speed_mhz=%4\n"
+                                      "overhead_ticks=%5\nstatus=%6")
+                           .arg(sleep)
+                           .arg(iterations)
+                           .arg(clock, 0, 'g', 17)
+                           .arg(processorClock_.CpuGetSpeed())
+                           .arg(overhead)
+                           .arg(status));
     services_.beep.Sound();
 }

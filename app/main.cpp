@@ -1,11 +1,58 @@
 #include "Application.h"
+#include "IniSettings.h"
 #include "LatencyStamps.h"
 #include "MainForm.h"
+#include "SessionDialogs.h"
+#include "SessionKeeper.h"
 #include "SystemColors.h"
 #include "SystemDialogs.h"
 
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace {
+
+// The store's file: the command line's, else the setting's, else the user's data folder.
+QString StorePath(const QCommandLineParser& line, const QCommandLineOption& database,
+                  const platform::Settings& settings) {
+    if (line.isSet(database))
+        return line.value(database);
+    const QString set = settings.Value(platform::SettingKeys::Database);
+    return set.isEmpty() ? store::DefaultStorePath() : set;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+
+    QCommandLineParser line;
+    line.setApplicationDescription(QStringLiteral("Merenje brzine reakcije na vizuelni stimulus."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Prikazuje ovo uputstvo."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Prikazuje verziju programa."));
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QStringLiteral("Baza rezultata (SQLite datoteka) umesto one iz podešavanja."),
+        QStringLiteral("putanja"));
+    line.addOption(help);
+    line.addOption(version);
+    line.addOption(database);
+    if (!line.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(line.errorText()));
+        return 2;
+    }
+    if (line.isSet(help)) {
+        std::printf("%s", qPrintable(line.helpText()));
+        return 0;
+    }
+    if (line.isSet(version)) {
+        std::printf("Tavulin %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+
     FillSystemColorsFromPalette(app.palette());
     LatencyStamps::InstallFromEnvironment();
 
@@ -19,14 +66,21 @@ int main(int argc, char* argv[]) {
     MessageBoxQuestions questions;
     SystemFileDialogs files;
     SystemPrintDialog printing;
+    platform::IniSettings settings;
+    SystemSettingsDialog settingsDialog;
+    SystemTextInput textInput;
     app.SetErrorDisplay(&errors);
     SystemCycleCounter cycles;
     // One clock for the whole process: it is looked up once and then kept.
     ProcessorClock processorClock(counter, sleeper, priority, registry, cycles);
 
+    const QString storePath = StorePath(line, database, settings);
+    store::TSessionKeeper keeper([storePath] { return store::OpenStoreFile(storePath); });
+
     TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
-                    files, printing},
+                    files, printing, settings, settingsDialog, textInput},
                    processorClock);
+    form.KeepSessionsIn(keeper);
     form.show();
     return app.exec();
 }

@@ -237,6 +237,7 @@ void TDataSet::Post() {
         return;
     InternalPost();
     FinishEdit();
+    DataWritten();
 }
 
 void TDataSet::Cancel() {
@@ -273,6 +274,12 @@ void TDataSet::Delete() {
     }
     Resync();
     Notify(TDataEvent::DataSetChange);
+    DataWritten();
+}
+
+void TDataSet::DataWritten() {
+    if (OnDataWritten)
+        OnDataWritten(*this);
 }
 
 void TDataSet::CheckBrowseMode() {
@@ -305,6 +312,7 @@ void TDataSet::AddRecord(const std::vector<TFieldValue>& values, bool append) {
     InternalAddRecord(*buffer, append);
     Resync();
     Notify(TDataEvent::DataSetChange);
+    DataWritten();
 }
 
 void TDataSet::WriteField(const TField& field, const TFieldValue& value) {

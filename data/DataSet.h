@@ -3,6 +3,7 @@
 #include "Field.h"
 #include "RecordBuffer.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ public:
     virtual ~TDataSet();
     TDataSet(const TDataSet&) = delete;
     TDataSet& operator=(const TDataSet&) = delete;
+
+    // After a record was posted, added or deleted: the data behind the dataset has changed.
+    std::function<void(TDataSet&)> OnDataWritten;
 
     // --- open and close -------------------------------------------------------------------
     void Open();
@@ -171,6 +175,7 @@ private:
     void WriteField(const TField& field, const TFieldValue& value);
     void StartInsert(bool append);
     void FinishEdit();
+    void DataWritten();
     void AddRecord(const std::vector<TFieldValue>& values, bool append);
 
     TDataSetState state_ = dsInactive;

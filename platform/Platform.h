@@ -7,6 +7,7 @@
 #include "PrintDialog.h"
 #include "RandomGenerator.h"
 #include "Registry.h"
+#include "Settings.h"
 #include "Sleeper.h"
 #include "ThreadPriority.h"
 #include "TimerResolution.h"
@@ -26,6 +27,9 @@ struct Services {
     Questions& questions;
     FileDialogs& files;
     PrintDialog& printing;
+    Settings& settings;
+    SettingsDialog& settingsDialog;
+    TextInput& textInput;
 };
 
 } // namespace platform

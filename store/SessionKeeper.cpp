@@ -6,10 +6,7 @@
 
 namespace store {
 
-TSessionKeeper::TSessionKeeper(Opener open) : open_(std::move(open)) {
-    if (open_)
-        TryOpen();
-}
+TSessionKeeper::TSessionKeeper(Opener open) : open_(std::move(open)) {}
 
 bool TSessionKeeper::TryOpen() {
     if (store_)
@@ -19,8 +16,12 @@ bool TSessionKeeper::TryOpen() {
         store_ = std::move(opened.store);
         if (!opened.notice.isEmpty() && OnNotice)
             OnNotice(opened.notice);
-        if (store_->ReadOnly())
-            SetProblem(QStringLiteral("baza je iz novije verzije programa"));
+        if (store_->ReadOnly()) {
+            // The notice has said so already.
+            problem_ = QStringLiteral("baza je iz novije verzije programa");
+            if (OnStateChange)
+                OnStateChange();
+        }
         return true;
     } catch (const StoreError& e) {
         SetProblem(QString::fromStdString(e.what()));

@@ -18,18 +18,19 @@ namespace store {
 class TSessionKeeper {
 public:
     using Opener = std::function<OpenedStore()>;
-    // Without an opener nothing is kept: the sessions live as long as the window.
+    // Without an opener nothing is kept: the sessions live as long as the window. The store is
+    // opened on the first Keep or Retry, once the notices have somewhere to go.
     explicit TSessionKeeper(Opener open = {});
 
     // The session as it is now. A session left without rows is removed from the store.
     void Keep(const Session& session);
     // Forgets a session deleted from the store by the user, so that it is not written again.
     void Forget(const QString& uid);
-    // Tries again to write what waits.
+    // Opens the store if it is not open, and tries again to write what waits.
     void Retry();
 
     // Everything handed over is in the store.
-    bool AllKept() const { return unsaved_.empty() && store_ != nullptr; }
+    bool AllKept() const { return unsaved_.empty(); }
     bool HasStore() const { return static_cast<bool>(open_); }
     // Why the store is not working, or empty when it is.
     const QString& Problem() const { return problem_; }

@@ -167,6 +167,42 @@ public:
     QStringList documents;
 };
 
+// Settings held in memory.
+class FakeSettings final : public Settings {
+public:
+    QString Value(const QString& key, const QString& fallback) const override {
+        const auto it = values.find(key);
+        return it == values.end() ? fallback : it->second;
+    }
+    void SetValue(const QString& key, const QString& value) override { values[key] = value; }
+    std::map<QString, QString> values;
+};
+
+// Answers the settings dialog with `answer` applied to the values shown; nothing means the user
+// cancelled.
+class FakeSettingsDialog final : public SettingsDialog {
+public:
+    bool Edit(SettingsValues& values) override {
+        shown.push_back(values);
+        if (!answer)
+            return false;
+        values = *answer;
+        return true;
+    }
+    std::vector<SettingsValues> shown;
+    std::optional<SettingsValues> answer;
+};
+
+class FakeTextInput final : public TextInput {
+public:
+    std::optional<QString> AskText(const TextQuestion& question) override {
+        asked.push_back(question);
+        return answer;
+    }
+    std::vector<TextQuestion> asked;
+    std::optional<QString> answer;
+};
+
 // Every fake in one bundle, handed out as the program's services.
 struct FakePlatform {
     FakeClock clock;
@@ -178,10 +214,13 @@ struct FakePlatform {
     FakeQuestions questions;
     FakeFileDialogs files;
     FakePrintDialog printing;
+    FakeSettings settings;
+    FakeSettingsDialog settingsDialog;
+    FakeTextInput textInput;
 
     Services AsServices() {
-        return Services{clock, clock,  priority,  registry, timerResolution,
-                        beep,  errors, questions, files,    printing};
+        return Services{clock,     clock, priority, registry, timerResolution, beep,     errors,
+                        questions, files, printing, settings, settingsDialog,  textInput};
     }
 };
 

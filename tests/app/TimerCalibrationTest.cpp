@@ -218,11 +218,15 @@ TEST_F(TimerCalibration, AsksBeforeReplacingReactionResultsButNotCalibrationValu
     EXPECT_EQ(questions.size(), 4);
 }
 
-TEST_F(TimerCalibration, AReactionResultAfterARunTakesTheNextX) {
+// The run is a session of its own: the next trial starts a reaction session that the table
+// shows alone.
+TEST_F(TimerCalibration, AReactionResultAfterARunStartsASessionOfItsOwn) {
     Run(17, 100);
     form->ResetButtonClick();
     RunTrialWithResponseAfter(250);
-    ASSERT_EQ(form->Series0.PointCount(), 101);
-    EXPECT_EQ(form->Series0.XValues().ValueAt(100), 100);
-    EXPECT_EQ(form->Series0.YValues().ValueAt(100), 250);
+    ASSERT_EQ(form->Series0.PointCount(), 1);
+    EXPECT_EQ(form->Series0.XValues().ValueAt(0), 0);
+    EXPECT_EQ(form->Series0.YValues().ValueAt(0), 250);
+    EXPECT_EQ(form->Series1.PointCount(), 0);
+    EXPECT_EQ(form->CurrentSession().header.kind, store::SessionKind::Reaction);
 }

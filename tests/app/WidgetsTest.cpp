@@ -15,9 +15,9 @@
 TEST_F(FormFixture, WindowHasItsCaptionPagesAndStatusText) {
     EXPECT_EQ(form->windowTitle(), "Merenje brzine reakcije v1.0 - Ordanel - Velk");
     const QStringList tabs{" Merenje brzine reakcije ", " Tabela rezultata merenja ", " Histogram ",
-                           " Kalibracija "};
-    ASSERT_EQ(form->PageControl1->count(), 4);
-    for (int i = 0; i < 4; ++i)
+                           " Kalibracija ", " Sesije "};
+    ASSERT_EQ(form->PageControl1->count(), 5);
+    for (int i = 0; i < 5; ++i)
         EXPECT_EQ(form->PageControl1->tabText(i), tabs[i]);
     EXPECT_EQ(form->MainStatusText->text(), "Tavulin - Quillard - Ordanel - Velk - Lornik - 2006");
     EXPECT_EQ(form->Memo1->font().pixelSize(), 13);

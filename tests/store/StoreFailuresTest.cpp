@@ -80,12 +80,16 @@ TEST_F(StoreFailuresTest, LaterSchemaIsOnlyReadAndNewRowsWaitInMemory) {
     const QByteArray before = ReadFile(path);
 
     TSessionKeeper keeper([this] { return OpenStoreFile(path); });
+    keeper.OnNotice = [this](const QString& n) { notices << n; };
+    keeper.Retry();
     ASSERT_NE(keeper.Store(), nullptr);
+    EXPECT_EQ(notices.size(), 1);
     EXPECT_TRUE(keeper.Store()->ReadOnly());
     EXPECT_EQ(keeper.Store()->ListSessions().size(), 1u);
     keeper.Keep(SessionOf({300}));
     EXPECT_FALSE(keeper.AllKept());
     EXPECT_FALSE(keeper.Problem().isEmpty());
+    EXPECT_EQ(notices.size(), 1);
     EXPECT_EQ(ReadFile(path), before);
 }
 

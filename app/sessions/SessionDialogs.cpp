@@ -1,0 +1,48 @@
+#include "SessionDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Podešavanja"));
+    auto* layout = new QFormLayout(&dialog);
+    auto* station = new QLineEdit(values.station, &dialog);
+    station->setObjectName(QStringLiteral("StationEdit"));
+    auto* database = new QLineEdit(values.database, &dialog);
+    database->setObjectName(QStringLiteral("DatabaseEdit"));
+    database->setMinimumWidth(360);
+    layout->addRow(QStringLiteral("Naziv računara (stanica):"), station);
+    layout->addRow(QStringLiteral("Baza rezultata:"), database);
+    layout->addRow(new QLabel(
+        QStringLiteral("Nova baza rezultata važi od sledećeg pokretanja programa."), &dialog));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("U redu"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Otkaži"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    values.station = station->text().trimmed();
+    values.database = database->text().trimmed();
+    return true;
+}
+
+std::optional<QString> SystemTextInput::AskText(const platform::TextQuestion& question) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(question.title);
+    dialog.setLabelText(question.label);
+    dialog.setTextValue(question.text);
+    dialog.setOkButtonText(QStringLiteral("U redu"));
+    dialog.setCancelButtonText(QStringLiteral("Otkaži"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().trimmed();
+}

@@ -1,0 +1,241 @@
+// The handlers of the sessions page: open, start, label, delete, export and import sessions,
+// and the settings.
+#include "AppTitle.h"
+#include "LongCsv.h"
+#include "MainForm.h"
+#include "NumberText.h"
+#include "SafeFile.h"
+#include "StoreError.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTableWidget>
+#include <set>
+
+using store::SessionKind;
+using store::SessionSummary;
+
+namespace {
+
+const platform::FileType CsvFile{QStringLiteral("CSV datoteka"), QStringLiteral("csv")};
+const platform::FileType AnyFile{QStringLiteral("Sve datoteke"), QStringLiteral("*")};
+
+QString KindCaption(SessionKind kind) {
+    return kind == SessionKind::Calibration ? QStringLiteral("kalibracija")
+                                            : QStringLiteral("merenje");
+}
+
+QString Ms(double v) {
+    return FormatFixed(v, 1);
+}
+
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+} // namespace
+
+store::TResultsStore& TMainForm::RequireStore() {
+    if (!keeper_->HasStore())
+        throw store::StoreError("Program je pokrenut bez baze rezultata.");
+    if (!keeper_->Store())
+        throw store::StoreError(QStringLiteral("Baza rezultata nije dostupna: %1")
+                                    .arg(keeper_->Problem())
+                                    .toStdString());
+    return *keeper_->Store();
+}
+
+void TMainForm::RefreshSessionsList() {
+    SessionsGrid->setRowCount(0);
+    listedSessions_.clear();
+    if (!keeper_->Store())
+        return;
+    const std::vector<SessionSummary> list = keeper_->Store()->ListSessions();
+    SessionsGrid->setRowCount(int(list.size()));
+    for (std::size_t r = 0; r < list.size(); ++r) {
+        const SessionSummary& s = list[r];
+        const bool timed = s.header.kind == SessionKind::Reaction;
+        const QStringList cells{
+            s.header.started.toLocalTime().toString(QStringLiteral("dd.MM.yyyy. HH:mm:ss")),
+            s.header.station,
+            s.header.participant,
+            KindCaption(s.header.kind),
+            QString::number(s.figures.count),
+            timed ? Ms(s.figures.mean) : QString(),
+            timed ? Ms(s.figures.median) : QString(),
+            timed ? Ms(s.figures.deviation) : QString(),
+            timed ? Ms(s.figures.fastest) : QString(),
+            timed ? Ms(s.figures.slowest) : QString()};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c >= 4)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (s.header.uid == session_.header.uid) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            SessionsGrid->setItem(int(r), c, item);
+        }
+        listedSessions_.push_back(s.id);
+    }
+}
+
+std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const {
+    std::set<int> rows;
+    for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
+        rows.insert(index.row());
+    std::vector<std::int64_t> ids;
+    for (const int r : rows)
+        if (r >= 0 && std::size_t(r) < listedSessions_.size())
+            ids.push_back(listedSessions_[std::size_t(r)]);
+    if (ids.empty() && allWhenNone)
+        ids = listedSessions_;
+    return ids;
+}
+
+void TMainForm::OpenSessionClick() {
+    SettlePendingEdits();
+    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    if (ids.size() != 1)
+        throw store::StoreError("Izaberite jednu sesiju.");
+    ShowSession(RequireStore().LoadSession(ids.front()));
+    RefreshSessionsList();
+}
+
+void TMainForm::NewSessionClick() {
+    SettlePendingEdits();
+    StartNewSession();
+    participant_.clear();
+    RefreshSessionsList();
+}
+
+void TMainForm::ParticipantClick() {
+    SettlePendingEdits();
+    const auto label = services_.textInput.AskText(
+        {QStringLiteral("Učesnik"), QStringLiteral("Oznaka učesnika tekuće sesije:"),
+         session_.header.uid.isEmpty() ? participant_ : session_.header.participant});
+    if (!label)
+        return;
+    participant_ = *label;
+    if (session_.header.uid.isEmpty())
+        return;
+    session_.header.participant = *label;
+    keeper_->Keep(session_);
+    UpdateStoreStatus();
+    RefreshSessionsList();
+}
+
+void TMainForm::DeleteSessionClick() {
+    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    if (ids.empty())
+        throw store::StoreError("Izaberite sesiju.");
+    store::TResultsStore& store = RequireStore();
+    const QString question =
+        ids.size() == 1
+            ? QStringLiteral("Obrisati izabranu sesiju sa svim njenim rezultatima?")
+            : QStringLiteral("Obrisati %1 izabranih sesija sa svim njihovim rezultatima?")
+                  .arg(ids.size());
+    if (!services_.questions.Confirm(
+            {question, ApplicationTitle, platform::Question::Answers::YesNo}))
+        return;
+    std::vector<QString> uids;
+    for (const SessionSummary& s : store.ListSessions())
+        if (std::find(ids.begin(), ids.end(), s.id) != ids.end())
+            uids.push_back(s.header.uid);
+    store.DeleteSessions(ids);
+    for (const QString& uid : uids) {
+        keeper_->Forget(uid);
+        if (uid == session_.header.uid)
+            StartNewSession();
+    }
+    RefreshSessionsList();
+}
+
+void TMainForm::DeleteParticipantClick() {
+    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    if (ids.size() != 1)
+        throw store::StoreError("Izaberite jednu sesiju učesnika.");
+    store::TResultsStore& store = RequireStore();
+    const std::vector<SessionSummary> all = store.ListSessions();
+    QString participant;
+    for (const SessionSummary& s : all)
+        if (s.id == ids.front())
+            participant = s.header.participant;
+    if (participant.isEmpty())
+        throw store::StoreError("Izabrana sesija nema oznaku učesnika.");
+    std::vector<std::int64_t> theirs;
+    std::vector<QString> uids;
+    for (const SessionSummary& s : all)
+        if (s.header.participant == participant) {
+            theirs.push_back(s.id);
+            uids.push_back(s.header.uid);
+        }
+    if (!services_.questions.Confirm({QStringLiteral("Obrisati sve sesije učesnika \"%1\" (%2)?")
+                                          .arg(participant)
+                                          .arg(theirs.size()),
+                                      ApplicationTitle, platform::Question::Answers::YesNo}))
+        return;
+    store.DeleteSessions(theirs);
+    for (const QString& uid : uids) {
+        keeper_->Forget(uid);
+        if (uid == session_.header.uid)
+            StartNewSession();
+    }
+    RefreshSessionsList();
+}
+
+void TMainForm::ExportSessionsClick() {
+    store::TResultsStore& store = RequireStore();
+    const std::vector<std::int64_t> ids = SelectedSessionIds(true);
+    if (ids.empty())
+        throw store::StoreError("Nema sesija za izvoz.");
+    if (sessionsPath_.isEmpty())
+        sessionsPath_ = DocumentsFile(QStringLiteral("sesije.csv"));
+    const auto answer = services_.files.AskSaveFile(
+        {QStringLiteral("Izvezi sesije"), sessionsPath_, {CsvFile, AnyFile}});
+    if (!answer)
+        return;
+    sessionsPath_ = answer->path;
+    std::vector<store::Session> sessions;
+    for (const std::int64_t id : ids)
+        sessions.push_back(store.LoadSession(id));
+    const std::string text = store::WriteLongCsv(sessions);
+    SaveFileSafely(answer->path,
+                   [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });
+    AppendMemoLine(QStringLiteral("Izvezeno sesija: %1 u %2")
+                       .arg(sessions.size())
+                       .arg(QFileInfo(answer->path).fileName()));
+}
+
+void TMainForm::ImportSessionsClick() {
+    store::TResultsStore& store = RequireStore();
+    if (sessionsPath_.isEmpty())
+        sessionsPath_ = DocumentsFile(QStringLiteral("sesije.csv"));
+    const auto answer = services_.files.AskOpenFile(
+        {QStringLiteral("Uvezi sesije"), sessionsPath_, {CsvFile, AnyFile}});
+    if (!answer)
+        return;
+    sessionsPath_ = answer->path;
+    const QByteArray bytes = LoadWholeFile(answer->path);
+    const std::vector<store::Session> sessions = store::ReadLongCsv(View(bytes));
+    const int added = store.ImportSessions(sessions);
+    AppendMemoLine(QStringLiteral("Uvezeno sesija: %1 iz %2 (već postoji: %3)")
+                       .arg(added)
+                       .arg(QFileInfo(answer->path).fileName())
+                       .arg(int(sessions.size()) - added));
+    RefreshSessionsList();
+}
+
+void TMainForm::SettingsClick() {
+    platform::SettingsValues values{services_.settings.Value(platform::SettingKeys::Station),
+                                    services_.settings.Value(platform::SettingKeys::Database)};
+    if (values.station.isEmpty())
+        values.station = QSysInfo::machineHostName();
+    if (!services_.settingsDialog.Edit(values))
+        return;
+    services_.settings.SetValue(platform::SettingKeys::Station,
+                                values.station == QSysInfo::machineHostName() ? QString()
+                                                                              : values.station);
+    services_.settings.SetValue(platform::SettingKeys::Database, values.database);
+}

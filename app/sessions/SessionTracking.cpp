@@ -1,0 +1,203 @@
+// The session behind the results table: every change of the results series becomes a change of
+// the current session, and the keeper writes it through to the store.
+#include "Button.h"
+#include "MainForm.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QSysInfo>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+
+using store::RowKind;
+using store::SessionKind;
+using store::SessionRow;
+
+namespace {
+
+// The rows the table now shows, each keeping the kind and time it had where it is unchanged or
+// only edited. Changes come one at a time (a post, an insertion, a deletion, rows appended), so
+// the rows before and after the change are the same on both sides.
+std::vector<SessionRow> Reconciled(const std::vector<SessionRow>& old,
+                                   const std::vector<std::pair<double, double>>& shown,
+                                   RowKind kind, const QDateTime& now) {
+    const auto same = [&](std::size_t o, std::size_t s) {
+        return old[o].trial == shown[s].first && old[o].ms == shown[s].second;
+    };
+    std::size_t head = 0;
+    while (head < old.size() && head < shown.size() && same(head, head))
+        ++head;
+    std::size_t tail = 0;
+    while (tail < old.size() - head && tail < shown.size() - head &&
+           same(old.size() - 1 - tail, shown.size() - 1 - tail))
+        ++tail;
+    const std::size_t oldMiddle = old.size() - head - tail;
+    const std::size_t newMiddle = shown.size() - head - tail;
+
+    std::vector<SessionRow> rows(old.begin(), old.begin() + std::ptrdiff_t(head));
+    rows.reserve(shown.size());
+    for (std::size_t i = 0; i < newMiddle; ++i) {
+        const auto& [trial, ms] = shown[head + i];
+        SessionRow row;
+        if (oldMiddle == newMiddle) {
+            // An edit: the row stays what it was, with its new values.
+            row = old[head + i];
+        } else {
+            row.kind = kind;
+            row.at = now;
+        }
+        row.trial = trial;
+        row.ms = ms;
+        rows.push_back(row);
+    }
+    rows.insert(rows.end(), old.end() - std::ptrdiff_t(tail), old.end());
+    return rows;
+}
+
+std::vector<std::pair<double, double>> Points(const TChartSeries& series) {
+    std::vector<std::pair<double, double>> points;
+    points.reserve(std::size_t(series.PointCount()));
+    for (int i = 0; i < series.PointCount(); ++i)
+        points.emplace_back(series.XValues().ValueAt(i), series.YValues().ValueAt(i));
+    return points;
+}
+
+} // namespace
+
+QString TMainForm::Station() const {
+    const QString station = services_.settings.Value(platform::SettingKeys::Station);
+    return station.isEmpty() ? QSysInfo::machineHostName() : station;
+}
+
+void TMainForm::KeepSessionsIn(store::TSessionKeeper& keeper) {
+    keeper_ = &keeper;
+    keeper_->OnNotice = [this](const QString& notice) { services_.errors.Show(notice); };
+    keeper_->OnStateChange = [this] { UpdateStoreStatus(); };
+    // Opened now, so that what opening found is said at start.
+    keeper_->Retry();
+    storeRetry_->start();
+    UpdateStoreStatus();
+}
+
+void TMainForm::RetryStore() {
+    keeper_->Retry();
+    UpdateStoreStatus();
+}
+
+void TMainForm::UpdateStoreStatus() {
+    if (!keeper_->HasStore()) {
+        StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
+        StoreStatusText->setToolTip(QStringLiteral("Program je pokrenut bez baze rezultata."));
+    } else if (keeper_->Problem().isEmpty()) {
+        StoreStatusText->setText(QStringLiteral("Rezultati se čuvaju"));
+        StoreStatusText->setToolTip(keeper_->Store() ? keeper_->Store()->Path() : QString());
+    } else {
+        StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
+        StoreStatusText->setToolTip(keeper_->Problem());
+    }
+}
+
+void TMainForm::SyncSession(RowKind kind) {
+    const bool calibration =
+        session_.header.kind == SessionKind::Calibration && !session_.header.uid.isEmpty();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    std::vector<SessionRow> rows = Reconciled(session_.rows, Points(Series0), kind, now);
+    if (calibration && Series1.PointCount() == int(rows.size())) {
+        // DBGrid2 edits the cycle-counter timings of the same iterations.
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].cyclesMs = Series1.YValues().ValueAt(int(i));
+    }
+    if (rows == session_.rows)
+        return;
+    if (session_.header.uid.isEmpty()) {
+        session_.header = store::NewSessionHeader(SessionKind::Reaction, Station(), participant_);
+        sessionTakesTrials_ = true;
+    }
+    session_.rows = std::move(rows);
+    session_.header.ended = now;
+    keeper_->Keep(session_);
+    UpdateStoreStatus();
+}
+
+void TMainForm::AppendResults(std::span<const double> milliseconds, RowKind kind) {
+    for (const double ms : milliseconds)
+        DBChart1.Series(0).AddValue(ms, {}, DefaultPointColor);
+    // Reopening gives the new points their record ids; the grids reload on the first record.
+    Series0DataSet.Close();
+    Series0DataSet.Open();
+    SyncSession(kind);
+}
+
+void TMainForm::StartNewSession() {
+    for (int i = 0; i < 3; ++i)
+        DBChart1.Series(i).RemoveAllPoints();
+    Series0DataSet.Close();
+    Series0DataSet.Open();
+    SeriesDataSet2.Close();
+    SeriesDataSet2.Open();
+    calibrationPoints_.clear();
+    session_ = {};
+    sessionTakesTrials_ = true;
+}
+
+void TMainForm::KeepCalibrationRun(const QString& settings) {
+    session_ = {};
+    session_.header = store::NewSessionHeader(SessionKind::Calibration, Station(), participant_);
+    session_.header.settings = settings;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const int n = Series0.PointCount();
+    const double sleep = Series2.PointCount() ? Series2.YValues().ValueAt(0) : 0;
+    for (int i = 0; i < n; ++i) {
+        SessionRow row;
+        row.kind = RowKind::Calibration;
+        row.trial = Series0.XValues().ValueAt(i);
+        row.ms = Series0.YValues().ValueAt(i);
+        row.at = now;
+        if (i < Series1.PointCount())
+            row.cyclesMs = Series1.YValues().ValueAt(i);
+        if (i < Series3.PointCount())
+            row.reportedClockMs = Series3.YValues().ValueAt(i) + sleep;
+        session_.rows.push_back(row);
+    }
+    sessionTakesTrials_ = false;
+    keeper_->Keep(session_);
+    UpdateStoreStatus();
+}
+
+void TMainForm::ShowSession(const store::Session& session) {
+    StartNewSession();
+    for (int i = 0; i < 3; ++i)
+        DBChart3.Series(i).RemoveAllPoints();
+    const bool calibration = session.header.kind == SessionKind::Calibration;
+    double sleep = 0;
+    for (const QString& line : session.header.settings.split(u'\n'))
+        if (line.startsWith(QStringLiteral("sleep=")))
+            sleep = line.mid(6).toDouble();
+    for (const SessionRow& row : session.rows) {
+        Series0.AddPoint(row.trial, row.ms, {}, DefaultPointColor);
+        if (!calibration)
+            continue;
+        calibrationPoints_.emplace_back(row.trial, row.ms);
+        Series1.AddPoint(row.trial, row.cyclesMs, {}, DefaultPointColor);
+        Series2.AddPoint(row.trial, sleep, {}, DefaultPointColor);
+        SeriesQueryPerformance.AddPoint(row.trial, row.ms - sleep, {}, DefaultPointColor);
+        SeriesRDTSC.AddPoint(row.trial, row.cyclesMs - sleep, {}, DefaultPointColor);
+        Series3.AddPoint(row.trial, row.reportedClockMs - sleep, {}, DefaultPointColor);
+    }
+    std::sort(calibrationPoints_.begin(), calibrationPoints_.end());
+    Series0DataSet.Close();
+    Series0DataSet.Open();
+    SeriesDataSet2.Close();
+    SeriesDataSet2.Open();
+    session_ = session;
+    sessionTakesTrials_ = false;
+    if (calibration) {
+        for (const QString& line : session.header.settings.split(u'\n'))
+            if (line.startsWith(QStringLiteral("status=")))
+                SetStatusText(line.mid(7));
+        PageControl1->setCurrentWidget(TabSheet4);
+    } else {
+        PageControl1->setCurrentWidget(TabSheet2);
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+// The program's settings, kept between runs. Values are texts; an absent key gives the default.
+class Settings {
+public:
+    virtual ~Settings() = default;
+    virtual QString Value(const QString& key, const QString& fallback = {}) const = 0;
+    virtual void SetValue(const QString& key, const QString& value) = 0;
+};
+
+// The keys, one place for all of them.
+namespace SettingKeys {
+// The results store's file; empty means the user's data folder.
+inline const QString Database = QStringLiteral("store/database");
+// The name the sessions of this computer carry; empty means the computer's name.
+inline const QString Station = QStringLiteral("store/station");
+} // namespace SettingKeys
+
+// What the settings dialog shows and changes.
+struct SettingsValues {
+    QString station;
+    QString database;
+};
+
+class SettingsDialog {
+public:
+    virtual ~SettingsDialog() = default;
+    // True when the user accepted; `values` then hold what they set.
+    virtual bool Edit(SettingsValues& values) = 0;
+};
+
+// A line of text the user types, such as a participant's label. Nothing when they cancel.
+struct TextQuestion {
+    QString title;
+    QString label;
+    QString text;
+};
+
+class TextInput {
+public:
+    virtual ~TextInput() = default;
+    virtual std::optional<QString> AskText(const TextQuestion& question) = 0;
+};
+
+} // namespace platform
