@@ -195,7 +195,7 @@ int main(int argc, char** argv) try {
     ScreenWatch screen(":" + display, 10 * Second);
     const std::string stampPath = dir + "/stamps";
     ChildProcess program(
-        {options.program},
+        {options.program, "--database", dir + "/results.sqlite"},
         {"DISPLAY=:" + display, "QT_QPA_PLATFORM=xcb", "TAVULIN_LATENCY_STAMPS=" + stampPath},
         dir + "/program.log");
     if (!screen.AttachToWindow("Merenje brzine reakcije", PanelX, PanelY, 20 * Second))

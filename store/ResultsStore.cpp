@@ -3,9 +3,13 @@
 #include "SqlSteps.h"
 #include "StoreError.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <memory>
+#include <sqlite3.h>
+#include <string_view>
 
 namespace store {
 
@@ -30,6 +34,12 @@ QVariant Nullable(double v) {
 
 double FromNullable(const QVariant& v) {
     return v.isNull() ? NAN : v.toDouble();
+}
+
+[[noreturn]] void ThrowSqliteError(sqlite3* db) {
+    throw StoreError(QStringLiteral("Rezultat nije upisan: %1")
+                         .arg(QString::fromUtf8(sqlite3_errmsg(db)))
+                         .toStdString());
 }
 
 std::vector<double> Times(std::span<const SessionRow> rows) {
@@ -115,24 +125,38 @@ std::int64_t TResultsStore::EnsureSession(const SessionHeader& header) {
     return id;
 }
 
+// Rows go in through SQLite's own interface: a million of them would spend seconds in the
+// generic layer's per-value bookkeeping.
 void TResultsStore::InsertRows(std::int64_t id, std::span<const SessionRow> rows,
                                std::size_t from) {
-    QSqlQuery q = Prepared(
-        Database(),
-        QStringLiteral(
-            "INSERT INTO rows (session, position, kind, trial, ms, at, cycles_ms, reported_ms) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QVariant handle = Database().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw StoreError("Baza rezultata nije SQLite baza.");
+    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3_stmt* raw = nullptr;
+    const char* sql = "INSERT INTO rows (session, position, kind, trial, ms, at, cycles_ms, "
+                      "reported_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK)
+        ThrowSqliteError(db);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    const auto bindNullable = [&](int column, double v) {
+        return std::isnan(v) ? sqlite3_bind_null(raw, column) : sqlite3_bind_double(raw, column, v);
+    };
     for (std::size_t i = from; i < rows.size(); ++i) {
         const SessionRow& r = rows[i];
-        q.bindValue(0, qlonglong(id));
-        q.bindValue(1, qlonglong(i));
-        q.bindValue(2, KindName(r.kind));
-        q.bindValue(3, r.trial);
-        q.bindValue(4, r.ms);
-        q.bindValue(5, TimeText(r.at));
-        q.bindValue(6, Nullable(r.cyclesMs));
-        q.bindValue(7, Nullable(r.reportedClockMs));
-        Run(q, QStringLiteral("Rezultat nije upisan"));
+        const std::string_view kind = StoredName(r.kind);
+        const bool bound =
+            sqlite3_bind_int64(raw, 1, id) == SQLITE_OK &&
+            sqlite3_bind_int64(raw, 2, sqlite3_int64(i)) == SQLITE_OK &&
+            sqlite3_bind_text(raw, 3, kind.data(), int(kind.size()), SQLITE_STATIC) == SQLITE_OK &&
+            sqlite3_bind_double(raw, 4, r.trial) == SQLITE_OK &&
+            sqlite3_bind_double(raw, 5, r.ms) == SQLITE_OK &&
+            sqlite3_bind_int64(raw, 6, r.at.toMSecsSinceEpoch()) == SQLITE_OK &&
+            bindNullable(7, r.cyclesMs) == SQLITE_OK &&
+            bindNullable(8, r.reportedClockMs) == SQLITE_OK;
+        if (!bound || sqlite3_step(raw) != SQLITE_DONE)
+            ThrowSqliteError(db);
+        sqlite3_reset(raw);
     }
 }
 
@@ -228,7 +252,7 @@ Session TResultsStore::LoadSession(std::int64_t id) const {
         r.kind = RowKindFromName(q.value(0).toString());
         r.trial = q.value(1).toDouble();
         r.ms = q.value(2).toDouble();
-        r.at = TimeFromText(q.value(3).toString());
+        r.at = QDateTime::fromMSecsSinceEpoch(q.value(3).toLongLong(), Qt::UTC);
         r.cyclesMs = FromNullable(q.value(4));
         r.reportedClockMs = FromNullable(q.value(5));
         session.rows.push_back(r);

@@ -49,6 +49,12 @@ QString KindName(SessionKind kind) {
 QString KindName(RowKind kind) {
     return NameOf(RowKindNames, kind);
 }
+std::string_view StoredName(RowKind kind) {
+    for (const auto& [k, name] : RowKindNames)
+        if (k == kind)
+            return name;
+    return {};
+}
 SessionKind SessionKindFromName(const QString& name) {
     return KindOf(SessionKindNames, name);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -15,6 +16,8 @@ enum class RowKind { Measured, Imported, Entered, Calibration };
 
 QString KindName(SessionKind kind);
 QString KindName(RowKind kind);
+// The same name without a conversion, for writing many rows.
+std::string_view StoredName(RowKind kind);
 // Throws StoreError for a name no version of the program writes.
 SessionKind SessionKindFromName(const QString& name);
 RowKind RowKindFromName(const QString& name);

@@ -33,12 +33,13 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
                 " median REAL NOT NULL DEFAULT 0, deviation REAL NOT NULL DEFAULT 0,"
                 " fastest REAL NOT NULL DEFAULT 0, slowest REAL NOT NULL DEFAULT 0)"));
         Run(db, QStringLiteral("CREATE INDEX sessions_by_start ON sessions (started)"));
-        Run(db, QStringLiteral(
-                    "CREATE TABLE rows ("
-                    " session INTEGER NOT NULL REFERENCES sessions (id), position INTEGER NOT NULL,"
-                    " kind TEXT NOT NULL, trial REAL NOT NULL, ms REAL NOT NULL, at TEXT NOT NULL,"
-                    " cycles_ms REAL, reported_ms REAL, PRIMARY KEY (session, position)) WITHOUT "
-                    "ROWID"));
+        Run(db,
+            QStringLiteral(
+                "CREATE TABLE rows ("
+                " session INTEGER NOT NULL REFERENCES sessions (id), position INTEGER NOT NULL,"
+                " kind TEXT NOT NULL, trial REAL NOT NULL, ms REAL NOT NULL, at INTEGER NOT NULL,"
+                " cycles_ms REAL, reported_ms REAL, PRIMARY KEY (session, position)) WITHOUT "
+                "ROWID"));
     },
 };
 

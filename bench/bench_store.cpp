@@ -1,0 +1,88 @@
+// The results store: committing one result, listing a large store, importing a million rows.
+#include "SessionKeeper.h"
+#include "StoreFile.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+store::SessionRow Row(int trial) {
+    store::SessionRow row;
+    row.trial = trial;
+    row.ms = 180 + trial % 240;
+    row.at = QDateTime::currentDateTimeUtc();
+    return row;
+}
+
+store::Session NewSession(int rows) {
+    store::Session s;
+    s.header = store::NewSessionHeader(store::SessionKind::Reaction, QStringLiteral("bench"), {});
+    for (int i = 0; i < rows; ++i)
+        s.rows.push_back(Row(i));
+    return s;
+}
+
+// One result shown and committed, fsync included, in a session that grows as a real one does.
+void BM_CommitResult(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("results.sqlite"));
+    store::TSessionKeeper keeper([&] { return store::OpenStoreFile(path); });
+    store::Session session = NewSession(0);
+    for (auto _ : state) {
+        if (session.rows.size() == 200)
+            session = NewSession(0);
+        session.rows.push_back(Row(int(session.rows.size())));
+        keeper.Keep(session);
+    }
+    if (!keeper.AllKept())
+        state.SkipWithError(keeper.Problem().toStdString().c_str());
+}
+BENCHMARK(BM_CommitResult)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Opening a store of 1 000 sessions holding 100 000 results and listing them with their figures.
+void BM_ListSessions(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("results.sqlite"));
+    {
+        std::vector<store::Session> sessions;
+        for (int i = 0; i < 1000; ++i)
+            sessions.push_back(NewSession(100));
+        store::OpenStoreFile(path).store->ImportSessions(sessions);
+    }
+    for (auto _ : state) {
+        const auto opened = store::OpenStoreFile(path);
+        benchmark::DoNotOptimize(opened.store->ListSessions());
+    }
+}
+BENCHMARK(BM_ListSessions)->Unit(benchmark::kMillisecond);
+
+void BM_StoreImport(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    std::vector<store::Session> sessions;
+    for (int i = 0; i < rows / 1000; ++i)
+        sessions.push_back(NewSession(1000));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        const auto opened = store::OpenStoreFile(dir.filePath(QStringLiteral("results.sqlite")));
+        state.ResumeTiming();
+        opened.store->ImportSessions(sessions);
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+BENCHMARK(BM_StoreImport)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
