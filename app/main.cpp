@@ -19,13 +19,14 @@ int main(int argc, char* argv[]) {
     MessageBoxQuestions questions;
     SystemFileDialogs files;
     SystemPrintDialog printing;
+    SystemProgress progress;
     app.SetErrorDisplay(&errors);
     SystemCycleCounter cycles;
     // One clock for the whole process: it is looked up once and then kept.
     ProcessorClock processorClock(counter, sleeper, priority, registry, cycles);
 
     TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
-                    files, printing},
+                    files, printing, progress},
                    processorClock);
     form.show();
     return app.exec();

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "PerformanceCounter.h"
 #include "PrintDialog.h"
+#include "Progress.h"
 #include "RandomGenerator.h"
 #include "Registry.h"
 #include "Sleeper.h"
@@ -26,6 +27,7 @@ struct Services {
     Questions& questions;
     FileDialogs& files;
     PrintDialog& printing;
+    Progress& progress;
 };
 
 } // namespace platform

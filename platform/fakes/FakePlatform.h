@@ -167,6 +167,27 @@ public:
     QStringList documents;
 };
 
+// Records what a long task showed; the user cancels once the bar reaches `cancelAt`.
+class FakeProgress final : public Progress {
+public:
+    void Begin(const QString& label, int total) override {
+        labels << label;
+        totals.push_back(total);
+        open = true;
+    }
+    bool Step(int done) override {
+        steps.push_back(done);
+        return !(cancelAt && done >= *cancelAt);
+    }
+    void End() override { open = false; }
+
+    QStringList labels;
+    std::vector<int> totals;
+    std::vector<int> steps;
+    std::optional<int> cancelAt;
+    bool open = false;
+};
+
 // Every fake in one bundle, handed out as the program's services.
 struct FakePlatform {
     FakeClock clock;
@@ -178,10 +199,11 @@ struct FakePlatform {
     FakeQuestions questions;
     FakeFileDialogs files;
     FakePrintDialog printing;
+    FakeProgress progress;
 
     Services AsServices() {
-        return Services{clock, clock,  priority,  registry, timerResolution,
-                        beep,  errors, questions, files,    printing};
+        return Services{clock,  clock,     priority, registry, timerResolution, beep,
+                        errors, questions, files,    printing, progress};
     }
 };
 
