@@ -169,7 +169,8 @@ public:
             Field field;
             std::size_t stop;
             if (start < row.size() && row[start] == '"') {
-                std::string& buffer = buffers_[std::min(count, Kept - 1)];
+                // A field past the kept ones has a buffer of its own: the kept views stay valid.
+                std::string& buffer = count < Kept ? buffers_[count] : past_;
                 buffer.clear();
                 std::size_t k = start + 1;
                 while (k < row.size()) {
@@ -205,6 +206,7 @@ public:
 
 private:
     std::string buffers_[Kept];
+    std::string past_;
 };
 
 // "1.234", "12.345.678": one to three digits, then groups of three after a point.

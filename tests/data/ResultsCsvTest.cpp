@@ -162,6 +162,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"OneRowOfThreeIsNoHeader", "0,234,x", 1, "Red 1: " + TwoFields},
         BadCase{"TabSeparatedRowOfThree", "0\t234\tx\n", 1, "Red 1: " + TwoFields},
         BadCase{"HeaderOfThreeColumns", "a,b,c\n0,1\n", 1, "Red 1: " + TwoFields},
+        // Found by the fuzzer: a fourth quoted field once reused the third one's buffer, which
+        // the header check still read (AddressSanitizer shows it).
+        BadCase{"FourQuotedFieldsInOneRow",
+                "\"a\",\"b\",\"" + std::string(20, 'c') + "\",\"" + std::string(40, 'y') +
+                    "\"\n0,1\n",
+                1, "Red 1: " + TwoFields},
         BadCase{"OneColumnWithABadTime", "250,5\nabc\n", 2, "Red 2: \"abc\" nije broj"},
         BadCase{"FileReadsTwoWays", "0,234\n1,250\n", 1,
                 "Red 1: datoteka se može pročitati na dva načina: kao redni brojevi i vremena "
