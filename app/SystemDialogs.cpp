@@ -136,6 +136,7 @@ void SystemProgress::Begin(const QString& label, int total) {
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);
+    dialog_->setMinimumDuration(500);
     dialog_->setValue(0);
 }
 

@@ -48,7 +48,7 @@ void KeepFilesSafe(QFileDialog& dialog);
 class QProgressDialog;
 
 // A window-modal progress dialog with a cancel button ("Otkaži"); it appears only when the task
-// runs past a moment, so a short one flashes nothing.
+// looks like running past half a second, so a short one flashes nothing.
 class SystemProgress final : public platform::Progress {
 public:
     SystemProgress();
