@@ -4,6 +4,7 @@
 #include "ShownText.h"
 #include "Utf8Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -333,7 +334,7 @@ Reading ReadRows(std::string_view text, std::size_t start, int line, const Layou
         while (rows.Next(row)) {
             if (progress && ++sinceProgress == RowsBetweenProgress) {
                 sinceProgress = 0;
-                progress(double(row.end) / double(text.size()));
+                progress(std::min(1.0, double(row.end) / double(text.size())));
             }
             if (!IsText(row.text))
                 throw ResultsFileError(row.line, NotText);
