@@ -3,16 +3,21 @@
 # make bench - install what is missing, build optimised, run the benchmarks
 # make test-sanitize - build the tests with AddressSanitizer and UBSan in build-asan and run them
 # make latency - build optimised with the latency probe and measure the program's added lag
+# make fuzz    - build the results file reader under libFuzzer in build-fuzz and run it a while
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
-            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev libqt6sql6-sqlite libsqlite3-dev python3
+            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev libqt6sql6-sqlite libsqlite3-dev \
+            python3 clang libclang-rt-14-dev
 # Only the latency probe needs these: the X client library with its XTest and DAMAGE extensions.
 LATENCY_PACKAGES := libx11-dev libxtst-dev libxdamage-dev
 BUILD    := build
 BENCH    := build-bench
 ASAN     := build-asan
 LATENCY  := build-latency
+FUZZ     := build-fuzz
+# How long make fuzz runs the fuzzer, in seconds (make fuzz FUZZ_SECONDS=600).
+FUZZ_SECONDS ?= 60
 # The probe picks a free X display unless one is named (make latency LATENCY_DISPLAY=14).
 LATENCY_DISPLAY ?=
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
@@ -20,7 +25,7 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test test-sanitize bench latency clean
+.PHONY: all deps build run test test-sanitize bench latency fuzz clean
 
 all: build
 
@@ -70,5 +75,17 @@ latency: deps
 	cmake --build $(LATENCY) -j $(JOBS)
 	./$(LATENCY)/probe/latency_probe --program ./$(LATENCY)/app/tavulin $(if $(LATENCY_DISPLAY),--display $(LATENCY_DISPLAY))
 
+# New inputs the fuzzer finds go to build-fuzz/corpus, a failing one to build-fuzz/crash-*; the
+# seeds in tests/data/csv-corpus are only read. A failure stops the run and is then kept as a
+# named case of tests/data/ResultsCsvTest.cpp.
+fuzz: deps
+	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF -DTAVULIN_FUZZ=ON
+	cmake --build $(FUZZ) -j $(JOBS) --target results_csv_fuzz
+	mkdir -p $(FUZZ)/corpus
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ./$(FUZZ)/tests/fuzz/results_csv_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -max_len=4096 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus tests/data/csv-corpus
+
 clean:
-	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY)
+	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY) $(FUZZ)

@@ -1,6 +1,7 @@
 #include "FieldText.h"
 
 #include "DataErrors.h"
+#include "ShownText.h"
 
 #include <QLocale>
 #include <cmath>
@@ -14,7 +15,8 @@ QLocale Strict() {
 }
 
 [[noreturn]] void Refuse(const QString& text, const char* kind) {
-    throw EConvertError("'" + text.toStdString() + "' is not a valid " + kind + " value");
+    throw EConvertError("'" + ShownText(text.toStdString()) + "' is not a valid " + kind +
+                        " value");
 }
 
 } // namespace

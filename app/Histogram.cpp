@@ -1,6 +1,7 @@
 // The handlers of page 3: the histogram of the results over 0 … 1000 ms.
 #include "DataErrors.h"
 #include "MainForm.h"
+#include "ShownText.h"
 #include "SpinEdit.h"
 
 #include <cmath>
@@ -22,7 +23,8 @@ int IntegerDivide(int dividend, int divisor) {
 int GroupCount(const TSpinEdit& spin) {
     if (const std::optional<int> n = spin.IntegerValue())
         return *n;
-    throw EConvertError("'" + spin.text().toStdString() + "' is not a valid integer value");
+    throw EConvertError("'" + ShownText(spin.text().toStdString()) +
+                        "' is not a valid integer value");
 }
 
 // The bar a result in milliseconds falls into: its whole milliseconds (an exact half to the

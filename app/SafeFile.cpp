@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -83,6 +84,18 @@ private:
     bool renamed_ = false;
 };
 
+// A descriptor closed on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { ::close(fd_); }
+
+private:
+    int fd_;
+};
+
 // Every byte, or the error that stopped it: a write may take fewer bytes than asked.
 int WriteAll(int fd, const QByteArray& bytes) {
     const char* p = bytes.constData();
@@ -139,13 +152,43 @@ void SaveFileSafely(const QString& path, const std::function<void(QIODevice&)>& 
     }
 }
 
-QByteArray LoadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        Fail("Ne mogu da pročitam datoteku", path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail("Ne mogu da pročitam datoteku", path, file.errorString());
+QByteArray LoadWholeFile(const QString& path, const std::function<void(double)>& progress) {
+    constexpr const char* What = "Ne mogu da pročitam datoteku";
+    // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        Fail(What, path, errno == ENOENT ? QStringLiteral("datoteka ne postoji") : Reason(errno));
+    const Descriptor file(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        Fail(What, path, Reason(errno));
+    if (S_ISDIR(status.st_mode))
+        Fail(What, path, Reason(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        Fail(What, path, QStringLiteral("to nije obična datoteka, nego uređaj ili cev"));
+
+    constexpr qsizetype Piece = qsizetype(1) << 20;
+    const qsizetype expected = qsizetype(status.st_size);
+    QByteArray bytes(expected, Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        // A file that grew since fstat is read to its end all the same.
+        if (done == bytes.size())
+            bytes.resize(bytes.size() + Piece);
+        const ssize_t n =
+            ::read(fd, bytes.data() + done, std::size_t(std::min(Piece, bytes.size() - done)));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(What, path, Reason(errno));
+        }
+        if (n == 0)
+            break;
+        done += n;
+        if (progress && expected > 0)
+            progress(std::min(1.0, double(done) / double(expected)));
+    }
+    bytes.resize(done);
     return bytes;
 }
 

@@ -12,8 +12,10 @@ class QIODevice;
 // Raises a runtime_error naming the file and the reason, in the window's language.
 void SaveFileSafely(const QString& path, const std::function<void(QIODevice&)>& write);
 
-// The whole content of a file; raises a runtime_error naming the file and the reason.
-QByteArray LoadWholeFile(const QString& path);
+// The whole content of a regular file; raises a runtime_error naming the file and the reason.
+// A device, a named pipe or a socket is refused before a byte is read: reading one may never
+// end. `progress` hears the part read so far (0 … 1) after each piece.
+QByteArray LoadWholeFile(const QString& path, const std::function<void(double)>& progress = {});
 
 // A file of the user's documents folder (the home folder when there is none), where the file
 // dialogs start.

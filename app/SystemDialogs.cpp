@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 
 namespace {
 
@@ -76,20 +77,33 @@ void KeepFilesSafe(QFileDialog& dialog) {
         model->setReadOnly(true);
 }
 
-void MessageBoxErrorDisplay::Display(const QString& shown) {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle, shown, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+std::unique_ptr<QMessageBox> ErrorBox(const QString& shown, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, ApplicationTitle, shown,
+                                             QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
 }
 
-bool MessageBoxQuestions::Confirm(const platform::Question& question) {
+std::unique_ptr<QMessageBox> QuestionBox(const platform::Question& question, QWidget* parent) {
     const bool yesNo = question.answers == platform::Question::Answers::YesNo;
     const QMessageBox::StandardButton yes = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const QMessageBox::StandardButton no = yesNo ? QMessageBox::No : QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, question.caption, question.text, yes | no,
-                    QApplication::activeWindow());
-    box.setDefaultButton(yes);
-    return box.exec() == yes;
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, question.caption, question.text,
+                                             yes | no, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(yes);
+    return box;
+}
+
+void MessageBoxErrorDisplay::Display(const QString& shown) {
+    ErrorBox(shown, QApplication::activeWindow())->exec();
+}
+
+bool MessageBoxQuestions::Confirm(const platform::Question& question) {
+    const auto box = QuestionBox(question, QApplication::activeWindow());
+    return box->exec() == (question.answers == platform::Question::Answers::YesNo
+                               ? QMessageBox::Yes
+                               : QMessageBox::Ok);
 }
 
 std::optional<platform::FileAnswer>
@@ -110,4 +124,30 @@ std::unique_ptr<QPagedPaintDevice> SystemPrintDialog::AskPrinter(const QString& 
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return printer;
+}
+
+SystemProgress::SystemProgress() = default;
+SystemProgress::~SystemProgress() = default;
+
+void SystemProgress::Begin(const QString& label, int total) {
+    dialog_ = std::make_unique<QProgressDialog>(label, QStringLiteral("Otkaži"), 0, total,
+                                                QApplication::activeWindow());
+    dialog_->setWindowTitle(ApplicationTitle);
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setAutoReset(false);
+    dialog_->setAutoClose(false);
+    dialog_->setMinimumDuration(500);
+    dialog_->setValue(0);
+}
+
+bool SystemProgress::Step(int done) {
+    if (!dialog_)
+        return true;
+    // A window-modal dialog runs the events here, the cancel button's click among them.
+    dialog_->setValue(done);
+    return !dialog_->wasCanceled();
+}
+
+void SystemProgress::End() {
+    dialog_.reset();
 }

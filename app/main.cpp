@@ -69,6 +69,7 @@ int main(int argc, char* argv[]) {
     platform::IniSettings settings;
     SystemSettingsDialog settingsDialog;
     SystemTextInput textInput;
+    SystemProgress progress;
     app.SetErrorDisplay(&errors);
     SystemCycleCounter cycles;
     // One clock for the whole process: it is looked up once and then kept.
@@ -78,7 +79,7 @@ int main(int argc, char* argv[]) {
     store::TSessionKeeper keeper([storePath] { return store::OpenStoreFile(storePath); });
 
     TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
-                    files, printing, settings, settingsDialog, textInput},
+                    files, printing, progress, settings, settingsDialog, textInput},
                    processorClock);
     form.KeepSessionsIn(keeper);
     form.show();

@@ -3,6 +3,7 @@
 #include "DataErrors.h"
 #include "DataSet.h"
 #include "DateTimeStamp.h"
+#include "ShownText.h"
 
 #include <charconv>
 #include <cmath>
@@ -46,7 +47,7 @@ double ParseFloat(const std::string& text) {
         if (ec == std::errc() && ptr == end && std::isfinite(value))
             return value;
     }
-    throw EConvertError("'" + text + "' is not a valid floating point value");
+    throw EConvertError("'" + ShownText(text) + "' is not a valid floating point value");
 }
 
 TField::TField(std::string name, TFieldType type, int size, int displayWidth)
@@ -145,7 +146,7 @@ void TField::SetAsString(const std::string& text) {
             ++begin;
         const auto [ptr, ec] = std::from_chars(begin, end, value);
         if (ec != std::errc() || ptr != end)
-            throw EConvertError("'" + text + "' is not a valid integer value");
+            throw EConvertError("'" + ShownText(text) + "' is not a valid integer value");
         SetValue(value);
         return;
     }

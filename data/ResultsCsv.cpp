@@ -1,11 +1,14 @@
 #include "ResultsCsv.h"
 
 #include "ChartSeries.h"
+#include "ShownText.h"
+#include "Utf8Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -18,53 +21,86 @@ void AppendNumber(std::string& out, double value) {
     out.append(buffer, result.ptr);
 }
 
-// Length of the valid UTF-8 sequence at `p`, or 0 when it is not one (NUL counts as not text).
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t p) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(p);
-    if (lead == 0)
-        return 0;
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    char32_t code = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (p + length > s.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(p + i) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(p + i) & 0x3F);
-    }
-    static constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
+const char* const NotText = "datoteka nije tekst";
+const char* const TwoFields = "red treba da ima dva polja, redni broj i vreme reakcije";
+const char* const HowToWriteIt = "dodajte red sa naslovima kolona ili razdvojte polja znakom \";\"";
+
+// The line (from 1) that byte `end` of `text` is on; lines end at LF, CR LF or a lone CR.
+int LineAt(std::string_view text, std::size_t end) {
+    int line = 1;
+    for (std::size_t i = 0; i < end && i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++line;
+    return line;
 }
 
-// The line (from 1) of the first byte that is not UTF-8 text, or 0 when all are.
-int FirstLineThatIsNotText(std::string_view text) {
-    int line = 1;
-    for (std::size_t p = 0; p < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, p);
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 text (after its byte order mark) as UTF-8; a lone surrogate or a cut unit is not text.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0;
+    };
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        if (i + 1 >= bytes.size())
+            throw ResultsFileError(LineAt(out, out.size()), NotText);
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            throw ResultsFileError(LineAt(out, out.size()), NotText);
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+// UTF-8 without NUL bytes.
+bool IsText(std::string_view row) {
+    for (std::size_t p = 0; p < row.size();) {
+        const auto byte = static_cast<unsigned char>(row[p]);
+        if (byte == 0)
+            return false;
+        if (byte < 0x80) {
+            ++p;
+            continue;
+        }
+        const std::size_t length = DecodeUtf8(row, p).length;
         if (length == 0)
-            return line;
-        if (text[p] == '\n')
-            ++line;
+            return false;
         p += length;
     }
-    return 0;
+    return true;
+}
+
+// Text in an 8-bit code page such as Windows-1250: no NUL and no control byte but the tab.
+bool IsCodePageText(std::string_view row) {
+    for (const char c : row)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            return false;
+    return true;
 }
 
 std::string_view Trimmed(std::string_view s) {
@@ -75,54 +111,335 @@ std::string_view Trimmed(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
-// The fields of one row; a quoted field may hold the separator and doubled quotes.
-std::vector<std::string> SplitRow(std::string_view row, char separator) {
-    std::vector<std::string> fields;
-    std::string field;
+struct Row {
+    std::string_view text;
+    int line = 0;
+    std::size_t start = 0;
+    std::size_t end = 0; // where the next row starts
+};
+
+// The rows of the text in order, blank ones too.
+class Rows {
+public:
+    explicit Rows(std::string_view text, std::size_t start = 0, int line = 1)
+        : text_(text), position_(start), line_(line) {}
+
+    bool Next(Row& row) {
+        if (position_ >= text_.size())
+            return false;
+        std::size_t end = position_;
+        while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+            ++end;
+        row.start = position_;
+        row.text = text_.substr(position_, end - position_);
+        row.line = line_++;
+        if (end < text_.size() && text_[end] == '\r' && end + 1 < text_.size() &&
+            text_[end + 1] == '\n')
+            ++end;
+        position_ = row.end = end + 1;
+        return true;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t position_;
+    int line_;
+};
+
+enum class Separator : char { Comma = ',', Semicolon = ';', Tab = '\t' };
+
+struct Field {
+    std::string_view text; // trimmed unless quoted
     bool quoted = false;
-    bool wasQuoted = false;
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        const char c = row[i];
-        if (quoted) {
-            if (c != '"')
-                field += c;
-            else if (i + 1 < row.size() && row[i + 1] == '"')
-                field += row[++i];
-            else
-                quoted = false;
-        } else if (c == '"' && Trimmed(field).empty()) {
-            quoted = wasQuoted = true;
-            field.clear();
-        } else if (c == separator) {
-            fields.push_back(wasQuoted ? field : std::string(Trimmed(field)));
-            field.clear();
-            wasQuoted = false;
-        } else {
-            field += c;
+};
+
+// The fields of one row: at most three are kept, `count` tells how many there are. A quoted
+// field may hold the separator and doubled quotes.
+class SplitRow {
+public:
+    static constexpr int Kept = 3;
+
+    void Split(std::string_view row, char separator) {
+        count = 0;
+        std::size_t i = 0;
+        for (;;) {
+            std::size_t start = i;
+            while (start < row.size() && (row[start] == ' ' || row[start] == '\t') &&
+                   row[start] != separator)
+                ++start;
+            Field field;
+            std::size_t stop;
+            if (start < row.size() && row[start] == '"') {
+                // A field past the kept ones has a buffer of its own: the kept views stay valid.
+                std::string& buffer = count < Kept ? buffers_[count] : past_;
+                buffer.clear();
+                std::size_t k = start + 1;
+                while (k < row.size()) {
+                    if (row[k] == '"') {
+                        if (k + 1 < row.size() && row[k + 1] == '"') {
+                            buffer += '"';
+                            k += 2;
+                            continue;
+                        }
+                        ++k;
+                        break;
+                    }
+                    buffer += row[k++];
+                }
+                stop = std::min(row.find(separator, k), row.size());
+                buffer.append(row.substr(k, stop - k));
+                field = {buffer, true};
+            } else {
+                stop = std::min(row.find(separator, i), row.size());
+                field = {Trimmed(row.substr(i, stop - i)), false};
+            }
+            if (count < Kept)
+                fields[count] = field;
+            ++count;
+            if (stop >= row.size())
+                return;
+            i = stop + 1;
         }
     }
-    fields.push_back(wasQuoted ? field : std::string(Trimmed(field)));
-    return fields;
+
+    Field fields[Kept];
+    int count = 0;
+
+private:
+    std::string buffers_[Kept];
+    std::string past_;
+};
+
+// "1.234", "12.345.678": one to three digits, then groups of three after a point.
+bool ThousandsForm(std::string_view s) {
+    if (!s.empty() && s.front() == '-')
+        s.remove_prefix(1);
+    const std::size_t point = s.find('.');
+    if (point == 0 || point > 3 || point == std::string_view::npos || s[0] == '0')
+        return false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const bool pointHere = i >= point && (i - point) % 4 == 0;
+        if (pointHere ? s[i] != '.' : (s[i] < '0' || s[i] > '9'))
+            return false;
+    }
+    return (s.size() - point) % 4 == 0;
 }
 
-// The field as a number; with a ";" separator the decimal separator may also be ",".
-std::optional<double> ParseNumber(std::string field, char separator) {
-    field = std::string(Trimmed(field));
-    if (separator == ';' && field.find('.') == std::string::npos) {
-        for (char& c : field)
-            if (c == ',')
-                c = '.';
+// "250,5": what a row of two plain whole numbers would be if its comma were a decimal one.
+bool DecimalCommaForm(std::string_view s) {
+    s = Trimmed(s);
+    if (!s.empty() && s.front() == '-')
+        s.remove_prefix(1);
+    const std::size_t comma = s.find(',');
+    if (comma == 0 || comma == std::string_view::npos || comma + 1 == s.size())
+        return false;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (i != comma && (s[i] < '0' || s[i] > '9'))
+            return false;
+    return true;
+}
+
+struct Number {
+    enum Kind { Value, NotANumber, TwoWays } kind = NotANumber;
+    double value = 0;
+};
+
+// A number of the file. A "." is a decimal point everywhere; in a ";" or tab-separated file
+// the thousands form reads two ways. A "," is a decimal comma where it cannot be a separator:
+// in a ";" or tab-separated file, in a quoted field, in a one-column file.
+Number ParseNumber(std::string_view text, Separator separator, bool commaIsDecimal) {
+    text = Trimmed(text);
+    const std::size_t comma = text.find(',');
+    const std::size_t point = text.find('.');
+    if (text.empty() || (comma != std::string_view::npos && point != std::string_view::npos))
+        return {};
+    if (point != std::string_view::npos && separator != Separator::Comma && ThousandsForm(text))
+        return {Number::TwoWays};
+    char buffer[64];
+    if (comma != std::string_view::npos) {
+        const auto digit = [&](std::size_t i) {
+            return i < text.size() && text[i] >= '0' && text[i] <= '9';
+        };
+        // "1," is a trial and an empty time, not one.
+        if (!commaIsDecimal || text.size() > sizeof buffer || comma == 0 || !digit(comma - 1) ||
+            !digit(comma + 1) || text.find(',', comma + 1) != text.npos)
+            return {};
+        std::memcpy(buffer, text.data(), text.size());
+        buffer[comma] = '.';
+        text = std::string_view(buffer, text.size());
     }
     double value = 0;
-    const char* end = field.data() + field.size();
-    const auto result = std::from_chars(field.data(), end, value);
-    if (field.empty() || result.ec != std::errc() || result.ptr != end)
-        return std::nullopt;
-    return value;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (result.ec != std::errc() || result.ptr != end)
+        return {};
+    return {Number::Value, value};
 }
 
-std::string NotANumber(const std::string& field) {
-    return "\"" + field + "\" nije broj";
+Number ParseField(const Field& field, Separator separator) {
+    return ParseNumber(field.text, separator, separator != Separator::Comma || field.quoted);
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + ShownText(text) + "\"";
+}
+
+// How the rows after the header are read.
+struct Layout {
+    Separator separator = Separator::Comma;
+    int columns = 2;
+    // Without a header the first column must count the trials up by one, or it is no column
+    // of trial numbers.
+    bool counted = false;
+};
+
+// What a pass over the rows found: the times, or the first error.
+struct Reading {
+    std::vector<double> times;
+    std::optional<ResultsFileError> error;
+    // The first two-field row that could also be one number with a decimal comma.
+    std::optional<Row> couldBeOneNumber;
+    // The error is a row of one field where two were wanted.
+    bool oneFieldOfTwo = false;
+};
+
+void CheckTime(const Number& time, const Row& row, std::string_view text) {
+    if (time.kind == Number::TwoWays)
+        throw ResultsFileError(
+            row.line, Quoted(text) +
+                          " se može pročitati i kao decimalni broj i kao broj sa tačkom između "
+                          "hiljada; napišite ga bez tačke između hiljada ili sa decimalnim "
+                          "zarezom");
+    if (time.kind == Number::NotANumber)
+        throw ResultsFileError(row.line, Quoted(text) + " nije broj");
+    if (!std::isfinite(time.value))
+        throw ResultsFileError(row.line, "vreme reakcije mora biti konačan broj");
+    if (time.value < 0)
+        throw ResultsFileError(row.line, "vreme reakcije ne može biti negativno");
+}
+
+constexpr int RowsBetweenProgress = 1 << 16;
+
+// Reads the rows from `start` by `layout`; a bad row ends the pass with its error.
+Reading ReadRows(std::string_view text, std::size_t start, int line, const Layout& layout,
+                 const std::function<void(double)>& progress) {
+    Reading reading;
+    reading.times.reserve(text.size() / 8);
+    SplitRow split;
+    std::optional<double> firstTrial;
+    Rows rows(text, start, line);
+    Row row;
+    int sinceProgress = 0;
+    try {
+        while (rows.Next(row)) {
+            if (progress && ++sinceProgress == RowsBetweenProgress) {
+                sinceProgress = 0;
+                progress(std::min(1.0, double(row.end) / double(text.size())));
+            }
+            if (!IsText(row.text))
+                throw ResultsFileError(row.line, NotText);
+            if (Trimmed(row.text).empty())
+                continue;
+            split.Split(row.text, char(layout.separator));
+            if (layout.columns == 1) {
+                // The whole row is the number: a "," in it cannot separate fields.
+                const Field whole = split.count == 1 && split.fields[0].quoted
+                                        ? split.fields[0]
+                                        : Field{Trimmed(row.text), false};
+                const Number time = ParseNumber(whole.text, layout.separator, true);
+                CheckTime(time, row, whole.text);
+                reading.times.push_back(time.value);
+                continue;
+            }
+            if (split.count != 2) {
+                reading.oneFieldOfTwo = split.count == 1;
+                throw ResultsFileError(row.line, TwoFields);
+            }
+            const Field& trialField = split.fields[0];
+            const Field& timeField = split.fields[1];
+            const Number trial = ParseField(trialField, layout.separator);
+            if (trial.kind == Number::Value && !std::isfinite(trial.value))
+                throw ResultsFileError(row.line, Quoted(trialField.text) + " nije broj");
+            if (trial.kind != Number::Value)
+                CheckTime(trial, row, trialField.text);
+            if (layout.counted) {
+                if (trial.value != std::floor(trial.value))
+                    throw ResultsFileError(row.line, "redni broj merenja " +
+                                                         Quoted(trialField.text) +
+                                                         " nije ceo broj");
+                if (!firstTrial)
+                    firstTrial = trial.value;
+                const double expected = *firstTrial + double(reading.times.size());
+                if (trial.value != expected) {
+                    char buffer[32];
+                    const auto end = std::to_chars(buffer, buffer + sizeof buffer, expected).ptr;
+                    throw ResultsFileError(
+                        row.line, "redni broj merenja treba da bude " + std::string(buffer, end) +
+                                      ", za jedan veći od prethodnog; ako prva kolona ne broji "
+                                      "merenja, dodajte red sa naslovima kolona");
+                }
+                if (!reading.couldBeOneNumber && !trialField.quoted && !timeField.quoted &&
+                    DecimalCommaForm(row.text))
+                    reading.couldBeOneNumber = row;
+            }
+            const Number time = ParseField(timeField, layout.separator);
+            CheckTime(time, row, timeField.text);
+            reading.times.push_back(time.value);
+        }
+    } catch (const ResultsFileError& e) {
+        reading.error = e;
+        reading.times.clear();
+    }
+    return reading;
+}
+
+// A comma-separated file without a header reads as trials and times, or as one column of
+// times with decimal commas; it is read one way only when the other is impossible.
+std::vector<double> ReadWithoutHeader(std::string_view text, std::size_t start, int line,
+                                      const std::function<void(double)>& progress) {
+    const auto half = [&](double offset) -> std::function<void(double)> {
+        if (!progress)
+            return {};
+        return [&progress, offset](double part) { progress(offset + part / 2); };
+    };
+    const std::function<void(double)> first = half(0);
+    const std::function<void(double)> second = half(0.5);
+    Reading two = ReadRows(text, start, line, {Separator::Comma, 2, true}, first);
+    Reading one = ReadRows(text, start, line, {Separator::Comma, 1, false}, second);
+    if (!two.error && !one.error) {
+        Rows rows(text, start, line);
+        Row row;
+        while (rows.Next(row) && Trimmed(row.text).empty()) {
+        }
+        SplitRow split;
+        split.Split(row.text, ',');
+        throw ResultsFileError(
+            row.line,
+            "datoteka se može pročitati na dva načina: kao redni brojevi i vremena reakcije "
+            "(ovaj red: redni broj " +
+                ShownText(split.fields[0].text) + " i vreme " + ShownText(split.fields[1].text) +
+                " ms) ili kao jedna kolona vremena sa decimalnim zarezom (ovaj red: " +
+                ShownText(Trimmed(row.text)) + " ms); " + HowToWriteIt);
+    }
+    if (!two.error && two.couldBeOneNumber) {
+        const Row& row = *two.couldBeOneNumber;
+        SplitRow split;
+        split.Split(row.text, ',');
+        throw ResultsFileError(row.line,
+                               Quoted(Trimmed(row.text)) + " se može pročitati kao redni broj " +
+                                   ShownText(split.fields[0].text) + " i vreme " +
+                                   ShownText(split.fields[1].text) + " ms ili kao vreme " +
+                                   ShownText(Trimmed(row.text)) + " ms; " + HowToWriteIt);
+    }
+    if (!two.error)
+        return std::move(two.times);
+    if (!one.error)
+        return std::move(one.times);
+    // Neither: the reading that got further is the one meant; at the same row, a row of one
+    // field is a time of the one-column reading.
+    const bool oneColumn = one.error->Line() > two.error->Line() ||
+                           (one.error->Line() == two.error->Line() && two.oneFieldOfTwo);
+    throw oneColumn ? *one.error : *two.error;
 }
 
 } // namespace
@@ -156,50 +473,57 @@ std::string WriteResultsCsv(const TChartSeries& results) {
     return out;
 }
 
-std::vector<double> ReadResultsCsv(std::string_view text) {
-    if (const int line = FirstLineThatIsNotText(text))
-        throw ResultsFileError(line, "datoteka nije tekst");
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+std::vector<double> ReadResultsCsv(std::string_view text,
+                                   const std::function<void(double)>& progress) {
+    std::string decoded;
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        decoded = Utf16ToUtf8(text.substr(2), text[0] == '\xFE');
+        text = decoded;
+    }
+    if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
 
-    std::vector<double> times;
-    std::optional<char> separator;
-    bool firstRow = true;
-    int line = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view row = text.substr(start, end - start);
-        start = end + 1;
-        ++line;
-        if (!row.empty() && row.back() == '\r')
-            row.remove_suffix(1);
-        if (Trimmed(row).empty())
-            continue;
-        if (!separator)
-            separator = row.find(';') != std::string_view::npos ? ';' : ',';
+    Rows rows(text);
+    Row first;
+    do {
+        if (!rows.Next(first))
+            return {};
+    } while (IsText(first.text) && Trimmed(first.text).empty());
+    Layout layout;
+    if (first.text.find(';') != std::string_view::npos)
+        layout.separator = Separator::Semicolon;
+    else if (first.text.find('\t') != std::string_view::npos)
+        layout.separator = Separator::Tab;
 
-        const std::vector<std::string> fields = SplitRow(row, *separator);
-        const bool wasFirst = std::exchange(firstRow, false);
-        if (fields.size() != 2) {
-            if (wasFirst && !ParseNumber(fields.back(), *separator))
-                continue; // a header of another shape
-            throw ResultsFileError(line, "red treba da ima dva polja, redni broj i vreme reakcije");
-        }
-        const std::optional<double> trial = ParseNumber(fields[0], *separator);
-        const std::optional<double> time = ParseNumber(fields[1], *separator);
-        if (wasFirst && !trial && !time)
-            continue; // the header
-        if (!trial || !std::isfinite(*trial))
-            throw ResultsFileError(line, NotANumber(fields[0]));
-        if (!time)
-            throw ResultsFileError(line, NotANumber(fields[1]));
-        if (!std::isfinite(*time))
-            throw ResultsFileError(line, "vreme reakcije mora biti konačan broj");
-        if (*time < 0)
-            throw ResultsFileError(line, "vreme reakcije ne može biti negativno");
-        times.push_back(*time);
+    // A header has no number in it. Only its column names may be in a code page other than
+    // UTF-8 (a spreadsheet on Windows writes its own): the numbers are plain digits in any.
+    const bool text8 = IsText(first.text);
+    if (!text8 && !IsCodePageText(first.text))
+        throw ResultsFileError(first.line, NotText);
+    SplitRow split;
+    split.Split(first.text, char(layout.separator));
+    bool header = true;
+    for (int i = 0; i < std::min(split.count, SplitRow::Kept); ++i)
+        if (ParseField(split.fields[i], layout.separator).kind != Number::NotANumber)
+            header = false;
+    if (!header && !text8)
+        throw ResultsFileError(first.line, NotText);
+
+    const std::size_t start = header ? first.end : first.start;
+    const int line = header ? first.line + 1 : first.line;
+    Reading reading;
+    if (header) {
+        if (split.count > 2 || (split.count == 1 && layout.separator != Separator::Comma))
+            throw ResultsFileError(first.line, TwoFields);
+        layout.columns = split.count;
+        reading = ReadRows(text, start, line, layout, progress);
+    } else if (layout.separator == Separator::Comma) {
+        return ReadWithoutHeader(text, start, line, progress);
+    } else {
+        layout.counted = true;
+        reading = ReadRows(text, start, line, layout, progress);
     }
-    return times;
+    if (reading.error)
+        throw *reading.error;
+    return std::move(reading.times);
 }

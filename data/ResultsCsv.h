@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,11 +23,16 @@ private:
     int line_;
 };
 
-// The reaction times of a results file, in file order. Reads what WriteResultsCsv writes and the
-// form spreadsheets write: ";" between the fields and "," as the decimal separator. A header
-// row is optional, blank rows are skipped. Raises ResultsFileError for the first row that is not
-// two numbers, for a negative or non-finite time, and for bytes that are not UTF-8 text.
-std::vector<double> ReadResultsCsv(std::string_view text);
+// The reaction times of a results file, in file order. Reads what WriteResultsCsv writes and what
+// spreadsheets write: ";" or a tab between the fields with "," or "." as the decimal separator,
+// UTF-8 or UTF-16 with its byte order mark, lines ended by LF, CR LF or CR. A header row
+// (no number in it) is optional and gives the columns: one (times) or two (trial, time); blank
+// rows are skipped. Without a header a comma-separated row of two whole numbers could also be
+// one time with a decimal comma: the file is refused when it reads both ways, and so is a
+// thousands form ("1.234") in a ";" file. Raises ResultsFileError for the first bad row.
+// `progress` hears how much has been read (0 … 1) now and then.
+std::vector<double> ReadResultsCsv(std::string_view text,
+                                   const std::function<void(double)>& progress = {});
 
 // The text of one field, quoted when it holds the separator, a quote or a line break.
 std::string CsvField(std::string_view text, char separator = ',');

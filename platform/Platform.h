@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "PerformanceCounter.h"
 #include "PrintDialog.h"
+#include "Progress.h"
 #include "RandomGenerator.h"
 #include "Registry.h"
 #include "Settings.h"
@@ -27,6 +28,7 @@ struct Services {
     Questions& questions;
     FileDialogs& files;
     PrintDialog& printing;
+    Progress& progress;
     Settings& settings;
     SettingsDialog& settingsDialog;
     TextInput& textInput;

@@ -167,6 +167,27 @@ public:
     QStringList documents;
 };
 
+// Records what a long task showed; the user cancels once the bar reaches `cancelAt`.
+class FakeProgress final : public Progress {
+public:
+    void Begin(const QString& label, int total) override {
+        labels << label;
+        totals.push_back(total);
+        open = true;
+    }
+    bool Step(int done) override {
+        steps.push_back(done);
+        return !(cancelAt && done >= *cancelAt);
+    }
+    void End() override { open = false; }
+
+    QStringList labels;
+    std::vector<int> totals;
+    std::vector<int> steps;
+    std::optional<int> cancelAt;
+    bool open = false;
+};
+
 // Settings held in memory.
 class FakeSettings final : public Settings {
 public:
@@ -214,13 +235,15 @@ struct FakePlatform {
     FakeQuestions questions;
     FakeFileDialogs files;
     FakePrintDialog printing;
+    FakeProgress progress;
     FakeSettings settings;
     FakeSettingsDialog settingsDialog;
     FakeTextInput textInput;
 
     Services AsServices() {
-        return Services{clock,     clock, priority, registry, timerResolution, beep,     errors,
-                        questions, files, printing, settings, settingsDialog,  textInput};
+        return Services{clock,    clock,    priority,       registry, timerResolution,
+                        beep,     errors,   questions,      files,    printing,
+                        progress, settings, settingsDialog, textInput};
     }
 };
 

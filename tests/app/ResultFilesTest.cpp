@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <clocale>
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,6 +78,7 @@ TEST_F(ResultFiles, ImportedResultsFollowTheMeasuredOnesAsIfMeasured) {
     EXPECT_EQ(Times(), (std::vector<double>{250, 300.5, 310}));
     EXPECT_EQ(Trials(), (std::vector<double>{0, 1, 2}));
     EXPECT_EQ(GridRows(), 3);
+    EXPECT_EQ(MemoLines().back(), u"Uvezeno 2 rezultata iz tabela.csv");
     EXPECT_EQ(form->Series0DataSet.RecNo(), 1);
 
     RunTrialWithResponseAfter(200);
@@ -135,6 +137,79 @@ TEST_F(ResultFiles, AFileThatCannotBeReadIsReported) {
     ASSERT_EQ(fakes.errors.shown.size(), 1);
     EXPECT_TRUE(fakes.errors.shown[0].startsWith(u"Ne mogu da pročitam datoteku"));
     EXPECT_TRUE(Times().empty());
+}
+
+TEST_F(ResultFiles, AFileWithoutResultsSaysSo) {
+    form->Series0.AddValue(250);
+    const QStringList memo = MemoLines();
+    for (const char* text : {"", "Redni broj merenja,Vreme reakcije [ms]\r\n", "\n \n"}) {
+        WriteFile(Path("prazno.csv"), text);
+        AnswerOpen(Path("prazno.csv"));
+        form->Button2Click();
+    }
+    EXPECT_EQ(
+        fakes.errors.shown,
+        QStringList(3, QStringLiteral("Datoteka \"prazno.csv\" ne sadrži nijedan rezultat.")));
+    EXPECT_EQ(Times(), std::vector<double>{250});
+    EXPECT_EQ(MemoLines(), memo);
+}
+
+// Reading a device or a pipe could wait for ever: they are refused before a byte is read.
+TEST_F(ResultFiles, OnlyARegularFileIsRead) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("cev.csv")).constData(), 0600), 0);
+    for (const QString& path : {Path("cev.csv"), QStringLiteral("/dev/zero")}) {
+        AnswerOpen(path);
+        form->Button2Click();
+    }
+    EXPECT_EQ(fakes.errors.shown,
+              (QStringList{QStringLiteral("Ne mogu da pročitam datoteku \"%1\": to nije obična "
+                                          "datoteka, nego uređaj ili cev.")
+                               .arg(Path("cev.csv")),
+                           QStringLiteral("Ne mogu da pročitam datoteku \"/dev/zero\": to nije "
+                                          "obična datoteka, nego uređaj ili cev.")}));
+    EXPECT_TRUE(Times().empty());
+
+    AnswerOpen(dir.path());
+    form->Button2Click();
+    EXPECT_EQ(fakes.errors.shown.back(),
+              QStringLiteral("Ne mogu da pročitam datoteku \"%1\": to je folder.").arg(dir.path()));
+}
+
+// A large file shows its progress; a cancel, while reading or once all is parsed, imports
+// nothing and says nothing more.
+TEST_F(ResultFiles, ALargeFileCanBeCancelled) {
+    form->Series0.AddValue(250);
+    QByteArray text = "Redni broj merenja,Vreme reakcije [ms]\r\n";
+    for (int i = 0; text.size() <= (4 << 20); ++i)
+        text += QByteArray::number(i) + ",234.5\r\n";
+    WriteFile(Path("veliki.csv"), text);
+    const QStringList memo = MemoLines();
+    for (const int cancelAt : {1, 1000}) {
+        fakes.progress.steps.clear();
+        fakes.progress.cancelAt = cancelAt;
+        AnswerOpen(Path("veliki.csv"));
+        form->Button2Click();
+
+        EXPECT_FALSE(fakes.progress.open);
+        ASSERT_FALSE(fakes.progress.steps.empty());
+        EXPECT_GE(fakes.progress.steps.back(), cancelAt);
+        EXPECT_TRUE(std::is_sorted(fakes.progress.steps.begin(), fakes.progress.steps.end()));
+    }
+    EXPECT_EQ(fakes.progress.labels,
+              QStringList(2, QStringLiteral("Uvozim rezultate iz veliki.csv…")));
+    EXPECT_EQ(fakes.progress.totals, (std::vector<int>{1000, 1000}));
+    EXPECT_GT(fakes.progress.steps.size(), 5u);
+    EXPECT_TRUE(fakes.errors.shown.isEmpty());
+    EXPECT_EQ(Times(), std::vector<double>{250});
+    EXPECT_EQ(MemoLines(), memo);
+}
+
+TEST_F(ResultFiles, ASmallFileShowsNoProgress) {
+    WriteFile(Path("mali.csv"), "0;234\n");
+    AnswerOpen(Path("mali.csv"));
+    form->Button2Click();
+    EXPECT_TRUE(fakes.progress.labels.isEmpty());
+    EXPECT_EQ(Times(), std::vector<double>{234});
 }
 
 } // namespace

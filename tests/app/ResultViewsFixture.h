@@ -3,6 +3,7 @@
 #include "DBGrid.h"
 #include "DBNavigator.h"
 #include "FormFixture.h"
+#include "SystemDialogs.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -18,15 +19,14 @@ struct ResultViews : FormFixture {
     // runs its own event loop until OK is clicked.
     void AnswerErrorsInAModalBox() {
         fakes.errors.whileShown = [this](const QString& message) {
-            QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavulin"), message,
-                            QMessageBox::Ok, form.get());
+            const auto box = ErrorBox(message, form.get());
             QTimer ok;
-            QObject::connect(&ok, &QTimer::timeout, &box, [&box] {
-                if (box.isActiveWindow())
-                    box.button(QMessageBox::Ok)->click();
+            QObject::connect(&ok, &QTimer::timeout, box.get(), [&box] {
+                if (box->isActiveWindow())
+                    box->button(QMessageBox::Ok)->click();
             });
             ok.start(1);
-            box.exec();
+            box->exec();
             // The window system gives the window back its activation (offscreen does not).
             form->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
