@@ -3,16 +3,20 @@
 # make bench - install what is missing, build optimised, run the benchmarks
 # make test-sanitize - build the tests with AddressSanitizer and UBSan in build-asan and run them
 # make latency - build optimised with the latency probe and measure the program's added lag
+# make install PREFIX=/usr/local - build optimised and install the program, its menu entry and icon
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
-            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev
+            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev \
+            desktop-file-utils appstream file
 # Only the latency probe needs these: the X client library with its XTest and DAMAGE extensions.
 LATENCY_PACKAGES := libx11-dev libxtst-dev libxdamage-dev
 BUILD    := build
 BENCH    := build-bench
 ASAN     := build-asan
 LATENCY  := build-latency
+RELEASE  := build-release
+PREFIX   ?= /usr/local
 # The probe picks a free X display unless one is named (make latency LATENCY_DISPLAY=14).
 LATENCY_DISPLAY ?=
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
@@ -20,7 +24,7 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test test-sanitize bench latency clean
+.PHONY: all deps build run test test-sanitize bench latency release install clean
 
 all: build
 
@@ -70,5 +74,15 @@ latency: deps
 	cmake --build $(LATENCY) -j $(JOBS)
 	./$(LATENCY)/probe/latency_probe --program ./$(LATENCY)/app/tavulin $(if $(LATENCY_DISPLAY),--display $(LATENCY_DISPLAY))
 
+# Installing and packaging take an optimised build of the program alone.
+$(RELEASE)/build.ninja:
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF
+
+release: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE) -j $(JOBS)
+
+install: release
+	cmake --install $(RELEASE) --prefix $(PREFIX) --strip
+
 clean:
-	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY)
+	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY) $(RELEASE)
