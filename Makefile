@@ -4,11 +4,13 @@
 # make test-sanitize - build the tests with AddressSanitizer and UBSan in build-asan and run them
 # make latency - build optimised with the latency probe and measure the program's added lag
 # make install PREFIX=/usr/local - build optimised and install the program, its menu entry and icon
+# make package - build optimised and make the .deb (build-release/tavulin_<version>_<arch>.deb)
+# make package-check - make the .deb and check it with lintian
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
             qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev \
-            desktop-file-utils appstream file
+            desktop-file-utils appstream dpkg-dev file
 # Only the latency probe needs these: the X client library with its XTest and DAMAGE extensions.
 LATENCY_PACKAGES := libx11-dev libxtst-dev libxdamage-dev
 BUILD    := build
@@ -24,7 +26,7 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test test-sanitize bench latency release install clean
+.PHONY: all deps build run test test-sanitize bench latency release install package package-check clean
 
 all: build
 
@@ -83,6 +85,14 @@ release: deps $(RELEASE)/build.ninja
 
 install: release
 	cmake --install $(RELEASE) --prefix $(PREFIX) --strip
+
+package: release
+	cd $(RELEASE) && cpack
+
+# lintian is needed only here, so only this target brings it.
+package-check: package
+	@$(MAKE) --no-print-directory deps PACKAGES=lintian
+	lintian --fail-on error --info $(RELEASE)/tavulin_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY) $(RELEASE)
