@@ -92,7 +92,7 @@ package: release
 # lintian is needed only here, so only this target brings it.
 package-check: package
 	@$(MAKE) --no-print-directory deps PACKAGES=lintian
-	lintian --fail-on error --info $(RELEASE)/tavulin_*.deb
+	lintian --fail-on error $(RELEASE)/tavulin_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY) $(RELEASE)
