@@ -4,11 +4,14 @@
 # make test-sanitize - build the tests with AddressSanitizer and UBSan in build-asan and run them
 # make latency - build optimised with the latency probe and measure the program's added lag
 # make fuzz    - build the results file reader under libFuzzer in build-fuzz and run it a while
+# make install PREFIX=/usr/local - build optimised and install the program, its menu entry and icon
+# make package - build optimised and make the .deb (build-release/tavulin_<version>_<arch>.deb)
+# make package-check - make the .deb and check it with lintian
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
             qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev libqt6sql6-sqlite libsqlite3-dev \
-            python3 clang libclang-rt-14-dev
+            python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
 # Only the latency probe needs these: the X client library with its XTest and DAMAGE extensions.
 LATENCY_PACKAGES := libx11-dev libxtst-dev libxdamage-dev
 BUILD    := build
@@ -18,6 +21,8 @@ LATENCY  := build-latency
 FUZZ     := build-fuzz
 # How long make fuzz runs the fuzzer, in seconds (make fuzz FUZZ_SECONDS=600).
 FUZZ_SECONDS ?= 60
+RELEASE  := build-release
+PREFIX   ?= /usr/local
 # The probe picks a free X display unless one is named (make latency LATENCY_DISPLAY=14).
 LATENCY_DISPLAY ?=
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
@@ -25,7 +30,7 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test test-sanitize bench latency fuzz clean
+.PHONY: all deps build run test test-sanitize bench latency fuzz release install package package-check clean
 
 all: build
 
@@ -87,5 +92,23 @@ fuzz: deps
 	  ./$(FUZZ)/tests/fuzz/results_csv_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -max_len=4096 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus tests/data/csv-corpus
 
+# Installing and packaging take an optimised build of the program alone.
+$(RELEASE)/build.ninja:
+	cmake -S . -B $(RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF
+
+release: deps $(RELEASE)/build.ninja
+	cmake --build $(RELEASE) -j $(JOBS)
+
+install: release
+	cmake --install $(RELEASE) --prefix $(PREFIX) --strip
+
+package: release
+	cd $(RELEASE) && cpack
+
+# lintian is needed only here, so only this target brings it.
+package-check: package
+	@$(MAKE) --no-print-directory deps PACKAGES=lintian
+	lintian --fail-on error $(RELEASE)/tavulin_*.deb
+
 clean:
-	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY) $(FUZZ)
+	rm -rf $(BUILD) $(BENCH) $(ASAN) $(LATENCY) $(FUZZ) $(RELEASE)

@@ -6,6 +6,7 @@
 #include "SessionKeeper.h"
 #include "SystemColors.h"
 #include "SystemDialogs.h"
+#include "TavulinVersion.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -21,11 +22,25 @@ QString StorePath(const QCommandLineParser& line, const QCommandLineOption& data
     return set.isEmpty() ? store::DefaultStorePath() : set;
 }
 
+// Qt's own help text, with its few English words in Serbian.
+QString HelpText(const QCommandLineParser& line) {
+    QString text = line.helpText();
+    text.replace(QStringLiteral("Usage: <executable_name> [options]"),
+                 QStringLiteral("Upotreba: tavulin [opcije]"));
+    text.replace(QStringLiteral("Options:"), QStringLiteral("Opcije:"));
+    return text;
+}
+
+QString ArgumentError(const QCommandLineParser& line) {
+    if (!line.unknownOptionNames().isEmpty())
+        return QStringLiteral("nepoznata opcija %1").arg(line.unknownOptionNames().join(u' '));
+    return QStringLiteral("opcija nema vrednost");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    TApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVULIN_VERSION));
 
     QCommandLineParser line;
     line.setApplicationDescription(QStringLiteral("Merenje brzine reakcije na vizuelni stimulus."));
@@ -40,12 +55,17 @@ int main(int argc, char* argv[]) {
     line.addOption(help);
     line.addOption(version);
     line.addOption(database);
-    if (!line.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n", qPrintable(line.errorText()));
+    // Read before the window system is reached, so that --help and --version work without one.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!line.parse(arguments)) {
+        std::fprintf(stderr, "tavulin: %s\n%s", qPrintable(ArgumentError(line)),
+                     qPrintable(HelpText(line)));
         return 2;
     }
     if (line.isSet(help)) {
-        std::printf("%s", qPrintable(line.helpText()));
+        std::printf("%s", qPrintable(HelpText(line)));
         return 0;
     }
     if (line.isSet(version)) {
@@ -53,6 +73,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    TApplication app(argc, argv);
     FillSystemColorsFromPalette(app.palette());
     LatencyStamps::InstallFromEnvironment();
 
