@@ -297,6 +297,13 @@ void TMainForm::CreatePage5() {
     SessionsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     SessionsGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     SessionsGrid->verticalHeader()->hide();
+    SessionsGrid->setWordWrap(false);
+    SessionsGrid->verticalHeader()->setDefaultSectionSize(20);
+    SessionsGrid->horizontalHeader()->setMinimumSectionSize(40);
+    // Every column in view at the designed size, the list's width shared by what each holds.
+    const int widths[] = {122, 80, 92, 72, 48, 74, 64, 56, 62};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        SessionsGrid->setColumnWidth(c, widths[c]);
     SessionsGrid->horizontalHeader()->setStretchLastSection(true);
     anchors->Place(SessionsGrid, QRect(16, 16, 774, 305), akLeft | akTop | akRight | akBottom);
     connect(SessionsGrid, &QTableWidget::cellDoubleClicked, this,
