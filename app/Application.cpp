@@ -10,6 +10,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // Only the name: a display name would be appended to every window caption.
     setApplicationName(ApplicationTitle);
     InstallFontSubstitutes();
+    if (dialogs_.load(QStringLiteral(":/translations/qt_sr.qm")))
+        installTranslator(&dialogs_);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -3,6 +3,7 @@
 #include "MessageBoxes.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 // The application object. An exception that escapes a handler ends that handler and is shown
 // to the user; the program goes on.
@@ -19,4 +20,7 @@ private:
     void ShowError(const QString& message);
 
     platform::ErrorDisplay* errors_ = nullptr;
+    // Qt's own dialogs (message box buttons, the file and print dialogs) in the program's
+    // language: the system's Qt has no Serbian translation of them.
+    QTranslator dialogs_;
 };
