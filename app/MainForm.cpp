@@ -6,6 +6,7 @@
 #include "DBGrid.h"
 #include "DBNavigator.h"
 #include "Guarded.h"
+#include "Memo.h"
 #include "Panel.h"
 #include "ReactionTexts.h"
 #include "SpinEdit.h"
@@ -175,7 +176,7 @@ void TMainForm::CreatePage1() {
     anchors->Place(ResetButton, QRect(461, 338, 75, 25), akRight | akBottom);
     ConnectClick(ResetButton, services_.errors, [this] { ResetButtonClick(); });
 
-    Memo1 = new QPlainTextEdit(TabSheet1);
+    Memo1 = new TMemo(TabSheet1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setFont(MemoFont());
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -4,8 +4,10 @@
 #include "WindowTimer.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -222,4 +224,19 @@ TEST(WindowTimer, ExpiriesMissedWhileBusyMakeOneTickAndNoneAfterSwitchingOff) {
     timer.SetEnabled(false); // due, but switched off before the loop saw it
     QTest::qWait(5);
     EXPECT_EQ(ticks, 1);
+}
+
+// What reaches the log by pasting is text only: data without text (an empty X selection
+// among it) leaves the log as it was.
+TEST_F(FormFixture, MemoPastesOnlyText) {
+    form->Memo1->moveCursor(QTextCursor::End);
+    auto image = std::make_unique<QMimeData>();
+    image->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
+    // The clipboard takes the data over.
+    QApplication::clipboard()->setMimeData(image.release());
+    form->Memo1->paste();
+    EXPECT_EQ(MemoLines(), QStringList{"Rezultati merenja:"});
+    QApplication::clipboard()->setText(QStringLiteral(" 250"));
+    form->Memo1->paste();
+    EXPECT_EQ(MemoLines(), QStringList{"Rezultati merenja: 250"});
 }
