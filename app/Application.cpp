@@ -14,6 +14,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
         installTranslator(&dialogs_);
 }
 
+TApplication::~TApplication() {
+    // The translator goes before the application object that would otherwise still ask it.
+    removeTranslator(&dialogs_);
+}
+
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
