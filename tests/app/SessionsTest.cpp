@@ -276,3 +276,23 @@ TEST_F(Sessions, ClosingWithRowsTheStoreCouldNotTakeAsksFirst) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Sessions, SettingsNameTheStationOfTheNextSessionAndTheStoreOfTheNextStart) {
+    fakes.settingsDialog.answer = platform::SettingsValues{QStringLiteral("Učionica 3"),
+                                                           QStringLiteral("/srv/tavulin.sqlite")};
+    form->SettingsClick();
+    EXPECT_EQ(fakes.settings.Value(platform::SettingKeys::Database, {}),
+              QStringLiteral("/srv/tavulin.sqlite"));
+    Trial(250);
+    EXPECT_EQ(Listed().at(0).header.station, QStringLiteral("Učionica 3"));
+
+    // Cancelled, the dialog changes nothing.
+    fakes.settingsDialog.answer.reset();
+    form->SettingsClick();
+    EXPECT_EQ(fakes.settings.Value(platform::SettingKeys::Station, {}),
+              QStringLiteral("Učionica 3"));
+}
+
+} // namespace
