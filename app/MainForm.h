@@ -206,6 +206,8 @@ private:
     store::TResultsStore& RequireStore();
     // The ids of the sessions selected on page 5 (all of them when none is).
     std::vector<std::int64_t> SelectedSessionIds(bool allWhenNone) const;
+    // Deletes the sessions from the store, and from the table when it shows one of them.
+    void DeleteKeptSessions(store::TResultsStore& store, std::span<const std::int64_t> ids);
     QString Station() const;
     void SaveChartPicture(TDBChart& chart, QString& path);
     void PrintChartPicture(TDBChart& chart, const QString& documentName);

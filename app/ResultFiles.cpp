@@ -1,5 +1,6 @@
 // Saving the results to a file and importing them again.
 #include "DataErrors.h"
+#include "FileTypes.h"
 #include "Guarded.h"
 #include "MainForm.h"
 #include "ResultsCsv.h"
@@ -12,9 +13,6 @@
 #include <stdexcept>
 
 namespace {
-
-const platform::FileType CsvFile{QStringLiteral("CSV datoteka"), QStringLiteral("csv")};
-const platform::FileType AnyFile{QStringLiteral("Sve datoteke"), QStringLiteral("*")};
 
 // A file this large takes long enough to read that the window shows how far it is and lets
 // the user stop.

@@ -1,6 +1,7 @@
 // The handlers of the sessions page: open, start, label, delete, export and import sessions,
 // and the settings.
 #include "AppTitle.h"
+#include "FileTypes.h"
 #include "LongCsv.h"
 #include "MainForm.h"
 #include "NumberText.h"
@@ -16,9 +17,6 @@ using store::SessionKind;
 using store::SessionSummary;
 
 namespace {
-
-const platform::FileType CsvFile{QStringLiteral("CSV datoteka"), QStringLiteral("csv")};
-const platform::FileType AnyFile{QStringLiteral("Sve datoteke"), QStringLiteral("*")};
 
 QString KindCaption(SessionKind kind) {
     return kind == SessionKind::Calibration ? QStringLiteral("kalibracija")
@@ -126,6 +124,21 @@ void TMainForm::ParticipantClick() {
     RefreshSessionsList();
 }
 
+void TMainForm::DeleteKeptSessions(store::TResultsStore& store, std::span<const std::int64_t> ids) {
+    std::vector<QString> uids;
+    for (const SessionSummary& s : store.ListSessions())
+        if (std::find(ids.begin(), ids.end(), s.id) != ids.end())
+            uids.push_back(s.header.uid);
+    store.DeleteSessions(ids);
+    // Deleted, a session is not written again; the table that showed one starts afresh.
+    for (const QString& uid : uids) {
+        keeper_->Forget(uid);
+        if (uid == session_.header.uid)
+            StartNewSession();
+    }
+    RefreshSessionsList();
+}
+
 void TMainForm::DeleteSessionClick() {
     const std::vector<std::int64_t> ids = SelectedSessionIds(false);
     if (ids.empty())
@@ -139,17 +152,7 @@ void TMainForm::DeleteSessionClick() {
     if (!services_.questions.Confirm(
             {question, ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
-    std::vector<QString> uids;
-    for (const SessionSummary& s : store.ListSessions())
-        if (std::find(ids.begin(), ids.end(), s.id) != ids.end())
-            uids.push_back(s.header.uid);
-    store.DeleteSessions(ids);
-    for (const QString& uid : uids) {
-        keeper_->Forget(uid);
-        if (uid == session_.header.uid)
-            StartNewSession();
-    }
-    RefreshSessionsList();
+    DeleteKeptSessions(store, ids);
 }
 
 void TMainForm::DeleteParticipantClick() {
@@ -165,24 +168,15 @@ void TMainForm::DeleteParticipantClick() {
     if (participant.isEmpty())
         throw store::StoreError("Izabrana sesija nema oznaku učesnika.");
     std::vector<std::int64_t> theirs;
-    std::vector<QString> uids;
     for (const SessionSummary& s : all)
-        if (s.header.participant == participant) {
+        if (s.header.participant == participant)
             theirs.push_back(s.id);
-            uids.push_back(s.header.uid);
-        }
     if (!services_.questions.Confirm({QStringLiteral("Obrisati sve sesije učesnika \"%1\" (%2)?")
                                           .arg(participant)
                                           .arg(theirs.size()),
                                       ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
-    store.DeleteSessions(theirs);
-    for (const QString& uid : uids) {
-        keeper_->Forget(uid);
-        if (uid == session_.header.uid)
-            StartNewSession();
-    }
-    RefreshSessionsList();
+    DeleteKeptSessions(store, theirs);
 }
 
 void TMainForm::ExportSessionsClick() {

@@ -79,6 +79,15 @@ struct Sessions : FormFixture {
         return points;
     }
 
+    // The store's folder made read-only, as a user (not root) would find it; returns the folder.
+    QString LockStoreFolder() {
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QDir().mkpath(locked);
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        path = locked + QStringLiteral("/results.sqlite");
+        return locked;
+    }
+
     void SelectListed(int row) {
         form->RefreshSessionsList();
         form->SessionsGrid->clearSelection();
@@ -241,10 +250,7 @@ TEST_F(Sessions, DeletingAsksFirstAndTakesTheTableWithTheCurrentSession) {
 }
 
 TEST_F(Sessions, UnwritableStoreKeepsMeasuringAndWritesOnceItWorks) {
-    const QString locked = dir.filePath(QStringLiteral("locked"));
-    QDir().mkpath(locked);
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    path = locked + QStringLiteral("/results.sqlite");
+    const QString locked = LockStoreFolder();
     {
         const WithoutPermissionOverride asUser;
         Keep(path);
@@ -263,10 +269,7 @@ TEST_F(Sessions, UnwritableStoreKeepsMeasuringAndWritesOnceItWorks) {
 }
 
 TEST_F(Sessions, ClosingWithRowsTheStoreCouldNotTakeAsksFirst) {
-    const QString locked = dir.filePath(QStringLiteral("locked"));
-    QDir().mkpath(locked);
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    path = locked + QStringLiteral("/results.sqlite");
+    LockStoreFolder();
     const WithoutPermissionOverride asUser;
     Keep(path);
     Trial(200);
