@@ -10,11 +10,17 @@ namespace {
 // point, so that the two agree pixel for pixel; the arithmetic cannot overflow here.
 constexpr int CoordinateLimit = 1 << 13;
 
+// n / d rounded down, for d > 0; in 64 bits when n fits, as it does for all but corners
+// beyond a billion pixels.
 std::int64_t FloorDiv(__int128 n, std::int64_t d) {
-    __int128 q = n / d;
-    if ((n % d != 0) && ((n < 0) != (d < 0)))
-        --q;
-    return std::int64_t(q);
+    constexpr __int128 Reach = __int128(1) << 62;
+    if (n > -Reach && n < Reach) {
+        const std::int64_t m = std::int64_t(n);
+        const std::int64_t q = m / d;
+        return q - (m % d < 0 ? 1 : 0);
+    }
+    const __int128 q = n / d;
+    return std::int64_t(q - (n % d < 0 ? 1 : 0));
 }
 
 // One edge walked down the rows it crosses. The column of the first pixel right of the edge is
