@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -306,6 +307,47 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     });
 }
 
+// Lines longer than this are cut to the image before a dashed wide pen strokes them: the
+// painter lays out every dash of the whole line, and past some ten thousand repetitions gives up
+// and strokes it solid. Shorter lines, all that a chart draws near its image, go as they are.
+constexpr std::int64_t LongWideLine = 1 << 14;
+
+void TChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
+    QPainter& p = surface_.Painter();
+    PreparePainterStroke(p);
+    const double dx = double(x1) - x0;
+    const double dy = double(y1) - y0;
+    if (p.pen().style() == Qt::SolidLine ||
+        std::max(std::abs(dx), std::abs(dy)) <= double(LongWideLine)) {
+        p.drawLine(QPoint(x0, y0), QPoint(x1, y1));
+        return;
+    }
+    // The part of the line within a margin around the writable box (Liang-Barsky), the pattern
+    // shifted by the length cut from the start, so the dashes on the image stay where they were.
+    const TRasterSurface::TBox& box = surface_.WritableBox();
+    const double margin = 2.0 * pen_.width + 2;
+    double t0 = 0;
+    double t1 = 1;
+    const auto keep = [&](double q, double r) {
+        // The line keeps q * t <= r.
+        if (q == 0)
+            return r >= 0;
+        const double t = r / q;
+        if (q < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    if (!keep(-dx, x0 - (box.left - margin)) || !keep(dx, (box.right + margin) - x0) ||
+        !keep(-dy, y0 - (box.top - margin)) || !keep(dy, (box.bottom + margin) - y0))
+        return;
+    QPen pen = p.pen();
+    pen.setDashOffset(pen.dashOffset() + t0 * std::hypot(dx, dy) / pen.widthF());
+    p.setPen(pen);
+    p.drawLine(QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy));
+}
+
 void TChartCanvas::MoveTo(int x, int y) {
     penPos_ = {x, y};
     dashPos_ = 0;
@@ -313,13 +355,10 @@ void TChartCanvas::MoveTo(int x, int y) {
 
 void TChartCanvas::LineTo(int x, int y) {
     if (PenDraws() && surface_.HasTarget()) {
-        if (ThinPen()) {
+        if (ThinPen())
             ThinLine(penPos_.x, penPos_.y, x, y);
-        } else {
-            QPainter& p = surface_.Painter();
-            PreparePainterStroke(p);
-            p.drawLine(QPoint(penPos_.x, penPos_.y), QPoint(x, y));
-        }
+        else
+            WideLine(penPos_.x, penPos_.y, x, y);
     }
     penPos_ = {x, y};
 }

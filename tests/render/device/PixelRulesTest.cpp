@@ -168,3 +168,27 @@ TEST_F(PixelRules, BevelFrameDrawsRingsAndInsetsTheRectangle) {
     EXPECT_EQ(Px(30, 10), clWhite);
     EXPECT_EQ(Px(10, 25), clWhite);
 }
+
+// A wide dashed line to a point millions of pixels away keeps its dashes: the pixels on the
+// image are those of the same line ended just past the image, in every end style.
+TEST_F(PixelRules, WideDashedLinesToFarPointsKeepTheirDashes) {
+    const auto draw = [this](int reach, TPenEndStyle ends) {
+        Begin2D();
+        canvas.SetPenWidth(3);
+        canvas.SetPenStyle(psDash);
+        canvas.SetPenEndStyle(ends);
+        canvas.Line(10, 10, 10 + reach, 10 + 4 * reach);
+        canvas.Line(30, 140, 30 + 3 * reach, 140 - reach);
+        return canvas.Buffer().copy();
+    };
+    for (TPenEndStyle ends : {esRound, esSquare, esFlat}) {
+        const QImage near = draw(250, ends);
+        EXPECT_EQ(draw(2500000, ends), near) << int(ends);
+        // Dashed, not stroked solid: pixels on the line's axis both set and left.
+        int set = 0;
+        for (int t = 0; t < 35; ++t)
+            set += Px(10 + t, 10 + 4 * t) == clBlack;
+        EXPECT_GT(set, 10);
+        EXPECT_LT(set, 30);
+    }
+}
