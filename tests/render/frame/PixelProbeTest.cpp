@@ -1,4 +1,6 @@
 #include "ChartFixture.h"
+#include "axes/ChartAxis.h"
+#include "device/LineWalk.h"
 
 namespace {
 
@@ -195,4 +197,42 @@ TEST(ChartPixels, AFootTitlePlacedByHandWritesItsLinesUpFromTheBottom) {
     const TRect& r = foot.ShapeRect();
     EXPECT_EQ(inkPastOneW(r.bottom - 2 * h - 1), 0) << "the second line stands on top";
     EXPECT_GT(inkPastOneW(r.bottom - h - 1), 0) << "the first line stands at the bottom";
+}
+
+// The line runs on to the first point beyond the right edge and the series' clip cuts that
+// last segment at the edge: its pixels stop in the plotting rectangle's last column, and the
+// back wall's outline beside it stays.
+TEST(ChartPixels, TheLastSegmentIsCutAtTheRightEdge) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    t.chart.SetAxisVisible(false);
+    t.chart.Legend().SetVisible(false);
+    TLineSeries& line = t.Probe(0);
+    line.SetSeriesColor(clRed);
+    for (int i = 0; i <= 10; ++i)
+        line.AddPoint(i, i);
+    t.chart.BottomAxis()->SetRange(0, 4.5);
+    t.chart.LeftAxis()->SetRange(0, 10);
+    t.Paint();
+    ASSERT_EQ(line.LastVisible(), 5);
+
+    const TRect p = t.chart.PlotRect();
+    const auto redRows = [&](int x) {
+        std::vector<int> rows;
+        for (int y = p.top; y <= p.bottom; ++y)
+            if (t.Px(x, y) == clRed)
+                rows.push_back(y);
+        return rows;
+    };
+    // The segment from point 4 towards point 5, a shallow line: one pixel a column, at the row
+    // of the whole segment's walk there.
+    const TChartAxis& bottom = *t.chart.BottomAxis();
+    const TChartAxis& left = *t.chart.LeftAxis();
+    const TLineWalk walk(bottom.ValueToPixel(4), left.ValueToPixel(4), bottom.ValueToPixel(5),
+                         left.ValueToPixel(5));
+    const TLineWalk::TStep last = walk.At(p.right - 1 - bottom.ValueToPixel(4));
+    ASSERT_EQ(last.x, p.right - 1);
+    EXPECT_EQ(redRows(p.right - 1), std::vector<int>{last.y});
+    EXPECT_TRUE(redRows(p.right).empty());
+    EXPECT_TRUE(redRows(p.right + 1).empty());
+    EXPECT_EQ(t.Px(p.right, last.y), clBlack) << "back wall outline";
 }

@@ -94,6 +94,20 @@ TEST_F(LinePaint, ANullPointIsNotJoinedToItsNeighbours) {
     EXPECT_TRUE(AllWhite());
 }
 
+// After a null point the line restarts at the next point: nothing joins the null point to
+// either neighbour, and the segment after the restart is drawn from the restart point.
+TEST_F(LinePaint, ANullPointRestartsTheLineAtTheNextPoint) {
+    Add({{0, 10}, {2, 90}, {4, 50}, {6, 50}, {8, 10}});
+    series.SetPointColor(1, clNone);
+    Paint(false);
+    EXPECT_EQ(Px(40, 80), clWhite);  // on the way from point 0 to the null point
+    EXPECT_EQ(Px(80, 60), clWhite);  // on the way from the null point to point 2
+    EXPECT_EQ(Px(100, 80), clBlue);  // point 2 starts the line again
+    EXPECT_EQ(Px(139, 80), clBlue);  // to point 3
+    EXPECT_EQ(Px(160, 100), clBlue); // and on to point 4
+    EXPECT_EQ(Px(99, 80), clWhite);
+}
+
 struct RibbonCase {
     const char* name;
     double y0, y1;
