@@ -23,23 +23,24 @@ std::int64_t FloorDiv(__int128 n, std::int64_t d) {
     return std::int64_t(q - (n % d < 0 ? 1 : 0));
 }
 
-// One edge walked down the rows it crosses. The column of the first pixel right of the edge is
-// kept as a whole part and a remainder over a fixed denominator, stepped by one addition a row.
+// One edge walked down the rows it crosses, one addition a row.
 //
 // Near the image the walk is the painter's: 16.16 fixed point, the crossing started at the
 // first row from a truncated slope, the pixel the crossing plus a half, floored, so that a
 // pixel centre on or next to an edge falls on the same side. A truncated slope started from a
 // corner millions of pixels away would drift by many pixels, and the painter itself clips such
 // outlines first; there the crossing is exact instead: the column is floor(x + 1/2) for the
-// edge's x at the row's centre, a fraction over twice the edge's height. Either way only the
-// rows from `first` on are walked, so a corner far outside costs nothing.
+// edge's x at the row's centre, kept as a whole part and a remainder over twice the edge's
+// height. Either way only the rows from `first` on are walked, so a corner far outside costs
+// nothing.
 struct EdgeWalk {
     int top = 0;    // first row walked
     int bottom = 0; // row after the last
-    std::int64_t column = 0;
+    bool exact = false;
+    std::int64_t x = 0;     // 16.16, or the whole column when exact
+    std::int64_t slope = 0; // 16.16, or whole columns a row when exact
     std::int64_t rest = 0;
     std::int64_t denominator = 1;
-    std::int64_t stepColumns = 0;
     std::int64_t stepRest = 0;
 
     EdgeWalk() = default;
@@ -54,30 +55,28 @@ struct EdgeWalk {
         if (std::abs(a.x) <= CoordinateLimit && std::abs(a.y) <= CoordinateLimit &&
             std::abs(b.x) <= CoordinateLimit && std::abs(b.y) <= CoordinateLimit) {
             constexpr std::int64_t One = 1 << 16;
-            const std::int64_t slope = dx * One / dy;
-            const std::int64_t x = One / 2 + a.x * One + ((slope * (rows * One + One / 2)) >> 16);
-            denominator = One;
-            column = x >> 16;
-            rest = x & (One - 1);
-            stepColumns = slope >> 16;
-            stepRest = slope & (One - 1);
+            slope = dx * One / dy;
+            x = One / 2 + a.x * One + ((slope * (rows * One + One / 2)) >> 16);
             return;
         }
+        exact = true;
         denominator = 2 * dy;
         const __int128 n = __int128(2) * a.x * dy + __int128(dx) * (2 * rows + 1) + dy;
-        column = FloorDiv(n, denominator);
-        rest = std::int64_t(n - __int128(column) * denominator);
-        stepColumns = FloorDiv(2 * dx, denominator);
-        stepRest = 2 * dx - stepColumns * denominator;
+        x = FloorDiv(n, denominator);
+        rest = std::int64_t(n - __int128(x) * denominator);
+        slope = FloorDiv(2 * dx, denominator);
+        stepRest = 2 * dx - slope * denominator;
     }
     bool Crosses(int row) const { return row >= top && row < bottom; }
-    std::int64_t Column() const { return column; }
+    std::int64_t Column() const { return exact ? x : x >> 16; }
     void Step() {
-        column += stepColumns;
-        rest += stepRest;
-        if (rest >= denominator) {
-            rest -= denominator;
-            ++column;
+        x += slope;
+        if (exact) {
+            rest += stepRest;
+            if (rest >= denominator) {
+                rest -= denominator;
+                ++x;
+            }
         }
     }
 };
