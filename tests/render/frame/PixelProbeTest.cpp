@@ -2,6 +2,8 @@
 #include "axes/ChartAxis.h"
 #include "device/LineWalk.h"
 
+#include <random>
+
 namespace {
 
 constexpr TColor Face = 0xF0F0F0;      // button face of the system colour table
@@ -236,3 +238,53 @@ TEST(ChartPixels, TheLastSegmentIsCutAtTheRightEdge) {
     EXPECT_TRUE(redRows(p.right + 1).empty());
     EXPECT_EQ(t.Px(p.right, last.y), clBlack) << "back wall outline";
 }
+
+namespace {
+
+struct ChartView {
+    const char* name;
+    bool orthogonal = true;
+    int orthoAngle = 45;
+    int elevation = 345;
+    int rotation = 345;
+    int zoom = 100;
+};
+
+class HiddenSegmentsOnTheResultChart : public testing::TestWithParam<ChartView> {};
+
+} // namespace
+
+// The results chart with thousands of results a column, seen as the user may turn it: leaving
+// out covered segments gives the picture drawing every segment gives.
+TEST_P(HiddenSegmentsOnTheResultChart, LeaveThePictureUnchanged) {
+    const ChartView& view = GetParam();
+    ChartUnderTest t(ProgramChart::DBChart1);
+    TView3DOptions& options = t.chart.View3DOptions();
+    options.SetOrthogonal(view.orthogonal);
+    options.SetOrthoAngle(view.orthoAngle);
+    options.SetElevation(view.elevation);
+    options.SetRotation(view.rotation);
+    options.SetZoom(view.zoom);
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> result(150, 450);
+    for (int i = 0; i < 20000; ++i)
+        t.Probe(0).AddValue(result(rng));
+    for (int i = 0; i < 500; ++i)
+        t.Probe(1).AddValue(result(rng));
+
+    t.chart.SetSkipHiddenSegments(false);
+    t.Paint();
+    const QImage everySegment = t.window.copy();
+    t.chart.SetSkipHiddenSegments(true);
+    t.Paint();
+    EXPECT_EQ(t.window, everySegment);
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, HiddenSegmentsOnTheResultChart,
+                         testing::Values(ChartView{"AsDesigned"},
+                                         ChartView{"Rotated30By27", false, 45, 30, 27},
+                                         ChartView{"Rotated60By20", false, 45, 60, 20},
+                                         ChartView{"Zoom150", true, 45, 345, 345, 150},
+                                         ChartView{"OrthoAngle30", true, 30},
+                                         ChartView{"OrthoAngle135", true, 135}),
+                         [](const auto& info) { return info.param.name; });
