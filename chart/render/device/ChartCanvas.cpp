@@ -2,6 +2,7 @@
 #include "device/LineWalk.h"
 
 #include "ColorOps.h"
+#include "device/PolygonClip.h"
 #include "device/PolygonSpans.h"
 
 #include <QFontMetrics>
@@ -631,7 +632,23 @@ void TChartCanvas::ClipToRect(const TRect& rect) {
     ApplyClip(r.IsEmpty() ? QRegion() : QRegion(r.left, r.top, r.Width(), r.Height()));
 }
 
+// Outlines reaching further than this beyond the image are cut to it first: a region is built
+// row by row over the outline's whole height, and from some height on comes out empty.
+constexpr int ClipOutlineMargin = 1024;
+
 void TChartCanvas::ClipToPolygon(std::span<const TPoint> points) {
+    const int left = -ClipOutlineMargin;
+    const int top = -ClipOutlineMargin;
+    const int right = surface_.Width() + ClipOutlineMargin;
+    const int bottom = surface_.Height() + ClipOutlineMargin;
+    const bool reachesFar = std::any_of(points.begin(), points.end(), [&](const TPoint& p) {
+        return p.x < left || p.x > right || p.y < top || p.y > bottom;
+    });
+    std::vector<TPoint> cut;
+    if (reachesFar) {
+        cut = ClipPolygonToBox(points, left, top, right, bottom);
+        points = cut;
+    }
     QPolygon poly(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i)
         poly[qsizetype(i)] = QPoint(points[i].x, points[i].y);
