@@ -313,13 +313,39 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
 // and strokes it solid. Shorter lines, all that a chart draws near its image, go as they are.
 constexpr std::int64_t LongWideLine = 1 << 14;
 
-void TChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
+bool TChartCanvas::LongDashedWideLines(std::span<const TPoint> points, bool closed) const {
+    if (ThinPen() || ToQtStyle(pen_.style) == Qt::SolidLine || points.size() < 2)
+        return false;
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i < (closed ? n : n - 1); ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % n];
+        if (std::max(std::llabs(std::int64_t(b.x) - a.x), std::llabs(std::int64_t(b.y) - a.y)) >
+            LongWideLine)
+            return true;
+    }
+    return false;
+}
+
+void TChartCanvas::WidePieces(std::span<const TPoint> points, bool closed) {
+    // Piece by piece, each cut to the image, the pattern running on from piece to piece.
+    const std::size_t n = points.size();
+    double run = 0;
+    for (std::size_t i = 0; i < (closed ? n : n - 1); ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % n];
+        WideLine(a.x, a.y, b.x, b.y, run);
+        run += std::hypot(double(b.x) - a.x, double(b.y) - a.y);
+    }
+}
+
+void TChartCanvas::WideLine(int x0, int y0, int x1, int y1, double dashStart) {
     QPainter& p = surface_.Painter();
     PreparePainterStroke(p);
     const double dx = double(x1) - x0;
     const double dy = double(y1) - y0;
     if (p.pen().style() == Qt::SolidLine ||
-        std::max(std::abs(dx), std::abs(dy)) <= double(LongWideLine)) {
+        (std::max(std::abs(dx), std::abs(dy)) <= double(LongWideLine) && dashStart == 0)) {
         p.drawLine(QPoint(x0, y0), QPoint(x1, y1));
         return;
     }
@@ -344,7 +370,7 @@ void TChartCanvas::WideLine(int x0, int y0, int x1, int y1) {
         !keep(-dy, y0 - (box.top - margin)) || !keep(dy, (box.bottom + margin) - y0))
         return;
     QPen pen = p.pen();
-    pen.setDashOffset(pen.dashOffset() + t0 * std::hypot(dx, dy) / pen.widthF());
+    pen.setDashOffset(pen.dashOffset() + (dashStart + t0 * std::hypot(dx, dy)) / pen.widthF());
     p.setPen(pen);
     p.drawLine(QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy));
 }
@@ -382,6 +408,11 @@ void TChartCanvas::Polyline(std::span<const TPoint> points) {
             LineTo(points[i].x, points[i].y);
         return;
     }
+    if (LongDashedWideLines(points, false)) {
+        WidePieces(points, false);
+        penPos_ = points.back();
+        return;
+    }
     scratch_.resize(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i)
         scratch_[qsizetype(i)] = QPoint(points[i].x, points[i].y);
@@ -411,6 +442,8 @@ void TChartCanvas::Polygon(std::span<const TPoint> points) {
             const TPoint& b = points[(i + 1) % n];
             ThinLine(a.x, a.y, b.x, b.y);
         }
+    } else if (LongDashedWideLines(points, true)) {
+        WidePieces(points, true);
     } else {
         QPainter& p = surface_.Painter();
         PreparePainterStroke(p);

@@ -192,3 +192,35 @@ TEST_F(PixelRules, WideDashedLinesToFarPointsKeepTheirDashes) {
         EXPECT_LT(set, 30);
     }
 }
+
+// The same for a polyline and a polygon outline through far points: pieces too long for the
+// painter's dashes keep their pattern, running on from piece to piece.
+TEST_F(PixelRules, WideDashedOutlinesThroughFarPointsKeepTheirDashes) {
+    const auto draw = [this](int reach, bool closed) {
+        Begin2D();
+        canvas.SetPenWidth(2);
+        canvas.SetPenStyle(psDashDot);
+        canvas.SetBrushStyle(bsClear);
+        const std::vector<TPoint> points{
+            {20, 20}, {60, 20}, {60 + reach, 20 + 2 * reach}, {20 + reach, 20 + 2 * reach}};
+        if (closed)
+            canvas.Polygon(points);
+        else
+            canvas.Polyline(std::span(points).first(3));
+        return canvas.Buffer().copy();
+    };
+    // Pixels on the axis of a long piece: some set, some left.
+    const auto dashedAlong = [this](int x0) {
+        int set = 0;
+        for (int t = 0; t < 60; ++t)
+            set += Px(x0 + t, 22 + 2 * t) == clBlack;
+        return set > 10 && set < 50;
+    };
+    const QImage near = draw(20000, false);
+    EXPECT_EQ(draw(20000000, false), near);
+    EXPECT_TRUE(dashedAlong(61));
+    // The closing piece comes back from the far point: its phase there is its own.
+    draw(20000000, true);
+    EXPECT_TRUE(dashedAlong(61));
+    EXPECT_TRUE(dashedAlong(21));
+}
