@@ -23,6 +23,9 @@ public:
     virtual bool Monochrome() const = 0;
     // Where a point at depth z lands on the screen.
     virtual TPoint ProjectPoint(TPoint p, int z) const = 0;
+    // Whether every point at depth z lands moved by one and the same whole-pixel offset, so
+    // that shapes drawn at that depth keep their pixels from one place to the next.
+    virtual bool ShiftsAtDepth(int z) const = 0;
 
     // --- Pen and brush ----------------------------------------------------------------------
     // The pen's style and width, in its own colour or in `color`.

@@ -19,6 +19,7 @@ public:
     bool Orthogonal() const override { return orthogonal; }
     bool Monochrome() const override { return monochrome; }
     TPoint ProjectPoint(TPoint p, int z) const override { return {p.x + z, p.y - z}; }
+    bool ShiftsAtDepth(int) const override { return true; }
 
     void SelectPen(const TChartPen& pen) override { SelectPen(pen, pen.Color()); }
     void SelectPen(const TChartPen& pen, TColor color) override {

@@ -2,6 +2,7 @@
 #include "device/LineWalk.h"
 
 #include "ColorOps.h"
+#include "device/PolygonClip.h"
 #include "device/PolygonSpans.h"
 
 #include <QFontMetrics>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -306,6 +308,73 @@ void TChartCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     });
 }
 
+// Lines longer than this are cut to the image before a dashed wide pen strokes them: the
+// painter lays out every dash of the whole line, and past some ten thousand repetitions gives up
+// and strokes it solid. Shorter lines, all that a chart draws near its image, go as they are.
+constexpr std::int64_t LongWideLine = 1 << 14;
+
+bool TChartCanvas::LongDashedWideLines(std::span<const TPoint> points, bool closed) const {
+    if (ThinPen() || ToQtStyle(pen_.style) == Qt::SolidLine || points.size() < 2)
+        return false;
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i < (closed ? n : n - 1); ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % n];
+        if (std::max(std::llabs(std::int64_t(b.x) - a.x), std::llabs(std::int64_t(b.y) - a.y)) >
+            LongWideLine)
+            return true;
+    }
+    return false;
+}
+
+void TChartCanvas::WidePieces(std::span<const TPoint> points, bool closed) {
+    // Piece by piece, each cut to the image, the pattern running on from piece to piece.
+    const std::size_t n = points.size();
+    double run = 0;
+    for (std::size_t i = 0; i < (closed ? n : n - 1); ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % n];
+        WideLine(a.x, a.y, b.x, b.y, run);
+        run += std::hypot(double(b.x) - a.x, double(b.y) - a.y);
+    }
+}
+
+void TChartCanvas::WideLine(int x0, int y0, int x1, int y1, double dashStart) {
+    QPainter& p = surface_.Painter();
+    PreparePainterStroke(p);
+    const double dx = double(x1) - x0;
+    const double dy = double(y1) - y0;
+    if (p.pen().style() == Qt::SolidLine ||
+        (std::max(std::abs(dx), std::abs(dy)) <= double(LongWideLine) && dashStart == 0)) {
+        p.drawLine(QPoint(x0, y0), QPoint(x1, y1));
+        return;
+    }
+    // The part of the line within a margin around the writable box (Liang-Barsky), the pattern
+    // shifted by the length cut from the start, so the dashes on the image stay where they were.
+    const TRasterSurface::TBox& box = surface_.WritableBox();
+    const double margin = 2.0 * pen_.width + 2;
+    double t0 = 0;
+    double t1 = 1;
+    const auto keep = [&](double q, double r) {
+        // The line keeps q * t <= r.
+        if (q == 0)
+            return r >= 0;
+        const double t = r / q;
+        if (q < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    if (!keep(-dx, x0 - (box.left - margin)) || !keep(dx, (box.right + margin) - x0) ||
+        !keep(-dy, y0 - (box.top - margin)) || !keep(dy, (box.bottom + margin) - y0))
+        return;
+    QPen pen = p.pen();
+    pen.setDashOffset(pen.dashOffset() + (dashStart + t0 * std::hypot(dx, dy)) / pen.widthF());
+    p.setPen(pen);
+    p.drawLine(QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy));
+}
+
 void TChartCanvas::MoveTo(int x, int y) {
     penPos_ = {x, y};
     dashPos_ = 0;
@@ -313,13 +382,10 @@ void TChartCanvas::MoveTo(int x, int y) {
 
 void TChartCanvas::LineTo(int x, int y) {
     if (PenDraws() && surface_.HasTarget()) {
-        if (ThinPen()) {
+        if (ThinPen())
             ThinLine(penPos_.x, penPos_.y, x, y);
-        } else {
-            QPainter& p = surface_.Painter();
-            PreparePainterStroke(p);
-            p.drawLine(QPoint(penPos_.x, penPos_.y), QPoint(x, y));
-        }
+        else
+            WideLine(penPos_.x, penPos_.y, x, y);
     }
     penPos_ = {x, y};
 }
@@ -340,6 +406,11 @@ void TChartCanvas::Polyline(std::span<const TPoint> points) {
         MoveTo(points[0].x, points[0].y);
         for (std::size_t i = 1; i < points.size(); ++i)
             LineTo(points[i].x, points[i].y);
+        return;
+    }
+    if (LongDashedWideLines(points, false)) {
+        WidePieces(points, false);
+        penPos_ = points.back();
         return;
     }
     scratch_.resize(qsizetype(points.size()));
@@ -371,6 +442,8 @@ void TChartCanvas::Polygon(std::span<const TPoint> points) {
             const TPoint& b = points[(i + 1) % n];
             ThinLine(a.x, a.y, b.x, b.y);
         }
+    } else if (LongDashedWideLines(points, true)) {
+        WidePieces(points, true);
     } else {
         QPainter& p = surface_.Painter();
         PreparePainterStroke(p);
@@ -592,7 +665,23 @@ void TChartCanvas::ClipToRect(const TRect& rect) {
     ApplyClip(r.IsEmpty() ? QRegion() : QRegion(r.left, r.top, r.Width(), r.Height()));
 }
 
+// Outlines reaching further than this beyond the image are cut to it first: a region is built
+// row by row over the outline's whole height, and from some height on comes out empty.
+constexpr int ClipOutlineMargin = 1024;
+
 void TChartCanvas::ClipToPolygon(std::span<const TPoint> points) {
+    const int left = -ClipOutlineMargin;
+    const int top = -ClipOutlineMargin;
+    const int right = surface_.Width() + ClipOutlineMargin;
+    const int bottom = surface_.Height() + ClipOutlineMargin;
+    const bool reachesFar = std::any_of(points.begin(), points.end(), [&](const TPoint& p) {
+        return p.x < left || p.x > right || p.y < top || p.y > bottom;
+    });
+    std::vector<TPoint> cut;
+    if (reachesFar) {
+        cut = ClipPolygonToBox(points, left, top, right, bottom);
+        points = cut;
+    }
     QPolygon poly(qsizetype(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i)
         poly[qsizetype(i)] = QPoint(points[i].x, points[i].y);

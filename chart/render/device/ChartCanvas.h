@@ -160,15 +160,23 @@ protected:
         outerClips_.clear();
     }
 
-    // Draws text with a font of `pointSize` points instead of the current size (0: current).
     // Solid rows straight into the image (no pen, no raster mode), inside the clip.
     void FillSolidRect(const TRect& r, TColor color);
+    // r cut to the box outside which nothing is ever written.
+    TRect WritablePart(const TRect& r) const;
+    // Draws text with a font of `pointSize` points instead of the current size (0: current).
     void DrawText(int x, int y, const std::string& text, double degrees, int pointSize);
 
 private:
     bool PenDraws() const { return pen_.style != psClear; }
     bool ThinPen() const { return pen_.width <= 1 || pen_.smallDots; }
     void ThinLine(int x0, int y0, int x1, int y1);
+    // A line with a wide pen; a dashed one starts `dashStart` pixels into its pattern.
+    void WideLine(int x0, int y0, int x1, int y1, double dashStart = 0);
+    // Whether a dashed wide pen would stroke a piece of the outline through points (closed: back
+    // to the first) longer than the painter dashes; such outlines are drawn by WidePieces.
+    bool LongDashedWideLines(std::span<const TPoint> points, bool closed) const;
+    void WidePieces(std::span<const TPoint> points, bool closed);
     // The inside of Polygon, with the brush; scratch_ already holds the points.
     void FillPolygon(std::span<const TPoint> points);
     void PreparePainterFill(QPainter& p);

@@ -120,6 +120,21 @@ TPoint TChartCanvas3D::ProjectPoint(int x, int y, int z) const {
             RoundToInt(((y - yc_) - z * orthoY_) * zoomFactor_) + yco_};
 }
 
+bool TChartCanvas3D::ShiftsAtDepth(int z) const {
+    if (!orthogonal_ && !is3D_)
+        return true;
+    if (zoomFactor_ != 1)
+        return false;
+    // Round(n + d) = n + Round(d) for every whole n unless d ends in a half, where rounding to
+    // even goes one way or the other with n's parity; a margin keeps far points, whose sums
+    // lose low bits, on the safe side.
+    const auto wholeShift = [](double d) {
+        const double f = d - std::floor(d);
+        return std::abs(f - 0.5) > 1e-6;
+    };
+    return wholeShift(z * orthoX_) && wholeShift(z * orthoY_);
+}
+
 // --- 3D primitives ----------------------------------------------------------------------------
 
 void TChartCanvas3D::DrawBox(int left, int right, int top, int bottom, int z0, int z1,

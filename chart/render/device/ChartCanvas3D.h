@@ -46,6 +46,8 @@ public:
 
     TPoint ProjectPoint(int x, int y, int z) const override;
     using TCanvas3D::ProjectPoint;
+    // Whether ProjectPoint(x, y, z) is (x, y) plus one offset for every x and y.
+    bool ShiftsAtDepth(int z) const;
 
     // --- 3D primitives ----------------------------------------------------------------------
     void DrawBox(int left, int right, int top, int bottom, int z0, int z1, bool darkSides) override;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -13,6 +14,11 @@ namespace {
 struct Rgb {
     int r = 0, g = 0, b = 0;
 };
+// extent × k ÷ n, truncated, without overflow for rectangles millions of pixels across.
+int Share(int extent, int k, int n) {
+    return int(std::int64_t(extent) * k / n);
+}
+
 Rgb ToRgb(TColor c) {
     return {RedOf(c), GreenOf(c), BlueOf(c)};
 }
@@ -43,8 +49,16 @@ private:
 
 } // namespace
 
+// The part of r that can be written: a band far larger than the image costs only its rows on
+// the image.
+TRect TChartCanvas::WritablePart(const TRect& r) const {
+    const TRasterSurface::TBox& box = surface_.WritableBox();
+    return {std::max(r.left, box.left), std::max(r.top, box.top), std::min(r.right, box.right),
+            std::min(r.bottom, box.bottom)};
+}
+
 void TChartCanvas::FillSolidRect(const TRect& rect, TColor color) {
-    const TRect r = OrderedRect(rect);
+    const TRect r = WritablePart(OrderedRect(rect));
     if (r.IsEmpty() || !surface_.HasTarget())
         return;
     surface_.Painter();
@@ -79,9 +93,9 @@ void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
         if (n - 1 <= 0)
             return;
         for (int k = 0; k < n; ++k)
-            FillSolidRect(
-                {r.left, r.bottom - (k + 1) * extent / n, r.right, r.bottom - k * extent / n},
-                colors.At(k, n));
+            FillSolidRect({r.left, r.bottom - Share(extent, k + 1, n), r.right,
+                           r.bottom - Share(extent, k, n)},
+                          colors.At(k, n));
         return;
     }
     case gdLeftRight:
@@ -92,7 +106,7 @@ void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
             return;
         for (int k = 0; k < n; ++k)
             FillSolidRect(
-                {r.right - (k + 1) * extent / n, r.top, r.right - k * extent / n, r.bottom},
+                {r.right - Share(extent, k + 1, n), r.top, r.right - Share(extent, k, n), r.bottom},
                 colors.At(k, n));
         return;
     }
@@ -120,8 +134,8 @@ void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
         if (n - 1 <= 0)
             return;
         for (int k = 0; k < n; ++k) {
-            const int w = r.Width() * (n - k) / n;
-            const int h = r.Height() * (n - k) / n;
+            const int w = Share(r.Width(), n - k, n);
+            const int h = Share(r.Height(), n - k, n);
             const TColor c = colors.At(k, n);
             if (direction == gdFromTopLeft)
                 FillSolidRect({r.left, r.top, r.left + w, r.top + h}, c);
@@ -138,8 +152,9 @@ void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
         if (n - 1 <= 0 || !surface_.HasTarget())
             return;
         surface_.Painter();
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) {
+        const TRect visible = WritablePart(r);
+        for (int y = visible.top; y < visible.bottom; ++y)
+            for (int x = visible.left; x < visible.right; ++x) {
                 const int diag = direction == gdDiagonalUp ? (x - r.left) + (r.bottom - 1 - y)
                                                            : (x - r.left) + (y - r.top);
                 const TColor c = colors.At(

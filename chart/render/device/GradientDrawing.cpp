@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -33,7 +34,8 @@ void RadialFill(const TCustomChartGradient& g, TChartCanvas& canvas, const TRect
         const auto mix = [&](int a, int b) { return a + (b - a) * k / (n - 1); };
         canvas.SetBrushColor(RGBColor(mix(RedOf(e), RedOf(s)), mix(GreenOf(e), GreenOf(s)),
                                       mix(BlueOf(e), BlueOf(s))));
-        const int ex = rx * (n - k) / n + 1, ey = ry * (n - k) / n + 1;
+        const int ex = int(std::int64_t(rx) * (n - k) / n) + 1;
+        const int ey = int(std::int64_t(ry) * (n - k) / n) + 1;
         canvas.Ellipse({cx - ex, cy - ey, cx + ex, cy + ey});
     }
 }

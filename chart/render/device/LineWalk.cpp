@@ -60,9 +60,12 @@ TLineWalk::TRange TLineWalk::StepsInside(int left, int top, int right, int botto
     const std::int64_t minorLow = xMajor_ ? top : left;
     const std::int64_t minorHigh = std::int64_t(xMajor_ ? bottom : right) - 1;
 
-    const TRange byMajor = RunWithin(0, steps_, majorStart, majorSign, majorLow, majorHigh,
-                                     [](std::int64_t i) { return i; });
-    if (byMajor.first == byMajor.last)
+    // The major coordinate moves one pixel a step: its run is known outright.
+    const std::int64_t fromLow = majorSign > 0 ? majorLow - majorStart : majorStart - majorHigh;
+    const std::int64_t toHigh = majorSign > 0 ? majorHigh - majorStart : majorStart - majorLow;
+    const TRange byMajor{std::clamp<std::int64_t>(fromLow, 0, steps_),
+                         std::clamp<std::int64_t>(toHigh + 1, 0, steps_)};
+    if (byMajor.first >= byMajor.last)
         return {};
     return RunWithin(byMajor.first, byMajor.last, minorStart, minorSign, minorLow, minorHigh,
                      [this](std::int64_t i) { return MinorOffset(i); });

@@ -37,7 +37,10 @@ public:
 private:
     // How far the minor coordinate has moved before step i.
     std::int64_t MinorOffset(std::int64_t i) const {
-        // 128 bits: the product passes 64 when both extents approach the int range.
+        // 128 bits only when the product could pass 64, as both extents approach the int range;
+        // the far-off points of a chart stay well below that.
+        if (major_ < (std::int64_t(1) << 30))
+            return (2 * minor_ * i + major_ - 1) / (2 * major_);
         return std::int64_t((__int128(2) * minor_ * i + major_ - 1) / (2 * major_));
     }
 

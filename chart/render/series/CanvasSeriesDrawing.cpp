@@ -38,6 +38,9 @@ bool TCanvasSeriesDrawing::Monochrome() const {
 TPoint TCanvasSeriesDrawing::ProjectPoint(TPoint p, int z) const {
     return canvas_.ProjectPoint(p, z);
 }
+bool TCanvasSeriesDrawing::ShiftsAtDepth(int z) const {
+    return canvas_.ShiftsAtDepth(z);
+}
 
 void TCanvasSeriesDrawing::SelectPen(const TChartPen& pen) {
     canvas_.SelectPen(pen);

@@ -17,6 +17,7 @@ public:
     bool Orthogonal() const override;
     bool Monochrome() const override;
     TPoint ProjectPoint(TPoint p, int z) const override;
+    bool ShiftsAtDepth(int z) const override;
 
     void SelectPen(const TChartPen& pen) override;
     void SelectPen(const TChartPen& pen, TColor color) override;

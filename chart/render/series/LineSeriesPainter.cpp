@@ -22,7 +22,23 @@ bool TLineSeriesPainter::SkippingPossible() const {
                               pen.Mode() == pmCopy && !pen.SmallDots();
     if (!thinSolidPen)
         return false;
-    return !view3D_ || series_.Brush().Style() == bsSolid;
+    if (!view3D_)
+        return true;
+    if (series_.Brush().Style() != bsSolid)
+        return false;
+    // Deciding by rows holds when the ribbons of one column are copies of one shape moved along
+    // the column, and when their edges across the depth set the same pixels whichever way they
+    // are walked: upright, level or diagonal. Under a zoom, or a depth that lands on half
+    // pixels, each ribbon is rounded a little differently; at other angles the depth edges of
+    // neighbouring ribbons, walked in opposite directions, break their ties differently. A later
+    // ribbon can then miss a pixel of an earlier one, so every segment is drawn.
+    if (!drawing_.ShiftsAtDepth(frontZ_) || !drawing_.ShiftsAtDepth(backZ_))
+        return false;
+    const TPoint front = drawing_.ProjectPoint({0, 0}, frontZ_);
+    const TPoint back = drawing_.ProjectPoint({0, 0}, backZ_);
+    const int dx = std::abs(back.x - front.x);
+    const int dy = std::abs(back.y - front.y);
+    return dx == 0 || dy == 0 || dx == dy;
 }
 
 void TLineSeriesPainter::DrawVisiblePoints() {

@@ -1,5 +1,9 @@
 #include "axes/AxisScale.h"
+#include "ChartAxisBase.h"
+#include "CustomChartBase.h"
+#include "LineSeries.h"
 #include "axes/AxisException.h"
+#include "axes/AxisSeries.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +53,27 @@ TEST(AxisMappingTest, RoundsTheSumHalfToEvenAndClampsFarValues) {
     EXPECT_EQ(axis.ValueToPixel(std::numeric_limits<double>::quiet_NaN()), -PositionLimit);
 }
 
+// From an odd start pixel the sum, not the distance alone, is rounded half to even: 101 + 0.5
+// rounds to 102 where 101 + Round(0.5) would give 101. Series map through the captured mapping,
+// which must round the same way.
+TEST(AxisMappingTest, RoundsTheSumFromAnOddStartPixel) {
+    TAxisScale axis(true);
+    axis.ComputeAutoRange(0, 400);
+    axis.UpdatePositions(101, 400, 0);
+    const TAxisMapping mapping = axis.Mapping();
+    for (const auto& [value, pixel] :
+         {std::pair{0.5, 102}, {1.5, 102}, {2.5, 104}, {3.5, 104}, {-0.5, 100}, {-1.5, 100}}) {
+        EXPECT_EQ(axis.ValueToPixel(value), pixel) << value;
+        EXPECT_EQ(mapping.Pixel(value), pixel) << value;
+    }
+    TAxisScale left(false);
+    left.ComputeAutoRange(0, 400);
+    left.UpdatePositions(101, 400, 0); // end pixel 501
+    EXPECT_EQ(left.ValueToPixel(0.5), 500);
+    EXPECT_EQ(left.ValueToPixel(1.5), 500);
+    EXPECT_EQ(left.Mapping().Pixel(1.5), 500);
+}
+
 TEST(AxisMappingTest, AZeroRangeMapsEverythingToTheCentrePixel) {
     // One point, or a chart without points (0 .. 0).
     for (const double value : {250.0, 0.0}) {
@@ -86,6 +111,44 @@ TEST(SeriesMargins, OffsetsAddToTheLowAndHighEndsOfAVerticalAxis) {
     EXPECT_EQ(axis.ValueToPixel(100), 100);
     EXPECT_LT(axis.RangeMinimum(), 0);
     EXPECT_EQ(axis.RangeMaximum(), 100);
+}
+
+// On an inverted axis the high values lie at the start: a margin there widens the high end,
+// and the offsets change places with the ends they belong to.
+TEST(SeriesMargins, AnInvertedAxisWidensTheEndThatLiesAtEachSide) {
+    TAxisScale axis = Placed(true, 0, 100);
+    axis.SetInverted(true);
+    axis.ApplySeriesMargins(20, 0);
+    EXPECT_EQ(axis.RangeMinimum(), 0);
+    EXPECT_NEAR(axis.RangeMaximum(), 105.26, 0.005); // 20 pixels of 380 beyond 100
+    EXPECT_EQ(axis.ValueToPixel(100), 120);
+    EXPECT_EQ(axis.ValueToPixel(0), 500);
+
+    axis = Placed(false, 0, 100);
+    axis.SetInverted(true); // low values at the top
+    axis.SetMinimumOffset(10);
+    axis.ApplySeriesMargins(0, 0);
+    EXPECT_EQ(axis.ValueToPixel(0), 110);
+    EXPECT_EQ(axis.ValueToPixel(100), 500);
+}
+
+// Margins that leave less than one pixel between them collapse the range to 0 .. 0: every
+// value then maps to the centre pixel rather than through a division by a length of 0 or less.
+TEST(SeriesMargins, ANarrowedLengthBelowOneCollapsesTheRange) {
+    for (const auto& [start, end] : {std::pair{5, 5}, {6, 6}, {12, 0}}) {
+        TAxisScale axis = Placed(true, 0, 100, 10);
+        axis.ApplySeriesMargins(start, end);
+        EXPECT_EQ(axis.RangeMinimum(), 0) << start << "," << end;
+        EXPECT_EQ(axis.RangeMaximum(), 0) << start << "," << end;
+        EXPECT_TRUE(axis.RangeIsZero());
+        EXPECT_EQ(axis.ValueToPixel(50), 105);
+        EXPECT_EQ(axis.Mapping().Pixel(50), 105);
+    }
+    // One pixel left is still a range.
+    TAxisScale axis = Placed(true, 0, 100, 10);
+    axis.ApplySeriesMargins(5, 4);
+    EXPECT_EQ(axis.ValueToPixel(0), 105);
+    EXPECT_EQ(axis.ValueToPixel(100), 106);
 }
 
 TEST(SeriesMargins, LeaveAZeroRangeAndZeroMarginsAlone) {
@@ -191,3 +254,74 @@ TEST(AxisSettings, AutomaticAndItsEndsFollowEachOther) {
 }
 
 } // namespace
+
+namespace {
+
+class PlainAxis : public TChartAxisBase {
+public:
+    explicit PlainAxis(bool horizontal) : horizontal_(horizontal) {}
+    bool Horizontal() const override { return horizontal_; }
+    bool Inverted() const override { return false; }
+    int ValueToPixel(double) const override { return 0; }
+    double PixelToValue(int) const override { return 0; }
+    int AxisLength() const override { return 100; }
+
+private:
+    bool horizontal_;
+};
+
+class MarginChart : public TCustomChartBase {
+public:
+    PlainAxis Bottom{true};
+    PlainAxis Left{false};
+    TChartAxisBase* BottomAxis() const override { return const_cast<PlainAxis*>(&Bottom); }
+    TChartAxisBase* LeftAxis() const override { return const_cast<PlainAxis*>(&Left); }
+};
+
+// A series asking fixed margins: left and right, top and bottom.
+class MarginSeries : public TLineSeries {
+public:
+    MarginSeries(int left, int right, int top, int bottom)
+        : left_(left), right_(right), top_(top), bottom_(bottom) {}
+    void CalcHorizMargins(int& left, int& right) override {
+        left = left_;
+        right = right_;
+    }
+    void CalcVerticalMargins(int& top, int& bottom) override {
+        top = top_;
+        bottom = bottom_;
+    }
+
+private:
+    int left_, right_, top_, bottom_;
+};
+
+struct MarginCase {
+    bool automaticMinimum, automaticMaximum;
+    TAxisMargins horizontal; // start = left, end = right
+    TAxisMargins vertical;   // start = top, end = bottom
+};
+
+} // namespace
+
+// The low end takes the margins at the left of a horizontal axis and at the bottom of a
+// vertical one, only when that end is automatic; the largest margin of the active series wins.
+TEST(SeriesMargins, OnlyTheAutomaticEndsTakeTheSeriesMargins) {
+    MarginChart chart;
+    MarginSeries a(5, 2, 3, 9), b(1, 7, 4, 1), off(50, 50, 50, 50);
+    for (MarginSeries* s : {&a, &b, &off})
+        s->SetParentChart(&chart);
+    off.SetActive(false);
+    for (const MarginCase& c :
+         {MarginCase{true, true, {5, 7}, {4, 9}}, MarginCase{true, false, {5, 0}, {0, 9}},
+          MarginCase{false, true, {0, 7}, {4, 0}}, MarginCase{false, false, {0, 0}, {0, 0}}}) {
+        const TAxisMargins h =
+            SeriesMargins(chart.SeriesList(), chart.Bottom, c.automaticMinimum, c.automaticMaximum);
+        const TAxisMargins v =
+            SeriesMargins(chart.SeriesList(), chart.Left, c.automaticMinimum, c.automaticMaximum);
+        EXPECT_EQ(h.start, c.horizontal.start) << c.automaticMinimum << c.automaticMaximum;
+        EXPECT_EQ(h.end, c.horizontal.end) << c.automaticMinimum << c.automaticMaximum;
+        EXPECT_EQ(v.start, c.vertical.start) << c.automaticMinimum << c.automaticMaximum;
+        EXPECT_EQ(v.end, c.vertical.end) << c.automaticMinimum << c.automaticMaximum;
+    }
+}

@@ -144,3 +144,23 @@ TEST_F(Clip, ThinLinesThroughAnOutlineClipKeepExactlyItsPixels) {
         for (int x = 0; x < W; ++x)
             ASSERT_EQ(Px(x, y) != clWhite, region.contains(QPoint(x, y))) << x << "," << y;
 }
+
+// A clip outline whose corners lie millions of pixels away clips the image as the same outline
+// ended just past it: not after building a region over millions of rows, nor to nothing.
+TEST_F(Clip, AnOutlineWithFarCornersClipsAsOneEndedNearBy) {
+    const auto strip = [this](int reach) {
+        // Between the diagonals y = x + 20 and y = x - 20.
+        Begin2D();
+        canvas.ClipToPolygon(std::vector<TPoint>{{-reach, -reach + 20},
+                                                 {reach, reach + 20},
+                                                 {reach, reach - 20},
+                                                 {-reach, -reach - 20}});
+        FloodRed();
+        canvas.RemoveClip();
+        return canvas.Buffer().copy();
+    };
+    const QImage near = strip(300);
+    EXPECT_GT(Count({0, 0, W, H}, clRed), 40 * 100);
+    EXPECT_EQ(strip(10000000), near);
+    EXPECT_EQ(strip(100000), near);
+}

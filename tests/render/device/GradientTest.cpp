@@ -105,3 +105,41 @@ TEST_F(Gradient, InAQuadOnlyTheQuadIsFilled) {
     EXPECT_EQ(Px(12, 45), clWhite); // below the slanted edge, inside the bounds
     EXPECT_FALSE(canvas.HasClip());
 }
+
+// Bands of a gradient twenty million pixels across: the band edges are computed without
+// overflow, and only the rows and columns on the image are filled.
+TEST_F(Gradient, BandsOfAFarLargerRectangleLandWhereTheyBelong) {
+    const int far = 10000000; // 2 far / 256 = 78125 pixels a band
+    // Band 127 runs from 160 up to 160 + 78125, band 128 ends at row 160.
+    canvas.GradientBands({0, 160 - far, 40, 160 + far}, clRed, clBlue, TB, 50);
+    EXPECT_EQ(Px(0, 160), RGBColor(128, 0, 127));
+    EXPECT_EQ(Px(39, 319), RGBColor(128, 0, 127));
+    EXPECT_EQ(Px(0, 159), RGBColor(127, 0, 128));
+    EXPECT_EQ(Px(39, 0), RGBColor(127, 0, 128));
+
+    canvas.GradientBands({20 - far, 0, 20 + far, 320}, clRed, clBlue, gdLeftRight, 50);
+    EXPECT_EQ(Px(20, 5), RGBColor(128, 0, 127));
+    EXPECT_EQ(Px(19, 300), RGBColor(127, 0, 128));
+}
+
+// Every direction over a rectangle mostly off the image gives the image the pixels it gets
+// when the image holds the whole rectangle.
+TEST_F(Gradient, APartlyVisibleRectangleShowsItsPartUnchanged) {
+    const TRect r{-300, -200, 400, 300};
+    const auto paint = [&](TGradientDirection d, int width, int height, int shift) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        TChartCanvas c;
+        c.SetTarget(&image);
+        c.GradientBands({r.left + shift, r.top + shift, r.right + shift, r.bottom + shift},
+                        clYellow, clNavy, d, d == gdLeftRight ? 70 : 50);
+        c.SetTarget(nullptr);
+        return image;
+    };
+    for (TGradientDirection d : {gdTopBottom, gdLeftRight, gdFromCenter, gdFromTopLeft,
+                                 gdFromBottomLeft, gdDiagonalUp, gdDiagonalDown}) {
+        const QImage part = paint(d, 60, 40, 0);
+        const QImage whole = paint(d, 1000, 1000, 300);
+        EXPECT_EQ(part, whole.copy(300, 300, 60, 40)) << int(d);
+    }
+}

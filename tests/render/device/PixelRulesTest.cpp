@@ -168,3 +168,59 @@ TEST_F(PixelRules, BevelFrameDrawsRingsAndInsetsTheRectangle) {
     EXPECT_EQ(Px(30, 10), clWhite);
     EXPECT_EQ(Px(10, 25), clWhite);
 }
+
+// A wide dashed line to a point millions of pixels away keeps its dashes: the pixels on the
+// image are those of the same line ended just past the image, in every end style.
+TEST_F(PixelRules, WideDashedLinesToFarPointsKeepTheirDashes) {
+    const auto draw = [this](int reach, TPenEndStyle ends) {
+        Begin2D();
+        canvas.SetPenWidth(3);
+        canvas.SetPenStyle(psDash);
+        canvas.SetPenEndStyle(ends);
+        canvas.Line(10, 10, 10 + reach, 10 + 4 * reach);
+        canvas.Line(30, 140, 30 + 3 * reach, 140 - reach);
+        return canvas.Buffer().copy();
+    };
+    for (TPenEndStyle ends : {esRound, esSquare, esFlat}) {
+        const QImage near = draw(250, ends);
+        EXPECT_EQ(draw(2500000, ends), near) << int(ends);
+        // Dashed, not stroked solid: pixels on the line's axis both set and left.
+        int set = 0;
+        for (int t = 0; t < 35; ++t)
+            set += Px(10 + t, 10 + 4 * t) == clBlack;
+        EXPECT_GT(set, 10);
+        EXPECT_LT(set, 30);
+    }
+}
+
+// The same for a polyline and a polygon outline through far points: pieces too long for the
+// painter's dashes keep their pattern, running on from piece to piece.
+TEST_F(PixelRules, WideDashedOutlinesThroughFarPointsKeepTheirDashes) {
+    const auto draw = [this](int reach, bool closed) {
+        Begin2D();
+        canvas.SetPenWidth(2);
+        canvas.SetPenStyle(psDashDot);
+        canvas.SetBrushStyle(bsClear);
+        const std::vector<TPoint> points{
+            {20, 20}, {60, 20}, {60 + reach, 20 + 2 * reach}, {20 + reach, 20 + 2 * reach}};
+        if (closed)
+            canvas.Polygon(points);
+        else
+            canvas.Polyline(std::span(points).first(3));
+        return canvas.Buffer().copy();
+    };
+    // Pixels on the axis of a long piece: some set, some left.
+    const auto dashedAlong = [this](int x0) {
+        int set = 0;
+        for (int t = 0; t < 60; ++t)
+            set += Px(x0 + t, 22 + 2 * t) == clBlack;
+        return set > 10 && set < 50;
+    };
+    const QImage near = draw(20000, false);
+    EXPECT_EQ(draw(20000000, false), near);
+    EXPECT_TRUE(dashedAlong(61));
+    // The closing piece comes back from the far point: its phase there is its own.
+    draw(20000000, true);
+    EXPECT_TRUE(dashedAlong(61));
+    EXPECT_TRUE(dashedAlong(21));
+}

@@ -141,3 +141,89 @@ TEST(PolygonFill, RandomQuadsAndTrianglesMatchThePainter) {
         ExpectSameAsPainter(f);
     }
 }
+
+namespace {
+
+// Even-odd by definition: a pixel is set when a ray from its centre to the left crosses the
+// outline an odd number of times, the crossings computed exactly.
+bool CentreInside(const std::vector<TPoint>& points, int x, int y) {
+    bool inside = false;
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        TPoint a = points[i];
+        TPoint b = points[(i + 1) % n];
+        if (a.y > b.y)
+            std::swap(a, b);
+        if (y < a.y || y >= b.y)
+            continue;
+        // a.x + dx (y + 1/2 - a.y) / dy < x + 1/2, times 2 dy > 0
+        const __int128 dx = std::int64_t(b.x) - a.x;
+        const __int128 dy = std::int64_t(b.y) - a.y;
+        const __int128 crossing = 2 * __int128(a.x) * dy + dx * (2 * (__int128(y) - a.y) + 1);
+        if (crossing < (2 * __int128(x) + 1) * dy)
+            inside = !inside;
+    }
+    return inside;
+}
+
+// A corner far outside the image on a line through a point near it, so that the outline still
+// crosses the image.
+TPoint FarCorner(std::mt19937& rng) {
+    std::uniform_int_distribution<int> nearX(-10, W + 10);
+    std::uniform_int_distribution<int> nearY(-10, H + 10);
+    std::uniform_int_distribution<int> step(-9, 9);
+    std::uniform_int_distribution<int> reach(10000, 100000000);
+    const int far = reach(rng);
+    for (;;) {
+        const int dx = step(rng);
+        const int dy = step(rng);
+        if (dx == 0 && dy == 0)
+            continue;
+        const std::int64_t x = nearX(rng) + std::int64_t(dx) * (far / 9);
+        const std::int64_t y = nearY(rng) + std::int64_t(dy) * (far / 9);
+        if (std::abs(x) > 9000 || std::abs(y) > 9000)
+            return {int(x), int(y)};
+    }
+}
+
+} // namespace
+
+// Corners millions of pixels away: the visible part is filled as the exact shape, not drifted
+// by a fixed-point slope carried from the far corner, nor left to the painter.
+TEST(PolygonFill, FarCornersFillTheExactShapeOnTheImage) {
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> corners(3, 4);
+    int filled = 0;
+    for (int i = 0; i < 3000 && !HasFailure(); ++i) {
+        Fill f;
+        const int n = corners(rng);
+        for (int k = 0; k < n; ++k)
+            f.points.push_back(FarCorner(rng));
+        const QImage image = ByCanvas(f);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const bool set = image.pixel(x, y) == QColor(Qt::red).rgb();
+                filled += set;
+                if (set != CentreInside(f.points, x, y)) {
+                    ADD_FAILURE() << Describe(f) << "differ at " << x << "," << y;
+                    x = W;
+                    y = H;
+                }
+            }
+    }
+    EXPECT_GT(filled, 100000); // the cases do reach the image
+}
+
+// A ribbon from a point on the image to one ten million pixels below it, and the same ribbon
+// ended just below the image: the same pixels, inside a clip as the series are drawn.
+TEST(PolygonFill, ARibbonToAFarPointFillsAsOneEndedNearBy) {
+    const auto ribbon = [](int reach) {
+        const TPoint a{10, 12};
+        const TPoint b{a.x + 3 * reach, a.y + 64 * reach};
+        return Fill{{a, b, {b.x + 9, b.y - 9}, {a.x + 9, a.y - 9}}, {4, 4, 40, 30}};
+    };
+    const QImage near = ByCanvas(ribbon(1));
+    const QImage far = ByCanvas(ribbon(150000));
+    EXPECT_EQ(far, near);
+    EXPECT_EQ(near.pixel(14, 12), QColor(Qt::red).rgb());
+}

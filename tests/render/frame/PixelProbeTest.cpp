@@ -1,4 +1,8 @@
 #include "ChartFixture.h"
+#include "axes/ChartAxis.h"
+#include "device/LineWalk.h"
+
+#include <random>
 
 namespace {
 
@@ -196,3 +200,91 @@ TEST(ChartPixels, AFootTitlePlacedByHandWritesItsLinesUpFromTheBottom) {
     EXPECT_EQ(inkPastOneW(r.bottom - 2 * h - 1), 0) << "the second line stands on top";
     EXPECT_GT(inkPastOneW(r.bottom - h - 1), 0) << "the first line stands at the bottom";
 }
+
+// The line runs on to the first point beyond the right edge and the series' clip cuts that
+// last segment at the edge: its pixels stop in the plotting rectangle's last column, and the
+// back wall's outline beside it stays.
+TEST(ChartPixels, TheLastSegmentIsCutAtTheRightEdge) {
+    ChartUnderTest t(ProgramChart::DBChart3);
+    t.chart.SetAxisVisible(false);
+    t.chart.Legend().SetVisible(false);
+    TLineSeries& line = t.Probe(0);
+    line.SetSeriesColor(clRed);
+    for (int i = 0; i <= 10; ++i)
+        line.AddPoint(i, i);
+    t.chart.BottomAxis()->SetRange(0, 4.5);
+    t.chart.LeftAxis()->SetRange(0, 10);
+    t.Paint();
+    ASSERT_EQ(line.LastVisible(), 5);
+
+    const TRect p = t.chart.PlotRect();
+    const auto redRows = [&](int x) {
+        std::vector<int> rows;
+        for (int y = p.top; y <= p.bottom; ++y)
+            if (t.Px(x, y) == clRed)
+                rows.push_back(y);
+        return rows;
+    };
+    // The segment from point 4 towards point 5, a shallow line: one pixel a column, at the row
+    // of the whole segment's walk there.
+    const TChartAxis& bottom = *t.chart.BottomAxis();
+    const TChartAxis& left = *t.chart.LeftAxis();
+    const TLineWalk walk(bottom.ValueToPixel(4), left.ValueToPixel(4), bottom.ValueToPixel(5),
+                         left.ValueToPixel(5));
+    const TLineWalk::TStep last = walk.At(p.right - 1 - bottom.ValueToPixel(4));
+    ASSERT_EQ(last.x, p.right - 1);
+    EXPECT_EQ(redRows(p.right - 1), std::vector<int>{last.y});
+    EXPECT_TRUE(redRows(p.right).empty());
+    EXPECT_TRUE(redRows(p.right + 1).empty());
+    EXPECT_EQ(t.Px(p.right, last.y), clBlack) << "back wall outline";
+}
+
+namespace {
+
+struct ChartView {
+    const char* name;
+    bool orthogonal = true;
+    int orthoAngle = 45;
+    int elevation = 345;
+    int rotation = 345;
+    int zoom = 100;
+};
+
+class HiddenSegmentsOnTheResultChart : public testing::TestWithParam<ChartView> {};
+
+} // namespace
+
+// The results chart with thousands of results a column, seen as the user may turn it: leaving
+// out covered segments gives the picture drawing every segment gives.
+TEST_P(HiddenSegmentsOnTheResultChart, LeaveThePictureUnchanged) {
+    const ChartView& view = GetParam();
+    ChartUnderTest t(ProgramChart::DBChart1);
+    TView3DOptions& options = t.chart.View3DOptions();
+    options.SetOrthogonal(view.orthogonal);
+    options.SetOrthoAngle(view.orthoAngle);
+    options.SetElevation(view.elevation);
+    options.SetRotation(view.rotation);
+    options.SetZoom(view.zoom);
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> result(150, 450);
+    for (int i = 0; i < 20000; ++i)
+        t.Probe(0).AddValue(result(rng));
+    for (int i = 0; i < 500; ++i)
+        t.Probe(1).AddValue(result(rng));
+
+    t.chart.SetSkipHiddenSegments(false);
+    t.Paint();
+    const QImage everySegment = t.window.copy();
+    t.chart.SetSkipHiddenSegments(true);
+    t.Paint();
+    EXPECT_EQ(t.window, everySegment);
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, HiddenSegmentsOnTheResultChart,
+                         testing::Values(ChartView{"AsDesigned"},
+                                         ChartView{"Rotated30By27", false, 45, 30, 27},
+                                         ChartView{"Rotated60By20", false, 45, 60, 20},
+                                         ChartView{"Zoom150", true, 45, 345, 345, 150},
+                                         ChartView{"OrthoAngle30", true, 30},
+                                         ChartView{"OrthoAngle135", true, 135}),
+                         [](const auto& info) { return info.param.name; });

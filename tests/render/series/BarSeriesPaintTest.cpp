@@ -41,6 +41,21 @@ TEST_F(BarPaint, BoxesShadeTheirSideAndTopAndFillTheFrontWithTheGradient) {
     EXPECT_EQ(Px(52, 100), clBlack);          // outline
 }
 
+// The form's middle colour reaches the bars: the front splits at its centre row (81 + 130) / 2,
+// the middle colour on both sides of the split, start to middle below and middle to the bar
+// colour above.
+TEST_F(BarPaint, TheGradientPassesThroughTheMiddleColourAtTheCentre) {
+    EXPECT_EQ(Px(70, 104), TColor(0xE0E6E9));
+    EXPECT_EQ(Px(70, 105), TColor(0xE0E6E9));
+    EXPECT_EQ(Px(88, 105), TColor(0xE0E6E9));    // across the whole front
+    const int greenBelow = GreenOf(Px(70, 117)); // start 0xF3 at the bottom, middle 0xE6
+    EXPECT_GT(greenBelow, 0xE6);
+    EXPECT_LT(greenBelow, 0xF3);
+    const int redAbove = RedOf(Px(70, 93)); // middle 0xE9, the bar colour's 0x99 at the top
+    EXPECT_GT(redAbove, 0x99);
+    EXPECT_LT(redAbove, 0xE9);
+}
+
 TEST_F(BarPaint, AZeroBarIsAFlatBox) {
     // The second bar lies on the origin: only its top face shows.
     EXPECT_EQ(Px(125, 125), 0xBF5959);

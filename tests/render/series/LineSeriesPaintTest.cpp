@@ -94,6 +94,20 @@ TEST_F(LinePaint, ANullPointIsNotJoinedToItsNeighbours) {
     EXPECT_TRUE(AllWhite());
 }
 
+// After a null point the line restarts at the next point: nothing joins the null point to
+// either neighbour, and the segment after the restart is drawn from the restart point.
+TEST_F(LinePaint, ANullPointRestartsTheLineAtTheNextPoint) {
+    Add({{0, 10}, {2, 90}, {4, 50}, {6, 50}, {8, 10}});
+    series.SetPointColor(1, clNone);
+    Paint(false);
+    EXPECT_EQ(Px(40, 80), clWhite);  // on the way from point 0 to the null point
+    EXPECT_EQ(Px(80, 60), clWhite);  // on the way from the null point to point 2
+    EXPECT_EQ(Px(100, 80), clBlue);  // point 2 starts the line again
+    EXPECT_EQ(Px(139, 80), clBlue);  // to point 3
+    EXPECT_EQ(Px(160, 100), clBlue); // and on to point 4
+    EXPECT_EQ(Px(99, 80), clWhite);
+}
+
 struct RibbonCase {
     const char* name;
     double y0, y1;
@@ -137,12 +151,30 @@ TEST_F(LinePaint, SteepnessFollowsTheDepthDirection) {
     EXPECT_EQ(flat.SteepnessLimit(), 1.0);
 }
 
+// A view of the test chart: 2D, or 3D with its angle, zoom and depth slot.
+struct SkipView {
+    const char* name;
+    bool view3D = true;
+    bool orthogonal = true;
+    int angle = 45;
+    int zoom = 100;
+    int depth = 10;
+};
+
 // Thousands of random points over 200 columns, with a few null points and points of their own
-// colour: leaving out covered segments must not change a single pixel.
-class SkippedSegments : public LinePaint, public testing::WithParamInterface<bool> {};
+// colour: leaving out covered segments must not change a single pixel, in whatever view.
+class SkippedSegments : public LinePaint, public testing::WithParamInterface<SkipView> {};
 
 TEST_P(SkippedSegments, LeaveThePictureUnchanged) {
-    const bool view3D = GetParam();
+    const SkipView& view = GetParam();
+    options.SetOrthogonal(view.orthogonal);
+    options.SetOrthoAngle(view.angle);
+    options.SetElevation(view.angle);
+    options.SetRotation(view.angle);
+    options.SetZoom(view.zoom);
+    chart.Depth = view.depth;
+    // As the chart decides it: seen from the left, series are drawn backwards.
+    chart.Reverse = view.view3D && (view.orthogonal ? view.angle > 90 : view.angle < 180);
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> value(0, 100);
     const int count = 30000;
@@ -155,14 +187,30 @@ TEST_P(SkippedSegments, LeaveThePictureUnchanged) {
     // Part of the data lies left of the axis, so the line enters from the edge.
     chart.SetRanges(0.5, 9.5, 0, 100);
 
-    Paint(view3D, false);
+    Paint(view.view3D, false);
     const QImage everySegment = canvas.Buffer().copy();
-    Begin(view3D);
-    Paint(view3D, true);
+    Begin(view.view3D);
+    Paint(view.view3D, true);
     EXPECT_EQ(canvas.Buffer(), everySegment);
 }
 
-INSTANTIATE_TEST_SUITE_P(Views, SkippedSegments, testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Ribbons" : "Lines"; });
+INSTANTIATE_TEST_SUITE_P(Views, SkippedSegments,
+                         testing::Values(SkipView{"Lines", false}, SkipView{"Ribbons"},
+                                         SkipView{"Angle30", true, true, 30},
+                                         SkipView{"Angle60", true, true, 60},
+                                         SkipView{"Angle135", true, true, 135},
+                                         SkipView{"Angle89", true, true, 89},
+                                         SkipView{"Zoom150", true, true, 45, 150},
+                                         SkipView{"Zoom50", true, true, 45, 50},
+                                         SkipView{"Zoom150Lines", false, true, 45, 150},
+                                         SkipView{"Zoom150Deep", true, true, 45, 150, 27},
+                                         SkipView{"Deep", true, true, 45, 100, 27},
+                                         SkipView{"Angle30Deep", true, true, 30, 100, 27},
+                                         SkipView{"Angle60Deep", true, true, 60, 100, 20},
+                                         SkipView{"Angle150Deep", true, true, 150, 100, 27},
+                                         SkipView{"Angle90Deep", true, true, 90, 100, 27},
+                                         SkipView{"Rotated", true, false, 30, 100, 27},
+                                         SkipView{"RotatedZoom", true, false, 60, 150, 20}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -30,8 +30,11 @@ public:
     TScaleAxis Bottom{true};
     TScaleAxis Left{false};
     int Depth = 10;
+    // Series drawn from their last point back, as in views seen from the other side.
+    bool Reverse = false;
 
     TRect PlotRect() const override { return Plot; }
+    bool ReverseSeriesOrder() const override { return Reverse; }
     int SeriesDepth() const override { return Depth; }
     TChartAxisBase* BottomAxis() const override { return const_cast<TScaleAxis*>(&Bottom); }
     TChartAxisBase* LeftAxis() const override { return const_cast<TScaleAxis*>(&Left); }
