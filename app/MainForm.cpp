@@ -185,6 +185,11 @@ void TMainForm::CreatePage1() {
     Memo1->setAccessibleName(QStringLiteral("Memo1"));
     anchors->Place(Memo1, QRect(557, 16, 237, 345), akTop | akRight | akBottom);
 
+    FiguresText = CreateLabel("FiguresText", QString(), TabSheet1);
+    FiguresText->setAlignment(Qt::AlignCenter);
+    FiguresText->setWordWrap(true);
+    anchors->Place(FiguresText, QRect(97, 322, 358, 41), akLeft | akRight | akBottom);
+
     SetTabOrder({KreniButton, ResetButton, Memo1});
 }
 
@@ -349,6 +354,7 @@ void TMainForm::CreatePage5() {
     storeRetry_->setInterval(30000);
     connect(storeRetry_, &QTimer::timeout, this, [this] { RetryStore(); });
     UpdateStoreStatus();
+    UpdateFigures();
 }
 
 void TMainForm::FormCreate() {

@@ -3,17 +3,20 @@
 #include "BarSeries.h"
 #include "ChartWidget.h"
 #include "DataSource.h"
+#include "FigureTexts.h"
 #include "LineSeries.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
 #include "SeriesDataSet.h"
 #include "Session.h"
+#include "SessionFigures.h"
 #include "SessionKeeper.h"
 #include "frame/DBChart.h"
 
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -56,6 +59,8 @@ public:
     TPanel* RPanel = nullptr;
     TButton* ResetButton = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+    // The current session's figures, under the panel between the two buttons.
+    QLabel* FiguresText = nullptr;
 
     TButton* Button1 = nullptr;
     TButton* Button2 = nullptr;
@@ -184,6 +189,12 @@ private:
 
     // The last step of a response: keep the measured time as the next result.
     void RecordResult(double milliseconds);
+    // A press before the stimulus: the session keeps it, with its time from the yellow panel
+    // where the platform gives one.
+    void RecordFalseStart(std::optional<double> milliseconds);
+    // The figures line follows the current session.
+    void UpdateFigures();
+    FigureLimits CurrentFigureLimits() const;
     // The thread's priority, raised while a trial is armed or its stimulus shown.
     void KeepPriorityRaised(bool raised);
     // True when every point of Series0 was written by the last calibration run.
@@ -234,6 +245,8 @@ private:
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;
     bool priorityRaised_ = false;
+    // When the waiting panel was painted, on the clock of the input events' stamps.
+    std::optional<std::uint64_t> waitingPaintedAt_;
     platform::SchedulingState savedPriority_;
     // The points (X, Y) the last calibration run wrote to Series0: a run replaces the results
     // without asking only when Series0 holds nothing else.
@@ -248,6 +261,7 @@ private:
     // The participant label the next session starts with.
     QString participant_;
     QTimer* storeRetry_ = nullptr;
+    store::TRunningFigures runningFigures_;
     // The ids of the sessions in the rows of SessionsGrid.
     std::vector<std::int64_t> listedSessions_;
     QString sessionsPath_;

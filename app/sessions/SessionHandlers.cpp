@@ -230,6 +230,9 @@ void TMainForm::ImportSessionsClick() {
 void TMainForm::SettingsClick() {
     platform::SettingsValues values{services_.settings.Value(platform::SettingKeys::Station),
                                     services_.settings.Value(platform::SettingKeys::Database)};
+    const FigureLimits limits = CurrentFigureLimits();
+    values.anticipationMs = limits.anticipationMs;
+    values.lapseMs = limits.lapseMs;
     if (values.station.isEmpty())
         values.station = QSysInfo::machineHostName();
     if (!services_.settingsDialog.Edit(values))
@@ -238,4 +241,8 @@ void TMainForm::SettingsClick() {
                                 values.station == QSysInfo::machineHostName() ? QString()
                                                                               : values.station);
     services_.settings.SetValue(platform::SettingKeys::Database, values.database);
+    services_.settings.SetValue(platform::SettingKeys::AnticipationMs,
+                                QString::number(values.anticipationMs));
+    services_.settings.SetValue(platform::SettingKeys::LapseMs, QString::number(values.lapseMs));
+    UpdateFigures();
 }

@@ -2,14 +2,18 @@
 // exported and imported, and what happens when the store cannot be written.
 #include "FileSystemHelpers.h"
 #include "FormFixture.h"
+#include "ReactionTexts.h"
 #include "SpinEdit.h"
 #include "StoreFile.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cmath>
+#include <optional>
 #include <random>
 
 using store::SessionKind;
@@ -273,6 +277,114 @@ TEST_F(Sessions, ClosingWithRowsTheStoreCouldNotTakeAsksFirst) {
     answer = false;
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(questions.back().startsWith("Neki rezultati nisu upisani u bazu"));
+}
+
+// The line under the panel, against Python's statistics module on the same times: mean(),
+// median() and stdev(), rounded to whole milliseconds.
+TEST_F(Sessions, FiguresLineFollowsTrialsEditsAndDeletes) {
+    const QString empty = form->FiguresText->text();
+    EXPECT_TRUE(empty.startsWith(QStringLiteral("Broj rezultata: 0\n"))) << empty.toStdString();
+    Trial(250);
+    // One result has no deviation.
+    EXPECT_TRUE(form->FiguresText->text().startsWith(
+        QStringLiteral("Broj rezultata: 1, srednje 250 ms, medijana 250 ms, najbrže 250 ms")));
+    form->NewSessionClick();
+    for (const double ms : {212, 245, 198, 305, 260, 231, 199, 287, 244, 221})
+        Trial(ms);
+    // 240.2, 237.5, 35.82
+    EXPECT_EQ(form->FiguresText->text(),
+              QStringLiteral("Broj rezultata: 10, srednje 240 ms, medijana 238 ms, SD 36 ms, "
+                             "najbrže 198 ms, najsporije 305 ms\nAnticipacije (ispod 100 ms): 0, "
+                             "propusti (od 500 ms): 0, preuranjeni klikovi: 0"));
+    EditY(3, 95); // 219.2, 226, 51.66
+    EXPECT_TRUE(form->FiguresText->text().startsWith(
+        QStringLiteral("Broj rezultata: 10, srednje 219 ms, medijana 226 ms, SD 52 ms, najbrže "
+                       "95 ms, najsporije 287 ms\nAnticipacije (ispod 100 ms): 1,")));
+    form->Series0DataSet.SetRecNo(1);
+    form->Series0DataSet.Delete(); // 220, 231, 54.73
+    EXPECT_TRUE(form->FiguresText->text().startsWith(
+        QStringLiteral("Broj rezultata: 9, srednje 220 ms, medijana 231 ms, SD 55 ms,")));
+    // The limits come from the settings; a lapse is counted from its limit on.
+    fakes.settingsDialog.answer = platform::SettingsValues{{}, {}, 96, 287};
+    form->SettingsClick();
+    EXPECT_EQ(fakes.settings.values[platform::SettingKeys::LapseMs], QStringLiteral("287"));
+    EXPECT_TRUE(form->FiguresText->text().endsWith(
+        QStringLiteral("Anticipacije (ispod 96 ms): 1, propusti (od 287 ms): 1, preuranjeni "
+                       "klikovi: 0")))
+        << form->FiguresText->text().toStdString();
+}
+
+TEST_F(Sessions, CalibrationRunShowsItsOwnFigures) {
+    Calibrate(5);
+    const QString text = form->FiguresText->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Kalibracija, odstupanje od sleep vrednosti: "
+                                               "QueryPerformance ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\nTakt procesora: "))) << text.toStdString();
+}
+
+// An early press cancels the trial as it always did, and the session keeps it as a false
+// start: its time from the yellow panel by the press's own stamp, across the X server's 32-bit
+// wrap, or no time where the platform has no event clock.
+TEST_F(Sessions, FalseStartIsRecordedWithItsTimeAndExported) {
+    Trial(250);
+    const auto pressEarly = [this](std::optional<std::uint64_t> paintedAt, std::uint64_t stamp) {
+        form->ResetButtonClick();
+        fakes.eventClock.now = paintedAt;
+        form->KreniButtonClick();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), QPointF(50, 50),
+                          Qt::LeftButton, Qt::LeftButton, {});
+        press.setTimestamp(stamp);
+        QApplication::sendEvent(form->RPanel, &press);
+        EXPECT_EQ(MemoLines().back(), ReactionTexts::TooEarly);
+        EXPECT_EQ(form->RPanel->Color(), clRed);
+        EXPECT_EQ(form->RPanel->Caption(), ReactionTexts::Idle);
+        EXPECT_FALSE(form->RTimer->Enabled());
+    };
+    pressEarly(5000, 5137);
+    pressEarly(0xFFFF'FFF0u, 0x20);
+    pressEarly(std::nullopt, 777);
+    Trial(300);
+
+    EXPECT_EQ(Table(), (std::vector<std::pair<double, double>>{{0, 250}, {1, 300}}));
+    const std::vector<store::SessionRow>& rows = form->CurrentSession().rows;
+    ASSERT_EQ(rows.size(), 5u);
+    using store::RowKind;
+    EXPECT_EQ(rows[1].kind, RowKind::FalseStart);
+    EXPECT_EQ(rows[1].ms, 137);
+    EXPECT_EQ(rows[1].trial, 1);
+    EXPECT_EQ(rows[2].ms, 48);
+    EXPECT_EQ(rows[3].kind, RowKind::FalseStart);
+    EXPECT_TRUE(std::isnan(rows[3].ms));
+    EXPECT_EQ(rows[4].ms, 300);
+    EXPECT_TRUE(form->FiguresText->text().startsWith(QStringLiteral("Broj rezultata: 2,")));
+    EXPECT_TRUE(form->FiguresText->text().endsWith(QStringLiteral("preuranjeni klikovi: 3")));
+
+    // An edit of the table keeps the false starts where they were.
+    EditY(1, 310);
+    EXPECT_EQ(form->CurrentSession().rows[1].ms, 137);
+    EXPECT_EQ(form->CurrentSession().rows[4].ms, 310);
+    const auto listed = Listed();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].figures.count, 2);
+    EXPECT_EQ(store::OpenStoreFile(path).store->LoadSession(listed[0].id).rows,
+              form->CurrentSession().rows);
+
+    const QString csv = dir.filePath(QStringLiteral("sesije.csv"));
+    fakes.files.saveAnswer = platform::FileAnswer{csv, 0};
+    form->RefreshSessionsList();
+    form->ExportSessionsClick();
+    const QByteArray text = ReadFile(csv);
+    EXPECT_EQ(text.count(",false_start,"), 3) << text.toStdString();
+    EXPECT_TRUE(text.contains(",false_start,1,137,"));
+    EXPECT_TRUE(text.contains(",false_start,1,,"));
+
+    // Reopened, the table shows the results only and the line counts the false starts again.
+    form->NewSessionClick();
+    SelectListed(0);
+    form->OpenSessionClick();
+    EXPECT_EQ(Table(), (std::vector<std::pair<double, double>>{{0, 250}, {1, 310}}));
+    EXPECT_TRUE(form->FiguresText->text().endsWith(QStringLiteral("preuranjeni klikovi: 3")));
 }
 
 } // namespace
