@@ -233,6 +233,8 @@ void TMainForm::CreatePage3() {
                    akLeft | akTop | akRight | akBottom);
     Label1 = CreateLabel("Label1", QStringLiteral("Broj grupa rezultata:"), TabSheet3);
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
+    HistogramMarkersText = CreateLabel("HistogramMarkersText", QString(), TabSheet3);
+    anchors->Place(HistogramMarkersText, QRect(16, 322, 774, 13), akLeft | akRight | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
     ConnectClick(Button5, services_.errors, [this] { Button5Click(); });

@@ -12,6 +12,7 @@
 #include "SessionFigures.h"
 #include "SessionKeeper.h"
 #include "frame/DBChart.h"
+#include "tools/AxisLinesTool.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -68,6 +69,8 @@ public:
     TButton* Button4 = nullptr;
 
     QLabel* Label1 = nullptr;
+    // Names the histogram's marker lines, under the chart.
+    QLabel* HistogramMarkersText = nullptr;
     TButton* Button5 = nullptr;
     TButton* Button6 = nullptr;
     TButton* Button7 = nullptr;
@@ -101,6 +104,9 @@ public:
     // The charts and their series in form order: the series join their charts in this order,
     // and the handlers reach them by position. Declared before the datasets, which listen to
     // the charts and must go first.
+    // The median and quartile lines over the histogram's bars; before the charts, which keep
+    // a reference to it.
+    TAxisLinesTool HistogramMarkers;
     TDBChart DBChart1;
     TDBChart DBChart2;
     TDBChart DBChart3;
@@ -143,6 +149,8 @@ public:
     // Handlers of the histogram (page 3) and the timer calibration (page 4).
     void Button5Click();
     void HistoSpinEditChange();
+    // The median and quartile lines over bars of `width` ms, and the line naming them.
+    void MarkHistogram(int width);
     void ButtonIzmeriClick();
 
     // Handlers of the sessions page.

@@ -40,6 +40,8 @@ void TMainForm::CreateCharts() {
     SeriesHistogram.Marks().SetCallOutLength(8);
     SeriesHistogram.SetPercentFormat(PercentFormat);
     DBChart2.AddSeries(SeriesHistogram);
+    HistogramMarkers.SetChart(&DBChart2);
+    DBChart2.AddTool(HistogramMarkers);
 
     SetUpLineSeries(SeriesQueryPerformance, "SeriesQueryPerformance");
     SeriesQueryPerformance.SetTitle("QueryPerformance");
