@@ -305,7 +305,12 @@ void TMainForm::CreatePage5() {
     SessionsGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     SessionsGrid->verticalHeader()->hide();
     SessionsGrid->horizontalHeader()->setStretchLastSection(true);
-    anchors->Place(SessionsGrid, QRect(16, 16, 774, 305), akLeft | akTop | akRight | akBottom);
+    anchors->Place(SessionsGrid, QRect(16, 16, 774, 140), akLeft | akTop | akRight);
+    TrendChartWidget = CreateChartWidget(TrendChart, "TrendChart", TabSheet5);
+    anchors->Place(TrendChartWidget.get(), QRect(16, 162, 774, 159),
+                   akLeft | akTop | akRight | akBottom);
+    connect(SessionsGrid, &QTableWidget::itemSelectionChanged, this,
+            [this] { Guarded(services_.errors, [this] { UpdateTrend(); }); });
     connect(SessionsGrid, &QTableWidget::cellDoubleClicked, this,
             [this] { Guarded(services_.errors, [this] { OpenSessionClick(); }); });
 

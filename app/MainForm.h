@@ -110,6 +110,8 @@ public:
     TDBChart DBChart1;
     TDBChart DBChart2;
     TDBChart DBChart3;
+    // Page 5: each session's median and mean over its start time.
+    TDBChart TrendChart;
     TLineSeries Series0;
     TLineSeries Series1;
     TLineSeries Series2;
@@ -117,6 +119,8 @@ public:
     TLineSeries SeriesQueryPerformance;
     TLineSeries SeriesRDTSC;
     TLineSeries Series3;
+    TLineSeries SeriesTrendMedian;
+    TLineSeries SeriesTrendMean;
 
     // The results as records: Series0 for DBGrid1, DBGrid3 and both navigators, Series1 for
     // DBGrid2.
@@ -130,6 +134,7 @@ public:
     std::unique_ptr<TChartWidget> DBChart1Widget;
     std::unique_ptr<TChartWidget> DBChart2Widget;
     std::unique_ptr<TChartWidget> DBChart3Widget;
+    std::unique_ptr<TChartWidget> TrendChartWidget;
 
     // Handlers of the reaction test.
     void KreniButtonClick();
@@ -172,6 +177,9 @@ public:
     const store::Session& CurrentSession() const { return session_; }
     // The sessions list as shown on page 5, newest first.
     void RefreshSessionsList();
+    // The trend chart follows the listed sessions of the participant selected (all without a
+    // selection).
+    void UpdateTrend();
 
     // State of the reaction test.
     bool StimulusShown() const { return stimulusShown_; }
@@ -190,6 +198,7 @@ private:
     void CreatePage5();
     // The charts with their settings and series, and the datasets over the series.
     void CreateCharts();
+    void CreateTrendChart();
     void CreateDataSets();
     void FormCreate();
     void FormDestroy();
@@ -272,5 +281,6 @@ private:
     store::TRunningFigures runningFigures_;
     // The ids of the sessions in the rows of SessionsGrid.
     std::vector<std::int64_t> listedSessions_;
+    std::vector<store::SessionSummary> listedSummaries_;
     QString sessionsPath_;
 };

@@ -57,6 +57,7 @@ void TMainForm::CreateCharts() {
     Series3.LinePen().SetColor(clRed);
     for (TLineSeries* series : {&SeriesQueryPerformance, &SeriesRDTSC, &Series3})
         DBChart3.AddSeries(*series);
+    CreateTrendChart();
 }
 
 void TMainForm::CreateDataSets() {

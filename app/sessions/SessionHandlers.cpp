@@ -48,8 +48,11 @@ store::TResultsStore& TMainForm::RequireStore() {
 void TMainForm::RefreshSessionsList() {
     SessionsGrid->setRowCount(0);
     listedSessions_.clear();
-    if (!keeper_->Store())
+    listedSummaries_.clear();
+    if (!keeper_->Store()) {
+        UpdateTrend();
         return;
+    }
     const std::vector<SessionSummary> list = keeper_->Store()->ListSessions();
     SessionsGrid->setRowCount(int(list.size()));
     for (std::size_t r = 0; r < list.size(); ++r) {
@@ -79,6 +82,8 @@ void TMainForm::RefreshSessionsList() {
         }
         listedSessions_.push_back(s.id);
     }
+    listedSummaries_ = list;
+    UpdateTrend();
 }
 
 std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const {

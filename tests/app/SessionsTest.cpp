@@ -387,4 +387,37 @@ TEST_F(Sessions, FalseStartIsRecordedWithItsTimeAndExported) {
     EXPECT_TRUE(form->FiguresText->text().endsWith(QStringLiteral("preuranjeni klikovi: 3")));
 }
 
+// Three sessions of two participants: the trend shows each session's median and mean in the
+// order they started, all of them without a selection, one participant's with one selected.
+TEST_F(Sessions, TrendChartShowsMedianAndMeanOverStartTime) {
+    fakes.textInput.answer = QStringLiteral("P1");
+    for (const auto& times : {std::vector<double>{200, 220, 260}, std::vector<double>{300, 340},
+                              std::vector<double>{180, 190, 230, 250}}) {
+        form->NewSessionClick();
+        for (const double ms : times)
+            Trial(ms);
+        if (times.size() == 2)
+            fakes.textInput.answer = QStringLiteral("P2");
+        form->ParticipantClick();
+    }
+    form->RefreshSessionsList();
+    form->SessionsGrid->clearSelection();
+    const auto points = [](const TChartSeries& series) {
+        std::vector<double> y;
+        for (int i = 0; i < series.PointCount(); ++i)
+            y.push_back(series.YValues().ValueAt(i));
+        return y;
+    };
+    EXPECT_EQ(points(form->SeriesTrendMedian), (std::vector<double>{220, 320, 210}));
+    EXPECT_EQ(points(form->SeriesTrendMean), (std::vector<double>{680.0 / 3, 320, 212.5}));
+    for (int i = 1; i < form->SeriesTrendMedian.PointCount(); ++i)
+        EXPECT_LE(form->SeriesTrendMedian.XValues().ValueAt(i - 1),
+                  form->SeriesTrendMedian.XValues().ValueAt(i));
+    EXPECT_NE(form->TrendChart.Title().Text().at(0).find("svi učesnici"), std::string::npos);
+
+    form->SessionsGrid->selectRow(0); // the newest, P2's
+    EXPECT_EQ(points(form->SeriesTrendMedian), (std::vector<double>{320, 210}));
+    EXPECT_NE(form->TrendChart.Title().Text().at(0).find("učesnik P2"), std::string::npos);
+}
+
 } // namespace
