@@ -37,10 +37,12 @@ void TMainForm::CreateTrendChart() {
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
         if (error != std::errc() || end != text.data() + text.size())
             return;
-        text = QDateTime::fromSecsSinceEpoch(seconds)
-                   .toLocalTime()
-                   .toString(QStringLiteral("dd.MM. HH:mm"))
-                   .toStdString();
+        // As fine as the shown span needs: seconds within two hours, days beyond two days.
+        const double span = axis.Maximum() - axis.Minimum();
+        const QString format = span < 2 * 3600    ? QStringLiteral("HH:mm:ss")
+                               : span < 2 * 86400 ? QStringLiteral("dd.MM. HH:mm")
+                                                  : QStringLiteral("dd.MM.yyyy.");
+        text = QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().toString(format).toStdString();
     };
     TrendChart.Legend().SetAlignment(laBottom);
     SeriesTrendMedian.SetName("SeriesTrendMedian");
