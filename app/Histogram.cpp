@@ -1,9 +1,12 @@
 // The handlers of page 3: the histogram of the results over 0 … 1000 ms.
 #include "DataErrors.h"
 #include "MainForm.h"
+#include "NumberText.h"
 #include "ShownText.h"
 #include "SpinEdit.h"
+#include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -65,8 +68,35 @@ void TMainForm::Button5Click() {
             counts.SetValueAt(*bar, counts.ValueAt(*bar) + 1);
         Series0DataSet.Next();
     } while (!Series0DataSet.Eof());
+    MarkHistogram(width);
 }
 
 void TMainForm::HistoSpinEditChange() {
     DBChart2.Series(0).RemoveAllPoints();
+    HistogramMarkers.SetLines({});
+    HistogramMarkersText->clear();
+}
+
+void TMainForm::MarkHistogram(int width) {
+    std::vector<double> sorted;
+    for (int i = 0; i < Series0.PointCount(); ++i)
+        sorted.push_back(Series0.YValues().ValueAt(i));
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted.empty()) {
+        HistogramMarkers.SetLines({});
+        HistogramMarkersText->clear();
+        return;
+    }
+    // The quartiles by the "exclusive" method, as Python's statistics.quantiles has it.
+    const store::Quartiles q = store::ComputeQuartiles(sorted);
+    // Each bar stands at the upper end of its group, so a time t lies half a width past t on
+    // the axis: a group's bounds fall on the edges of its bar's slot.
+    const double shift = width / 2.0;
+    HistogramMarkers.SetLines({{q.first + shift, clBlue, psDash, 1},
+                               {q.median + shift, clRed, psSolid, 2},
+                               {q.third + shift, clBlue, psDash, 1}});
+    HistogramMarkersText->setText(
+        QStringLiteral("Medijana %1 ms (crvena linija), prvi i treći kvartil %2 i %3 ms (plave "
+                       "isprekidane linije)")
+            .arg(FormatFixed(q.median, 0), FormatFixed(q.first, 0), FormatFixed(q.third, 0)));
 }

@@ -186,6 +186,11 @@ void TMainForm::CreatePage1() {
     Memo1->setAccessibleName(QStringLiteral("Memo1"));
     anchors->Place(Memo1, QRect(557, 16, 237, 345), akTop | akRight | akBottom);
 
+    FiguresText = CreateLabel("FiguresText", QString(), TabSheet1);
+    FiguresText->setAlignment(Qt::AlignCenter);
+    FiguresText->setWordWrap(true);
+    anchors->Place(FiguresText, QRect(97, 322, 358, 41), akLeft | akRight | akBottom);
+
     SetTabOrder({KreniButton, ResetButton, Memo1});
 }
 
@@ -229,6 +234,8 @@ void TMainForm::CreatePage3() {
                    akLeft | akTop | akRight | akBottom);
     Label1 = CreateLabel("Label1", QStringLiteral("Broj grupa rezultata:"), TabSheet3);
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
+    HistogramMarkersText = CreateLabel("HistogramMarkersText", QString(), TabSheet3);
+    anchors->Place(HistogramMarkersText, QRect(16, 322, 774, 13), akLeft | akRight | akBottom);
     Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
     ConnectClick(Button5, services_.errors, [this] { Button5Click(); });
@@ -306,7 +313,12 @@ void TMainForm::CreatePage5() {
     for (int c = 0; c < int(std::size(widths)); ++c)
         SessionsGrid->setColumnWidth(c, widths[c]);
     SessionsGrid->horizontalHeader()->setStretchLastSection(true);
-    anchors->Place(SessionsGrid, QRect(16, 16, 774, 305), akLeft | akTop | akRight | akBottom);
+    anchors->Place(SessionsGrid, QRect(16, 16, 774, 140), akLeft | akTop | akRight);
+    TrendChartWidget = CreateChartWidget(TrendChart, "TrendChart", TabSheet5);
+    anchors->Place(TrendChartWidget.get(), QRect(16, 162, 774, 159),
+                   akLeft | akTop | akRight | akBottom);
+    connect(SessionsGrid, &QTableWidget::itemSelectionChanged, this,
+            [this] { Guarded(services_.errors, [this] { UpdateTrend(); }); });
     connect(SessionsGrid, &QTableWidget::cellDoubleClicked, this,
             [this] { Guarded(services_.errors, [this] { OpenSessionClick(); }); });
 
@@ -357,6 +369,7 @@ void TMainForm::CreatePage5() {
     storeRetry_->setInterval(30000);
     connect(storeRetry_, &QTimer::timeout, this, [this] { RetryStore(); });
     UpdateStoreStatus();
+    UpdateFigures();
 }
 
 void TMainForm::FormCreate() {

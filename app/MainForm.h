@@ -3,17 +3,21 @@
 #include "BarSeries.h"
 #include "ChartWidget.h"
 #include "DataSource.h"
+#include "FigureTexts.h"
 #include "LineSeries.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
 #include "SeriesDataSet.h"
 #include "Session.h"
+#include "SessionFigures.h"
 #include "SessionKeeper.h"
 #include "frame/DBChart.h"
+#include "tools/AxisLinesTool.h"
 
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -56,6 +60,8 @@ public:
     TPanel* RPanel = nullptr;
     TButton* ResetButton = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+    // The current session's figures, under the panel between the two buttons.
+    QLabel* FiguresText = nullptr;
 
     TButton* Button1 = nullptr;
     TButton* Button2 = nullptr;
@@ -63,6 +69,8 @@ public:
     TButton* Button4 = nullptr;
 
     QLabel* Label1 = nullptr;
+    // Names the histogram's marker lines, under the chart.
+    QLabel* HistogramMarkersText = nullptr;
     TButton* Button5 = nullptr;
     TButton* Button6 = nullptr;
     TButton* Button7 = nullptr;
@@ -96,9 +104,14 @@ public:
     // The charts and their series in form order: the series join their charts in this order,
     // and the handlers reach them by position. Declared before the datasets, which listen to
     // the charts and must go first.
+    // The median and quartile lines over the histogram's bars; before the charts, which keep
+    // a reference to it.
+    TAxisLinesTool HistogramMarkers;
     TDBChart DBChart1;
     TDBChart DBChart2;
     TDBChart DBChart3;
+    // Page 5: each session's median and mean over its start time.
+    TDBChart TrendChart;
     TLineSeries Series0;
     TLineSeries Series1;
     TLineSeries Series2;
@@ -106,6 +119,8 @@ public:
     TLineSeries SeriesQueryPerformance;
     TLineSeries SeriesRDTSC;
     TLineSeries Series3;
+    TLineSeries SeriesTrendMedian;
+    TLineSeries SeriesTrendMean;
 
     // The results as records: Series0 for DBGrid1, DBGrid3 and both navigators, Series1 for
     // DBGrid2.
@@ -119,6 +134,7 @@ public:
     std::unique_ptr<TChartWidget> DBChart1Widget;
     std::unique_ptr<TChartWidget> DBChart2Widget;
     std::unique_ptr<TChartWidget> DBChart3Widget;
+    std::unique_ptr<TChartWidget> TrendChartWidget;
 
     // Handlers of the reaction test.
     void KreniButtonClick();
@@ -138,6 +154,8 @@ public:
     // Handlers of the histogram (page 3) and the timer calibration (page 4).
     void Button5Click();
     void HistoSpinEditChange();
+    // The median and quartile lines over bars of `width` ms, and the line naming them.
+    void MarkHistogram(int width);
     void ButtonIzmeriClick();
 
     // Handlers of the sessions page.
@@ -159,6 +177,9 @@ public:
     const store::Session& CurrentSession() const { return session_; }
     // The sessions list as shown on page 5, newest first.
     void RefreshSessionsList();
+    // The trend chart follows the listed sessions of the participant selected (all without a
+    // selection).
+    void UpdateTrend();
 
     // State of the reaction test.
     bool StimulusShown() const { return stimulusShown_; }
@@ -177,6 +198,7 @@ private:
     void CreatePage5();
     // The charts with their settings and series, and the datasets over the series.
     void CreateCharts();
+    void CreateTrendChart();
     void CreateDataSets();
     void FormCreate();
     void FormDestroy();
@@ -184,6 +206,12 @@ private:
 
     // The last step of a response: keep the measured time as the next result.
     void RecordResult(double milliseconds);
+    // A press before the stimulus: the session keeps it, with its time from the yellow panel
+    // where the platform gives one.
+    void RecordFalseStart(std::optional<double> milliseconds);
+    // The figures line follows the current session.
+    void UpdateFigures();
+    FigureLimits CurrentFigureLimits() const;
     // The thread's priority, raised while a trial is armed or its stimulus shown.
     void KeepPriorityRaised(bool raised);
     // True when every point of Series0 was written by the last calibration run.
@@ -236,6 +264,8 @@ private:
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;
     bool priorityRaised_ = false;
+    // When the waiting panel was painted, on the clock of the input events' stamps.
+    std::optional<std::uint64_t> waitingPaintedAt_;
     platform::SchedulingState savedPriority_;
     // The points (X, Y) the last calibration run wrote to Series0: a run replaces the results
     // without asking only when Series0 holds nothing else.
@@ -250,7 +280,9 @@ private:
     // The participant label the next session starts with.
     QString participant_;
     QTimer* storeRetry_ = nullptr;
+    store::TRunningFigures runningFigures_;
     // The ids of the sessions in the rows of SessionsGrid.
     std::vector<std::int64_t> listedSessions_;
+    std::vector<store::SessionSummary> listedSummaries_;
     QString sessionsPath_;
 };

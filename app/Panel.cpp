@@ -147,6 +147,7 @@ void TPanel::Draw(QPainter& p, TColor color, const QString& caption) const {
 }
 
 void TPanel::mousePressEvent(QMouseEvent* event) {
+    pressTimestamp_ = event->timestamp();
     if (OnMouseDown)
         OnMouseDown(event->button(), event->modifiers(), event->position().toPoint());
 }

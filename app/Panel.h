@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 // A coloured panel with a one-line caption centred in it and a raised one-pixel bevel.
 class TPanel : public QWidget {
@@ -26,6 +28,8 @@ public:
 
     // Every mouse button pressed on the panel, the second press of a double click included.
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnMouseDown;
+    // The window system's stamp of the press being handled (QInputEvent::timestamp()).
+    std::optional<std::uint64_t> PressTimestamp() const { return pressTimestamp_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +46,7 @@ private:
     void WatchWindowExposure();
 
     TColor color_ = clBtnFace;
+    std::optional<std::uint64_t> pressTimestamp_;
     QString caption_;
 
     struct Look {

@@ -16,6 +16,7 @@ void TMainForm::KreniButtonClick() {
     KreniButton->SetEnabled(false);
     // The subject must see the yellow panel before the thread blocks for seconds.
     RPanel->PaintNow();
+    waitingPaintedAt_ = services_.eventClock.Now();
 
     random_.Reseed(std::uint32_t(services_.counter.Counter()));
     processorClock_.MeasureCpuClock(1000);
@@ -68,6 +69,11 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
     if (RTimer->Enabled()) {
         AppendMemoLine(ReactionTexts::TooEarly);
         ResetButtonClick();
+        // The press is handled only after the wait: its own stamp tells when it happened.
+        std::optional<double> ms;
+        if (waitingPaintedAt_ && RPanel->PressTimestamp())
+            ms = platform::EventClockSpan(*waitingPaintedAt_, *RPanel->PressTimestamp());
+        RecordFalseStart(ms);
     }
 }
 

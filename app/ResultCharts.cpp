@@ -40,6 +40,8 @@ void TMainForm::CreateCharts() {
     SeriesHistogram.Marks().SetCallOutLength(8);
     SeriesHistogram.SetPercentFormat(PercentFormat);
     DBChart2.AddSeries(SeriesHistogram);
+    HistogramMarkers.SetChart(&DBChart2);
+    DBChart2.AddTool(HistogramMarkers);
 
     SetUpLineSeries(SeriesQueryPerformance, "SeriesQueryPerformance");
     SeriesQueryPerformance.SetTitle("QueryPerformance");
@@ -55,6 +57,7 @@ void TMainForm::CreateCharts() {
     Series3.LinePen().SetColor(clRed);
     for (TLineSeries* series : {&SeriesQueryPerformance, &SeriesRDTSC, &Series3})
         DBChart3.AddSeries(*series);
+    CreateTrendChart();
 }
 
 void TMainForm::CreateDataSets() {

@@ -90,6 +90,7 @@ int main(int argc, char* argv[]) {
     platform::IniSettings settings;
     SystemSettingsDialog settingsDialog;
     SystemTextInput textInput;
+    platform::SystemEventClock eventClock;
     SystemProgress progress;
     app.SetErrorDisplay(&errors);
     SystemCycleCounter cycles;
@@ -100,7 +101,7 @@ int main(int argc, char* argv[]) {
     store::TSessionKeeper keeper([storePath] { return store::OpenStoreFile(storePath); });
 
     TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
-                    files, printing, progress, settings, settingsDialog, textInput},
+                    files, printing, progress, settings, settingsDialog, textInput, eventClock},
                    processorClock);
     form.KeepSessionsIn(keeper);
     form.show();

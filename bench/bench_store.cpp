@@ -1,10 +1,15 @@
-// The results store: committing one result, listing a large store, importing a million rows.
+// The results store: committing one result, listing a large store, importing a million rows, the
+// figures after one more result.
+#include "SessionFigures.h"
 #include "SessionKeeper.h"
 #include "StoreFile.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -76,6 +81,33 @@ void BM_StoreImport(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * rows);
 }
 BENCHMARK(BM_StoreImport)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+namespace {
+
+// The figures of a session of `range(0)` results after one more result: the running figures
+// take the appended time without sorting the rest again.
+void BM_SessionFigures(benchmark::State& state) {
+    const auto n = std::size_t(state.range(0));
+    std::vector<double> times;
+    times.reserve(n + 1'000'000);
+    std::uint32_t seed = 1;
+    const auto next = [&] {
+        seed = seed * 1664525u + 1013904223u;
+        return 150.0 + double(seed >> 8) / double(1u << 24) * 300.0;
+    };
+    for (std::size_t i = 0; i < n; ++i)
+        times.push_back(std::nearbyint(next()));
+    store::TRunningFigures figures;
+    figures.Set(times);
+    for (auto _ : state) {
+        times.push_back(std::nearbyint(next()));
+        figures.Set(times);
+        benchmark::DoNotOptimize(figures.Figures());
+    }
+}
+BENCHMARK(BM_SessionFigures)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

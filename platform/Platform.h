@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Beep.h"
+#include "EventClock.h"
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "PerformanceCounter.h"
@@ -32,6 +33,7 @@ struct Services {
     Settings& settings;
     SettingsDialog& settingsDialog;
     TextInput& textInput;
+    EventClock& eventClock;
 };
 
 } // namespace platform

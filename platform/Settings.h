@@ -19,12 +19,18 @@ namespace SettingKeys {
 inline const QString Database = QStringLiteral("store/database");
 // The name the sessions of this computer carry; empty means the computer's name.
 inline const QString Station = QStringLiteral("store/station");
+// Results under this many milliseconds are counted as anticipations, not reactions.
+inline const QString AnticipationMs = QStringLiteral("figures/anticipation_ms");
+// Results of this many milliseconds or more are counted as lapses of attention.
+inline const QString LapseMs = QStringLiteral("figures/lapse_ms");
 } // namespace SettingKeys
 
 // What the settings dialog shows and changes.
 struct SettingsValues {
     QString station;
     QString database;
+    int anticipationMs = 100;
+    int lapseMs = 500;
 };
 
 class SettingsDialog {

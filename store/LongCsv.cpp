@@ -192,7 +192,7 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
             Refuse(r.line, QString::fromStdString(e.what()));
         }
         row.trial = ReadNumber(r, f[7], false);
-        row.ms = ReadNumber(r, f[8], false);
+        row.ms = ReadNumber(r, f[8], row.kind == RowKind::FalseStart);
         row.at = ReadTime(r, f[9]);
         row.cyclesMs = ReadNumber(r, f[10], true);
         row.reportedClockMs = ReadNumber(r, f[11], true);

@@ -46,7 +46,8 @@ std::vector<double> Times(std::span<const SessionRow> rows) {
     std::vector<double> ms;
     ms.reserve(rows.size());
     for (const SessionRow& row : rows)
-        ms.push_back(row.ms);
+        if (row.kind != RowKind::FalseStart)
+            ms.push_back(row.ms);
     return ms;
 }
 
@@ -150,7 +151,7 @@ void TResultsStore::InsertRows(std::int64_t id, std::span<const SessionRow> rows
             sqlite3_bind_int64(raw, 2, sqlite3_int64(i)) == SQLITE_OK &&
             sqlite3_bind_text(raw, 3, kind.data(), int(kind.size()), SQLITE_STATIC) == SQLITE_OK &&
             sqlite3_bind_double(raw, 4, r.trial) == SQLITE_OK &&
-            sqlite3_bind_double(raw, 5, r.ms) == SQLITE_OK &&
+            bindNullable(5, r.ms) == SQLITE_OK &&
             sqlite3_bind_int64(raw, 6, r.at.toMSecsSinceEpoch()) == SQLITE_OK &&
             bindNullable(7, r.cyclesMs) == SQLITE_OK &&
             bindNullable(8, r.reportedClockMs) == SQLITE_OK;
@@ -251,7 +252,7 @@ Session TResultsStore::LoadSession(std::int64_t id) const {
         SessionRow r;
         r.kind = RowKindFromName(q.value(0).toString());
         r.trial = q.value(1).toDouble();
-        r.ms = q.value(2).toDouble();
+        r.ms = FromNullable(q.value(2));
         r.at = QDateTime::fromMSecsSinceEpoch(q.value(3).toLongLong(), Qt::UTC);
         r.cyclesMs = FromNullable(q.value(4));
         r.reportedClockMs = FromNullable(q.value(5));

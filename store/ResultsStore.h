@@ -24,7 +24,7 @@ struct SessionSummary {
 class TResultsStore {
 public:
     // The schema this program writes; a file of a later one is only read.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     TResultsStore(const TResultsStore&) = delete;
     TResultsStore& operator=(const TResultsStore&) = delete;

@@ -14,11 +14,12 @@ const std::array<std::pair<SessionKind, const char*>, 2> SessionKindNames{{
     {SessionKind::Reaction, "reaction"},
     {SessionKind::Calibration, "calibration"},
 }};
-const std::array<std::pair<RowKind, const char*>, 4> RowKindNames{{
+const std::array<std::pair<RowKind, const char*>, 5> RowKindNames{{
     {RowKind::Measured, "measured"},
     {RowKind::Imported, "imported"},
     {RowKind::Entered, "entered"},
     {RowKind::Calibration, "calibration"},
+    {RowKind::FalseStart, "false_start"},
 }};
 
 template <typename Kind, std::size_t N>
@@ -63,8 +64,8 @@ RowKind RowKindFromName(const QString& name) {
 }
 
 bool SessionRow::operator==(const SessionRow& other) const {
-    return trial == other.trial && ms == other.ms && kind == other.kind && at == other.at &&
-           SameNumber(cyclesMs, other.cyclesMs) &&
+    return trial == other.trial && SameNumber(ms, other.ms) && kind == other.kind &&
+           at == other.at && SameNumber(cyclesMs, other.cyclesMs) &&
            SameNumber(reportedClockMs, other.reportedClockMs);
 }
 

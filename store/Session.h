@@ -11,8 +11,11 @@ namespace store {
 
 enum class SessionKind { Reaction, Calibration };
 
-// Where a row came from. The names are kept in the database and in exported files.
-enum class RowKind { Measured, Imported, Entered, Calibration };
+// Where a row came from. The names are kept in the database and in exported files. A false
+// start is a press before the stimulus: its time runs from the yellow panel's paint to the press
+// and is NaN where the platform gives no event times. It is no result: the results table and
+// the reaction figures leave it out.
+enum class RowKind { Measured, Imported, Entered, Calibration, FalseStart };
 
 QString KindName(SessionKind kind);
 QString KindName(RowKind kind);

@@ -41,6 +41,20 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
                 " cycles_ms REAL, reported_ms REAL, PRIMARY KEY (session, position)) WITHOUT "
                 "ROWID"));
     },
+    // A false start may have no time: the rows table is rebuilt with ms allowed to be NULL
+    // (SQLite cannot drop a column's NOT NULL in place).
+    [](const QSqlDatabase& db) {
+        Run(db, QStringLiteral(
+                    "CREATE TABLE rows_2 ("
+                    " session INTEGER NOT NULL REFERENCES sessions (id), position INTEGER NOT NULL,"
+                    " kind TEXT NOT NULL, trial REAL NOT NULL, ms REAL, at INTEGER NOT NULL,"
+                    " cycles_ms REAL, reported_ms REAL, PRIMARY KEY (session, position)) WITHOUT "
+                    "ROWID"));
+        Run(db, QStringLiteral("INSERT INTO rows_2 SELECT session, position, kind, trial, ms, at, "
+                               "cycles_ms, reported_ms FROM rows"));
+        Run(db, QStringLiteral("DROP TABLE rows"));
+        Run(db, QStringLiteral("ALTER TABLE rows_2 RENAME TO rows"));
+    },
 };
 
 // SQLite's result codes that mean the file itself is bad, as opposed to busy or unreachable.

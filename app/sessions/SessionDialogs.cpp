@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
     QDialog dialog(QApplication::activeWindow());
@@ -20,6 +21,18 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
     database->setMinimumWidth(360);
     layout->addRow(QStringLiteral("Naziv računara (stanica):"), station);
     layout->addRow(QStringLiteral("Baza rezultata:"), database);
+    const auto limit = [&](const char* name, int value) {
+        auto* spin = new QSpinBox(&dialog);
+        spin->setObjectName(QLatin1StringView(name));
+        spin->setRange(1, 100000);
+        spin->setSuffix(QStringLiteral(" ms"));
+        spin->setValue(value);
+        return spin;
+    };
+    auto* anticipation = limit("AnticipationEdit", values.anticipationMs);
+    auto* lapse = limit("LapseEdit", values.lapseMs);
+    layout->addRow(QStringLiteral("Anticipacija: rezultat ispod"), anticipation);
+    layout->addRow(QStringLiteral("Propust: rezultat od"), lapse);
     layout->addRow(new QLabel(
         QStringLiteral("Nova baza rezultata važi od sledećeg pokretanja programa."), &dialog));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -32,6 +45,8 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
         return false;
     values.station = station->text().trimmed();
     values.database = database->text().trimmed();
+    values.anticipationMs = anticipation->value();
+    values.lapseMs = lapse->value();
     return true;
 }
 

@@ -46,8 +46,11 @@ store::TResultsStore& TMainForm::RequireStore() {
 void TMainForm::RefreshSessionsList() {
     SessionsGrid->setRowCount(0);
     listedSessions_.clear();
-    if (!keeper_->Store())
+    listedSummaries_.clear();
+    if (!keeper_->Store()) {
+        UpdateTrend();
         return;
+    }
     const std::vector<SessionSummary> list = keeper_->Store()->ListSessions();
     SessionsGrid->setRowCount(int(list.size()));
     for (std::size_t r = 0; r < list.size(); ++r) {
@@ -77,6 +80,8 @@ void TMainForm::RefreshSessionsList() {
         }
         listedSessions_.push_back(s.id);
     }
+    listedSummaries_ = list;
+    UpdateTrend();
 }
 
 std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const {
@@ -224,6 +229,9 @@ void TMainForm::ImportSessionsClick() {
 void TMainForm::SettingsClick() {
     platform::SettingsValues values{services_.settings.Value(platform::SettingKeys::Station),
                                     services_.settings.Value(platform::SettingKeys::Database)};
+    const FigureLimits limits = CurrentFigureLimits();
+    values.anticipationMs = limits.anticipationMs;
+    values.lapseMs = limits.lapseMs;
     if (values.station.isEmpty())
         values.station = QSysInfo::machineHostName();
     if (!services_.settingsDialog.Edit(values))
@@ -232,4 +240,8 @@ void TMainForm::SettingsClick() {
                                 values.station == QSysInfo::machineHostName() ? QString()
                                                                               : values.station);
     services_.settings.SetValue(platform::SettingKeys::Database, values.database);
+    services_.settings.SetValue(platform::SettingKeys::AnticipationMs,
+                                QString::number(values.anticipationMs));
+    services_.settings.SetValue(platform::SettingKeys::LapseMs, QString::number(values.lapseMs));
+    UpdateFigures();
 }

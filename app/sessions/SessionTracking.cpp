@@ -55,6 +55,38 @@ std::vector<SessionRow> Reconciled(const std::vector<SessionRow>& old,
     return rows;
 }
 
+// The false starts of a session, each with the count of table rows before it.
+struct SetAside {
+    std::vector<SessionRow> tableRows;
+    std::vector<std::pair<std::size_t, SessionRow>> falseStarts;
+};
+
+SetAside SetFalseStartsAside(const std::vector<SessionRow>& rows) {
+    SetAside split;
+    for (const SessionRow& row : rows) {
+        if (row.kind == RowKind::FalseStart)
+            split.falseStarts.emplace_back(split.tableRows.size(), row);
+        else
+            split.tableRows.push_back(row);
+    }
+    return split;
+}
+
+// The table rows with the false starts back where they were among them.
+std::vector<SessionRow> WithFalseStarts(const std::vector<SessionRow>& tableRows,
+                                        const SetAside& split) {
+    std::vector<SessionRow> rows;
+    rows.reserve(tableRows.size() + split.falseStarts.size());
+    std::size_t next = 0;
+    for (const auto& [before, row] : split.falseStarts) {
+        for (; next < std::min(before, tableRows.size()); ++next)
+            rows.push_back(tableRows[next]);
+        rows.push_back(row);
+    }
+    rows.insert(rows.end(), tableRows.begin() + std::ptrdiff_t(next), tableRows.end());
+    return rows;
+}
+
 std::vector<std::pair<double, double>> Points(const TChartSeries& series) {
     std::vector<std::pair<double, double>> points;
     points.reserve(std::size_t(series.PointCount()));
@@ -102,12 +134,15 @@ void TMainForm::SyncSession(RowKind kind) {
     const bool calibration =
         session_.header.kind == SessionKind::Calibration && !session_.header.uid.isEmpty();
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    std::vector<SessionRow> rows = Reconciled(session_.rows, Points(Series0), kind, now);
-    if (calibration && Series1.PointCount() == int(rows.size())) {
+    // The table shows no false starts: the table's rows are reconciled without them.
+    const SetAside split = SetFalseStartsAside(session_.rows);
+    std::vector<SessionRow> tableRows = Reconciled(split.tableRows, Points(Series0), kind, now);
+    if (calibration && Series1.PointCount() == int(tableRows.size())) {
         // DBGrid2 edits the cycle-counter timings of the same iterations.
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            rows[i].cyclesMs = Series1.YValues().ValueAt(int(i));
+        for (std::size_t i = 0; i < tableRows.size(); ++i)
+            tableRows[i].cyclesMs = Series1.YValues().ValueAt(int(i));
     }
+    std::vector<SessionRow> rows = WithFalseStarts(tableRows, split);
     if (rows == session_.rows)
         return;
     if (session_.header.uid.isEmpty()) {
@@ -118,6 +153,7 @@ void TMainForm::SyncSession(RowKind kind) {
     session_.header.ended = now;
     keeper_->Keep(session_);
     UpdateStoreStatus();
+    UpdateFigures();
 }
 
 void TMainForm::AppendResults(std::span<const double> milliseconds, RowKind kind) {
@@ -139,6 +175,7 @@ void TMainForm::StartNewSession() {
     calibrationPoints_.clear();
     session_ = {};
     sessionTakesTrials_ = true;
+    UpdateFigures();
 }
 
 void TMainForm::KeepCalibrationRun(const QString& settings) {
@@ -163,6 +200,7 @@ void TMainForm::KeepCalibrationRun(const QString& settings) {
     sessionTakesTrials_ = false;
     keeper_->Keep(session_);
     UpdateStoreStatus();
+    UpdateFigures();
 }
 
 void TMainForm::ShowSession(const store::Session& session) {
@@ -175,6 +213,8 @@ void TMainForm::ShowSession(const store::Session& session) {
         if (line.startsWith(QStringLiteral("sleep=")))
             sleep = line.mid(6).toDouble();
     for (const SessionRow& row : session.rows) {
+        if (row.kind == RowKind::FalseStart)
+            continue;
         Series0.AddPoint(row.trial, row.ms, {}, DefaultPointColor);
         if (!calibration)
             continue;
@@ -192,6 +232,7 @@ void TMainForm::ShowSession(const store::Session& session) {
     SeriesDataSet2.Open();
     session_ = session;
     sessionTakesTrials_ = false;
+    UpdateFigures();
     if (calibration) {
         for (const QString& line : session.header.settings.split(u'\n'))
             if (line.startsWith(QStringLiteral("status=")))

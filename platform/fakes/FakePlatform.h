@@ -224,6 +224,13 @@ public:
     std::optional<QString> answer;
 };
 
+// An event clock that reads `now`; nothing stands for a platform without one.
+class FakeEventClock final : public EventClock {
+public:
+    std::optional<std::uint64_t> Now() override { return now; }
+    std::optional<std::uint64_t> now;
+};
+
 // Every fake in one bundle, handed out as the program's services.
 struct FakePlatform {
     FakeClock clock;
@@ -239,11 +246,12 @@ struct FakePlatform {
     FakeSettings settings;
     FakeSettingsDialog settingsDialog;
     FakeTextInput textInput;
+    FakeEventClock eventClock;
 
     Services AsServices() {
-        return Services{clock,    clock,    priority,       registry, timerResolution,
-                        beep,     errors,   questions,      files,    printing,
-                        progress, settings, settingsDialog, textInput};
+        return Services{clock,    clock,    priority,       registry,  timerResolution,
+                        beep,     errors,   questions,      files,     printing,
+                        progress, settings, settingsDialog, textInput, eventClock};
     }
 };
 

@@ -3,6 +3,8 @@
 #include "FormFixture.h"
 #include "SpinEdit.h"
 
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -146,4 +148,40 @@ TEST_F(Histogram, ChangingTheNumberOfGroupsEmptiesItUntilTheNextBuild) {
     EXPECT_EQ(form->SeriesHistogram.PointCount(), 100);
     QTest::keyClick(form->HistoSpinEdit, Qt::Key_Up);
     EXPECT_EQ(form->SeriesHistogram.PointCount(), 0);
+}
+
+// The median and quartiles of the results (Python: quantiles(ms, n=4) gives 208.75, 237.5,
+// 266.75) are drawn as lines inside the slots of the bars that count them, and named under the
+// chart; a changed group count takes them away with the bars.
+TEST_F(Histogram, MarksTheMedianAndQuartilesInsideTheirBars) {
+    SetResults({212, 245, 198, 305, 260, 231, 199, 287, 244, 221});
+    Build("10");
+    EXPECT_EQ(form->HistogramMarkersText->text(),
+              QStringLiteral("Medijana 238 ms (crvena linija), prvi i treći kvartil 209 i 267 ms "
+                             "(plave isprekidane linije)"));
+    const auto& lines = form->HistogramMarkers.Lines();
+    ASSERT_EQ(lines.size(), 3u);
+
+    QImage window(form->DBChart2.Width(), form->DBChart2.Height(), QImage::Format_RGB32);
+    form->DBChart2.PaintChart(window);
+    const TChartAxis& axis = *form->DBChart2.BottomAxis();
+    const TRect plot = form->DBChart2.PlotRect();
+    // (value, the X of the bar of its group)
+    const std::pair<double, double> expected[] = {{208.75, 300}, {237.5, 300}, {266.75, 300}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto [value, bar] = expected[i];
+        const int x = axis.ValueToPixel(lines[i].value);
+        EXPECT_EQ(x, axis.ValueToPixel(value + 50));
+        EXPECT_GT(x, axis.ValueToPixel(bar - 50));
+        EXPECT_LT(x, axis.ValueToPixel(bar + 50));
+        const QRgb middle = window.pixel(x, (plot.top + plot.bottom) / 2);
+        const QRgb top = window.pixel(x, plot.top);
+        EXPECT_TRUE(middle == QColor(lines[i].color == clRed ? Qt::red : Qt::blue).rgb() ||
+                    top == QColor(lines[i].color == clRed ? Qt::red : Qt::blue).rgb())
+            << i;
+    }
+
+    form->HistoSpinEdit->Editor()->setText(QStringLiteral("5"));
+    EXPECT_TRUE(form->HistogramMarkers.Lines().empty());
+    EXPECT_TRUE(form->HistogramMarkersText->text().isEmpty());
 }

@@ -2,14 +2,18 @@
 // exported and imported, and what happens when the store cannot be written.
 #include "FileSystemHelpers.h"
 #include "FormFixture.h"
+#include "ReactionTexts.h"
 #include "SpinEdit.h"
 #include "StoreFile.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cmath>
+#include <optional>
 #include <random>
 
 using store::SessionKind;
@@ -276,6 +280,148 @@ TEST_F(Sessions, ClosingWithRowsTheStoreCouldNotTakeAsksFirst) {
     answer = false;
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(questions.back().startsWith("Neki rezultati nisu upisani u bazu"));
+}
+
+// The line under the panel, against Python's statistics module on the same times: mean(),
+// median() and stdev(), rounded to whole milliseconds.
+TEST_F(Sessions, FiguresLineFollowsTrialsEditsAndDeletes) {
+    const QString empty = form->FiguresText->text();
+    EXPECT_EQ(empty, QStringLiteral("Broj rezultata: 0\npreuranjeni klikovi: 0\nanticipacije "
+                                    "(ispod 100 ms): 0, propusti (od 500 ms): 0"));
+    Trial(250);
+    // One result has no deviation.
+    EXPECT_TRUE(form->FiguresText->text().startsWith(
+        QStringLiteral("Broj rezultata: 1, srednje 250 ms, medijana 250 ms\nnajbrže 250 ms")));
+    form->NewSessionClick();
+    for (const double ms : {212, 245, 198, 305, 260, 231, 199, 287, 244, 221})
+        Trial(ms);
+    // 240.2, 237.5, 35.82
+    EXPECT_EQ(form->FiguresText->text(),
+              QStringLiteral("Broj rezultata: 10, srednje 240 ms, medijana 238 ms, SD 36 ms\n"
+                             "najbrže 198 ms, najsporije 305 ms, preuranjeni klikovi: 0\n"
+                             "anticipacije (ispod 100 ms): 0, propusti (od 500 ms): 0"));
+    EditY(3, 95); // 219.2, 226, 51.66
+    EXPECT_TRUE(form->FiguresText->text().startsWith(
+        QStringLiteral("Broj rezultata: 10, srednje 219 ms, medijana 226 ms, SD 52 ms\nnajbrže "
+                       "95 ms, najsporije 287 ms, preuranjeni klikovi: 0\nanticipacije (ispod "
+                       "100 ms): 1,")));
+    form->Series0DataSet.SetRecNo(1);
+    form->Series0DataSet.Delete(); // 220, 231, 54.73
+    EXPECT_TRUE(form->FiguresText->text().startsWith(
+        QStringLiteral("Broj rezultata: 9, srednje 220 ms, medijana 231 ms, SD 55 ms\n")));
+    // The limits come from the settings; a lapse is counted from its limit on.
+    fakes.settingsDialog.answer = platform::SettingsValues{{}, {}, 96, 287};
+    form->SettingsClick();
+    EXPECT_EQ(fakes.settings.values[platform::SettingKeys::LapseMs], QStringLiteral("287"));
+    EXPECT_TRUE(form->FiguresText->text().endsWith(
+        QStringLiteral("anticipacije (ispod 96 ms): 1, propusti (od 287 ms): 1")))
+        << form->FiguresText->text().toStdString();
+}
+
+TEST_F(Sessions, CalibrationRunShowsItsOwnFigures) {
+    Calibrate(5);
+    const QString text = form->FiguresText->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Kalibracija, odstupanje od sleep vrednosti:\n"
+                                               "QueryPerformance ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(" ms\ntakt procesora "))) << text.toStdString();
+}
+
+// An early press cancels the trial as it always did, and the session keeps it as a false
+// start: its time from the yellow panel by the press's own stamp, across the X server's 32-bit
+// wrap, or no time where the platform has no event clock.
+TEST_F(Sessions, FalseStartIsRecordedWithItsTimeAndExported) {
+    Trial(250);
+    const auto pressEarly = [this](std::optional<std::uint64_t> paintedAt, std::uint64_t stamp) {
+        form->ResetButtonClick();
+        fakes.eventClock.now = paintedAt;
+        form->KreniButtonClick();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), QPointF(50, 50),
+                          Qt::LeftButton, Qt::LeftButton, {});
+        press.setTimestamp(stamp);
+        QApplication::sendEvent(form->RPanel, &press);
+        EXPECT_EQ(MemoLines().back(), ReactionTexts::TooEarly);
+        EXPECT_EQ(form->RPanel->Color(), clRed);
+        EXPECT_EQ(form->RPanel->Caption(), ReactionTexts::Idle);
+        EXPECT_FALSE(form->RTimer->Enabled());
+    };
+    pressEarly(5000, 5137);
+    pressEarly(0xFFFF'FFF0u, 0x20);
+    pressEarly(std::nullopt, 777);
+    Trial(300);
+
+    EXPECT_EQ(Table(), (std::vector<std::pair<double, double>>{{0, 250}, {1, 300}}));
+    const std::vector<store::SessionRow>& rows = form->CurrentSession().rows;
+    ASSERT_EQ(rows.size(), 5u);
+    using store::RowKind;
+    EXPECT_EQ(rows[1].kind, RowKind::FalseStart);
+    EXPECT_EQ(rows[1].ms, 137);
+    EXPECT_EQ(rows[1].trial, 1);
+    EXPECT_EQ(rows[2].ms, 48);
+    EXPECT_EQ(rows[3].kind, RowKind::FalseStart);
+    EXPECT_TRUE(std::isnan(rows[3].ms));
+    EXPECT_EQ(rows[4].ms, 300);
+    EXPECT_TRUE(form->FiguresText->text().startsWith(QStringLiteral("Broj rezultata: 2,")));
+    EXPECT_TRUE(form->FiguresText->text().contains(QStringLiteral("preuranjeni klikovi: 3\n")));
+
+    // An edit of the table keeps the false starts where they were.
+    EditY(1, 310);
+    EXPECT_EQ(form->CurrentSession().rows[1].ms, 137);
+    EXPECT_EQ(form->CurrentSession().rows[4].ms, 310);
+    const auto listed = Listed();
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].figures.count, 2);
+    EXPECT_EQ(store::OpenStoreFile(path).store->LoadSession(listed[0].id).rows,
+              form->CurrentSession().rows);
+
+    const QString csv = dir.filePath(QStringLiteral("sesije.csv"));
+    fakes.files.saveAnswer = platform::FileAnswer{csv, 0};
+    form->RefreshSessionsList();
+    form->ExportSessionsClick();
+    const QByteArray text = ReadFile(csv);
+    EXPECT_EQ(text.count(",false_start,"), 3) << text.toStdString();
+    EXPECT_TRUE(text.contains(",false_start,1,137,"));
+    EXPECT_TRUE(text.contains(",false_start,1,,"));
+
+    // Reopened, the table shows the results only and the line counts the false starts again.
+    form->NewSessionClick();
+    SelectListed(0);
+    form->OpenSessionClick();
+    EXPECT_EQ(Table(), (std::vector<std::pair<double, double>>{{0, 250}, {1, 310}}));
+    EXPECT_TRUE(form->FiguresText->text().contains(QStringLiteral("preuranjeni klikovi: 3\n")));
+}
+
+// Three sessions of two participants: the trend shows each session's median and mean in the
+// order they started, all of them without a selection, one participant's with one selected.
+TEST_F(Sessions, TrendChartShowsMedianAndMeanOverStartTime) {
+    fakes.textInput.answer = QStringLiteral("P1");
+    for (const auto& times : {std::vector<double>{200, 220, 260}, std::vector<double>{300, 340},
+                              std::vector<double>{180, 190, 230, 250}}) {
+        form->NewSessionClick();
+        for (const double ms : times)
+            Trial(ms);
+        if (times.size() == 2)
+            fakes.textInput.answer = QStringLiteral("P2");
+        form->ParticipantClick();
+    }
+    form->RefreshSessionsList();
+    form->SessionsGrid->clearSelection();
+    const auto points = [](const TChartSeries& series) {
+        std::vector<double> y;
+        for (int i = 0; i < series.PointCount(); ++i)
+            y.push_back(series.YValues().ValueAt(i));
+        return y;
+    };
+    EXPECT_EQ(points(form->SeriesTrendMedian), (std::vector<double>{220, 320, 210}));
+    EXPECT_EQ(points(form->SeriesTrendMean), (std::vector<double>{680.0 / 3, 320, 212.5}));
+    for (int i = 1; i < form->SeriesTrendMedian.PointCount(); ++i)
+        EXPECT_LE(form->SeriesTrendMedian.XValues().ValueAt(i - 1),
+                  form->SeriesTrendMedian.XValues().ValueAt(i));
+    EXPECT_NE(form->TrendChart.Title().Text().at(0).find("svi učesnici"), std::string::npos);
+
+    form->SessionsGrid->selectRow(0); // the newest, P2's
+    EXPECT_EQ(points(form->SeriesTrendMedian), (std::vector<double>{320, 210}));
+    EXPECT_NE(form->TrendChart.Title().Text().at(0).find("učesnik P2"), std::string::npos);
 }
 
 } // namespace

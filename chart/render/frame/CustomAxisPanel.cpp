@@ -2,6 +2,7 @@
 
 #include "ChartException.h"
 #include "ChartSeries.h"
+#include "tools/ChartTool.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -97,6 +98,8 @@ void TCustomAxisPanel::DrawChartContents(const TRect& panelRect) {
         Fire(OnBeforeDrawAxes);
         DrawAxes();
     }
+    for (TChartTool* tool : tools_)
+        tool->Draw(*this);
     PlaceTitlesAndLegend(false);
     DrawZoomRectangle();
 

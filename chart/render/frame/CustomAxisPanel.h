@@ -3,9 +3,12 @@
 #include "axes/ChartAxis.h"
 #include "frame/CustomChartPanelExtended.h"
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 class TChartSeries;
+class TChartTool;
 
 // Adds the series, the six axes, the 3D depth and the paint sequence. DrawChartContents runs the
 // same steps in the same order on every paint. The axes' steps (LayoutAxes, ApplySeriesMargins,
@@ -42,6 +45,17 @@ public:
     std::function<void(const TChartAxis& sender, TChartSeries* series, int valueIndex,
                        std::string& text)>
         OnGetAxisLabel;
+
+    // Tools are drawn over the series and the axes, before the titles and the legend. The
+    // chart does not own them; a tool must be removed before it goes.
+    void AddTool(TChartTool& tool) {
+        tools_.push_back(&tool);
+        Invalidate();
+    }
+    void RemoveTool(TChartTool& tool) {
+        std::erase(tools_, &tool);
+        Invalidate();
+    }
 
     // --- axes -------------------------------------------------------------------------------
     TChartAxes& Axes() { return axes_; }
@@ -97,6 +111,7 @@ protected:
 
 private:
     TChartAxes axes_{this};
+    std::vector<TChartTool*> tools_;
     int chart3DPercent_ = 15;
     bool view3DWalls_ = true;
     bool axisBehind_ = true;
