@@ -41,6 +41,11 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
                 " cycles_ms REAL, reported_ms REAL, PRIMARY KEY (session, position)) WITHOUT "
                 "ROWID"));
     },
+    [](const QSqlDatabase& db) {
+        // The changes a station has not yet sent to the lab server, in the order made.
+        Run(db, QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
+                               " uid TEXT NOT NULL, from_position INTEGER NOT NULL)"));
+    },
 };
 
 // SQLite's result codes that mean the file itself is bad, as opposed to busy or unreachable.

@@ -1,0 +1,53 @@
+// The store's outbox: the changes waiting for the lab server, kept with the changes themselves.
+#include "ResultsStore.h"
+
+#include "SqlSteps.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace store {
+
+void TResultsStore::NoteChange(std::int64_t id, std::optional<std::int64_t> from) {
+    if (!outbox_)
+        return;
+    // The header alone: the rows from their end on, which are none.
+    QSqlQuery q = Prepared(
+        Database(),
+        QStringLiteral("INSERT INTO outbox (uid, from_position) SELECT uid, %1 FROM sessions "
+                       "WHERE id = ?")
+            .arg(from ? QString::number(*from)
+                      : QStringLiteral("(SELECT count(*) FROM rows WHERE session = sessions.id)")));
+    q.addBindValue(qlonglong(id));
+    Run(q, QStringLiteral("Promena nije zapamćena za server"));
+}
+
+std::vector<OutboxEntry> TResultsStore::Outbox(int limit) const {
+    QSqlQuery q =
+        Prepared(Database(),
+                 QStringLiteral("SELECT seq, uid, from_position FROM outbox ORDER BY seq LIMIT ?"));
+    q.setForwardOnly(true);
+    q.addBindValue(limit);
+    Run(q, QStringLiteral("Promene za server nisu pročitane"));
+    std::vector<OutboxEntry> entries;
+    while (q.next())
+        entries.push_back(
+            {q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong()});
+    return entries;
+}
+
+int TResultsStore::OutboxSize() const {
+    QSqlQuery q = Prepared(Database(), QStringLiteral("SELECT count(*) FROM outbox"));
+    Run(q, QStringLiteral("Promene za server nisu pročitane"));
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+void TResultsStore::DropOutbox(const QString& uid, std::int64_t seq) {
+    QSqlQuery q =
+        Prepared(Database(), QStringLiteral("DELETE FROM outbox WHERE uid = ? AND seq <= ?"));
+    q.addBindValue(uid);
+    q.addBindValue(qlonglong(seq));
+    Run(q, QStringLiteral("Poslate promene nisu obrisane"));
+}
+
+} // namespace store
