@@ -31,6 +31,9 @@ class TDBNavigator;
 class TPanel;
 class TSpinEdit;
 class TWindowTimer;
+namespace store {
+class TUploader;
+}
 
 // The program's one window: four tab pages, the reaction test on the first.
 class TMainForm : public QMainWindow {
@@ -152,9 +155,15 @@ public:
 
     // From now on every session is kept by `keeper`, which outlives the window.
     void KeepSessionsIn(store::TSessionKeeper& keeper);
+    // A lab station: what the keeper stores is also sent to the lab server by `uploader`,
+    // which outlives the window, and the sessions page lists every station's sessions.
+    void SendSessionsTo(store::TUploader& uploader);
     // What the window would write next waits in memory: tries the store again, as the
     // half-minute timer does.
     void RetryStore();
+    void RetryServer();
+    // Adds to the store's section of the status bar what waits for the lab server.
+    void ShowServerStatus();
     // The session the results table shows, as kept (no uid while the table is empty).
     const store::Session& CurrentSession() const { return session_; }
     // The sessions list as shown on page 5, newest first.
@@ -248,6 +257,7 @@ private:
     // The participant label the next session starts with.
     QString participant_;
     QTimer* storeRetry_ = nullptr;
+    store::TUploader* uploader_ = nullptr;
     // The ids of the sessions in the rows of SessionsGrid.
     std::vector<std::int64_t> listedSessions_;
     QString sessionsPath_;

@@ -77,6 +77,19 @@ void TUploader::Send() {
     }
 }
 
+void TUploader::SendChange() {
+    if (problem_.isEmpty()) {
+        Send();
+        return;
+    }
+    if (TResultsStore* local = local_()) {
+        try {
+            SetState(problem_, local->OutboxSize());
+        } catch (const StoreError&) {
+        }
+    }
+}
+
 void TUploader::SendWaiting(TResultsStore& local) {
     for (;;) {
         const std::vector<OutboxEntry> entries = local.Outbox(Batch);

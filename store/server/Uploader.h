@@ -22,6 +22,10 @@ public:
 
     // Connects if needed and sends what waits, until the outbox is empty or the server fails.
     void Send();
+    // After a change: sends while the server works. Once it fails, a server that does not
+    // answer would hold the window on every result, so only Send (every half minute) tries it
+    // again; here the count of what waits is brought up to date.
+    void SendChange();
 
     // How many changes wait, as of the last Send.
     int Waiting() const { return waiting_; }
