@@ -81,12 +81,15 @@ double FromNullable(const QVariant& v) {
 }
 
 QDateTime TimeOf(const QVariant& v) {
-    return v.isNull() ? QDateTime() : v.toDateTime().toUTC();
+    return v.isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
 }
 
-const QString SessionColumns =
-    QStringLiteral("uid, kind, station, participant, started, ended, settings, "
-                   "n, mean, median, deviation, fastest, slowest");
+// The times as milliseconds since the epoch: reading ten thousand timestamps as text would
+// take most of a listing.
+const QString SessionColumns = QStringLiteral(
+    "uid, kind, station, participant, (extract(epoch FROM started) * 1000)::bigint,"
+    " (extract(epoch FROM ended) * 1000)::bigint, settings, n, mean, median, deviation, fastest,"
+    " slowest");
 
 // Raises StoreError for a kind of a later version.
 SessionSummary ReadSummary(const QSqlQuery& q) {

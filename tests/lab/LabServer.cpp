@@ -39,7 +39,8 @@ void GiveToServerUser(const QString& path) {
 
 } // namespace
 
-TLabServer::TLabServer() : folder_(QStringLiteral("/tmp/tavulin-lab-XXXXXX")) {
+TLabServer::TLabServer(bool durable)
+    : folder_(QStringLiteral("/tmp/tavulin-lab-XXXXXX")), durable_(durable) {
     if (!folder_.isValid())
         throw std::runtime_error("no temporary folder for the server");
     GiveToServerUser(folder_.path());
@@ -95,14 +96,14 @@ QString TLabServer::Run(const QString& program, const QStringList& arguments,
 void TLabServer::Start() {
     if (running_)
         return;
-    // fsync off: the tests lose nothing when the machine keeps running, and run faster.
+    // Without fsync the tests lose nothing while the machine keeps running, and run faster.
     Run(Bin("pg_ctl"),
         {QStringLiteral("-D"), data_, QStringLiteral("-l"), folder_.filePath(QStringLiteral("log")),
          QStringLiteral("-w"), QStringLiteral("-o"),
-         QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off "
+         QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=%3 "
                         "-c max_connections=50")
              .arg(port_)
-             .arg(folder_.path()),
+             .arg(folder_.path(), durable_ ? QStringLiteral("on") : QStringLiteral("off")),
          QStringLiteral("start")},
         true);
     running_ = true;

@@ -12,7 +12,8 @@ class TLabServer {
 public:
     static constexpr const char* Password = "lab-secret";
 
-    TLabServer();
+    // A durable server syncs every commit to the disk, as a lab's does; the tests' does not.
+    explicit TLabServer(bool durable = false);
     ~TLabServer();
     TLabServer(const TLabServer&) = delete;
     TLabServer& operator=(const TLabServer&) = delete;
@@ -35,5 +36,6 @@ private:
     QTemporaryDir folder_;
     QString data_;
     int port_ = 0;
+    bool durable_ = false;
     bool running_ = false;
 };
