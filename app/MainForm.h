@@ -164,6 +164,9 @@ public:
     void RetryServer();
     // Adds to the store's section of the status bar what waits for the lab server.
     void ShowServerStatus();
+    // The sessions page's list: the lab server's, every station's, when there is one (another
+    // station's with id 0), else the local store's.
+    std::vector<store::SessionSummary> ListedSessions() const;
     // The session the results table shows, as kept (no uid while the table is empty).
     const store::Session& CurrentSession() const { return session_; }
     // The sessions list as shown on page 5, newest first.

@@ -3,7 +3,11 @@
 #include "MainForm.h"
 #include "Uploader.h"
 
+#include "StoreError.h"
+
 #include <QLabel>
+#include <algorithm>
+#include <map>
 
 void TMainForm::SendSessionsTo(store::TUploader& uploader) {
     uploader_ = &uploader;
@@ -34,4 +38,38 @@ void TMainForm::ShowServerStatus() {
         QStringLiteral("; %1 čeka slanje na server").arg(uploader_->Waiting()));
     StoreStatusText->setToolTip(StoreStatusText->toolTip() + u'\n' + server + u'\n' +
                                 uploader_->Problem());
+}
+
+std::vector<store::SessionSummary> TMainForm::ListedSessions() const {
+    std::vector<store::SessionSummary> local = keeper_->Store()->ListSessions();
+    if (!uploader_)
+        return local;
+    // What this station changed on the page is on the server before the server is listed.
+    uploader_->SendChange();
+    if (!uploader_->Server())
+        return local;
+    std::vector<store::SessionSummary> all;
+    try {
+        all = uploader_->Server()->ListSessions();
+    } catch (const store::StoreError&) {
+        // The server went away since the last upload: this station's own sessions still show.
+        return local;
+    }
+    std::map<QString, std::int64_t> ids;
+    for (const store::SessionSummary& s : local)
+        ids.emplace(s.header.uid, s.id);
+    for (store::SessionSummary& s : all) {
+        const auto it = ids.find(s.header.uid);
+        s.id = it == ids.end() ? 0 : it->second;
+        if (it != ids.end())
+            ids.erase(it);
+    }
+    // This station's sessions still on their way to the server.
+    for (const store::SessionSummary& s : local)
+        if (ids.contains(s.header.uid))
+            all.push_back(s);
+    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+        return a.header.started > b.header.started;
+    });
+    return all;
 }

@@ -13,13 +13,13 @@
 #include <gtest/gtest.h>
 
 // Each case has a database of its own on the shared server, and a station's local store.
-struct LabFixture : ::testing::Test {
+struct LabCase {
     TLabServer& server = *LabEnvironment::server;
     QString database;
     QTemporaryDir folder;
     QString localPath = folder.filePath(QStringLiteral("station.sqlite"));
 
-    LabFixture() {
+    LabCase() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         database = QStringLiteral("%1_%2").arg(info->test_suite_name(), info->name()).toLower();
         database.replace(u'/', u'_');
@@ -60,6 +60,8 @@ struct LabFixture : ::testing::Test {
         return s;
     }
 };
+
+struct LabFixture : ::testing::Test, LabCase {};
 
 // A station as the window runs one: the keeper writes locally, the uploader sends after each
 // change.

@@ -9,7 +9,7 @@ namespace {
 using UploaderTest = LabFixture;
 
 // The server's rows of a session, in their order, as "trial:ms" for a readable failure.
-QStringList ServerRows(const LabFixture& f, const QString& uid) {
+QStringList ServerRows(const LabCase& f, const QString& uid) {
     return f
         .Sql(QStringLiteral("SELECT trial || ':' || ms FROM rows WHERE session = '%1' "
                             "ORDER BY position")
