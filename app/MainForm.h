@@ -167,6 +167,10 @@ public:
     // The sessions page's list: the lab server's, every station's, when there is one (another
     // station's with id 0), else the local store's.
     std::vector<store::SessionSummary> ListedSessions() const;
+    // The sessions of `ids`; with nothing chosen on a lab station, every station's.
+    std::vector<store::Session> SessionsToExport(store::TResultsStore& store,
+                                                 const std::vector<std::int64_t>& ids,
+                                                 bool wholeList) const;
     // The session the results table shows, as kept (no uid while the table is empty).
     const store::Session& CurrentSession() const { return session_; }
     // The sessions list as shown on page 5, newest first.

@@ -73,3 +73,26 @@ std::vector<store::SessionSummary> TMainForm::ListedSessions() const {
     });
     return all;
 }
+
+std::vector<store::Session> TMainForm::SessionsToExport(store::TResultsStore& store,
+                                                        const std::vector<std::int64_t>& ids,
+                                                        bool wholeList) const {
+    std::vector<store::Session> sessions;
+    if (!wholeList || !uploader_ || !uploader_->Server()) {
+        for (const std::int64_t id : ids)
+            sessions.push_back(store.LoadSession(id));
+        return sessions;
+    }
+    for (const store::SessionSummary& s : ListedSessions()) {
+        if (s.id != 0) {
+            sessions.push_back(store.LoadSession(s.id));
+            continue;
+        }
+        try {
+            sessions.push_back(uploader_->Server()->LoadSession(s.header.uid));
+        } catch (const store::StoreError&) {
+            // Deleted by its station since the list was read.
+        }
+    }
+    return sessions;
+}

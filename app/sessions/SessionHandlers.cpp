@@ -203,9 +203,8 @@ void TMainForm::ExportSessionsClick() {
     if (!answer)
         return;
     sessionsPath_ = answer->path;
-    std::vector<store::Session> sessions;
-    for (const std::int64_t id : ids)
-        sessions.push_back(store.LoadSession(id));
+    const std::vector<store::Session> sessions =
+        SessionsToExport(store, ids, SelectedSessionIds(false).empty());
     const std::string text = store::WriteLongCsv(sessions);
     SaveFileSafely(answer->path,
                    [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });

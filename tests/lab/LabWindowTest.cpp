@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 #include "LabFixture.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -73,6 +74,16 @@ TEST_F(LabWindow, TheSessionsPageListsEveryStationAndLeavesTheOthersAlone) {
     QStringList stations = ListedStations();
     stations.sort();
     EXPECT_EQ(stations, (QStringList{QStringLiteral("lab-1"), QStringLiteral("lab-2")}));
+
+    // The export with nothing chosen takes every station's sessions.
+    const QString csv = lab.folder.filePath(QStringLiteral("sesije.csv"));
+    fakes.files.saveAnswer = platform::FileAnswer{csv, 0};
+    form->ExportSessionsClick();
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    const QByteArray text = exported.readAll();
+    EXPECT_TRUE(text.contains(other.header.uid.toUtf8()));
+    EXPECT_TRUE(text.contains(form->CurrentSession().header.uid.toUtf8()));
 
     // Deleting everything deletes this station's sessions only.
     answer = true;
