@@ -3,6 +3,7 @@
 
 #include "SqlSteps.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -43,11 +44,17 @@ int TResultsStore::OutboxSize() const {
 }
 
 void TResultsStore::DropOutbox(const QString& uid, std::int64_t seq) {
+    // Not waited to the disk: a drop lost in a power cut only sends the change once more,
+    // which the server takes as once, and the next change's sync takes this one along.
+    Run(Database(), QStringLiteral("PRAGMA synchronous = NORMAL"));
     QSqlQuery q =
         Prepared(Database(), QStringLiteral("DELETE FROM outbox WHERE uid = ? AND seq <= ?"));
     q.addBindValue(uid);
     q.addBindValue(qlonglong(seq));
-    Run(q, QStringLiteral("Poslate promene nisu obrisane"));
+    const bool dropped = q.exec();
+    Run(Database(), QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!dropped)
+        ThrowStoreError(QStringLiteral("Poslate promene nisu obrisane"), q.lastError());
 }
 
 } // namespace store
