@@ -61,6 +61,20 @@ TLabServer::TLabServer(bool durable)
         true);
     port_ = FreeLoopbackPort();
     Start();
+    // A test program that crashes runs no destructor: a watcher of its own stops the server
+    // and removes the folder once this process is gone.
+    const QString watch =
+        QStringLiteral("while [ -d /proc/%1 ]; do sleep 1; done; [ -d '%2' ] || exit 0; "
+                       "'%3' -D '%2' -m immediate stop >/dev/null 2>&1; rm -rf '%4'")
+            .arg(::getpid())
+            .arg(data_, Bin("pg_ctl"), folder_.path());
+    if (AsRoot())
+        QProcess::startDetached(QStringLiteral("runuser"),
+                                {QStringLiteral("-u"), QStringLiteral("nobody"),
+                                 QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                 watch});
+    else
+        QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), watch});
     Sql(QStringLiteral("CREATE DATABASE lab"), QStringLiteral("postgres"));
 }
 
