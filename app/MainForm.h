@@ -35,6 +35,9 @@ class TDBNavigator;
 class TPanel;
 class TSpinEdit;
 class TWindowTimer;
+namespace store {
+class TUploader;
+}
 
 // The program's one window: four tab pages, the reaction test on the first.
 class TMainForm : public QMainWindow {
@@ -170,9 +173,22 @@ public:
 
     // From now on every session is kept by `keeper`, which outlives the window.
     void KeepSessionsIn(store::TSessionKeeper& keeper);
+    // A lab station: what the keeper stores is also sent to the lab server by `uploader`,
+    // which outlives the window, and the sessions page lists every station's sessions.
+    void SendSessionsTo(store::TUploader& uploader);
     // What the window would write next waits in memory: tries the store again, as the
     // half-minute timer does.
     void RetryStore();
+    void RetryServer();
+    // Adds to the store's section of the status bar what waits for the lab server.
+    void ShowServerStatus();
+    // The sessions page's list: the lab server's, every station's, when there is one (another
+    // station's with id 0), else the local store's.
+    std::vector<store::SessionSummary> ListedSessions() const;
+    // The sessions of `ids`; with nothing chosen on a lab station, every station's.
+    std::vector<store::Session> SessionsToExport(store::TResultsStore& store,
+                                                 const std::vector<std::int64_t>& ids,
+                                                 bool wholeList) const;
     // The session the results table shows, as kept (no uid while the table is empty).
     const store::Session& CurrentSession() const { return session_; }
     // The sessions list as shown on page 5, newest first.
@@ -281,6 +297,7 @@ private:
     QString participant_;
     QTimer* storeRetry_ = nullptr;
     store::TRunningFigures runningFigures_;
+    store::TUploader* uploader_ = nullptr;
     // The ids of the sessions in the rows of SessionsGrid.
     std::vector<std::int64_t> listedSessions_;
     std::vector<store::SessionSummary> listedSummaries_;

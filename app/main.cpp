@@ -4,12 +4,15 @@
 #include "MainForm.h"
 #include "SessionDialogs.h"
 #include "SessionKeeper.h"
+#include "StoreError.h"
 #include "SystemColors.h"
 #include "SystemDialogs.h"
 #include "TavulinVersion.h"
+#include "Uploader.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -21,6 +24,28 @@ QString StorePath(const QCommandLineParser& line, const QCommandLineOption& data
     const QString set = settings.Value(platform::SettingKeys::Database);
     return set.isEmpty() ? store::DefaultStorePath() : set;
 }
+
+// The settings as kept, but for the station named on the command line: two windows on one
+// computer may run as two stations without changing each other's settings.
+class StationNamed : public platform::Settings {
+public:
+    StationNamed(platform::Settings& kept, QString station)
+        : kept_(kept), station_(std::move(station)) {}
+    QString Value(const QString& key, const QString& fallback) const override {
+        if (key == platform::SettingKeys::Station && !station_.isEmpty())
+            return station_;
+        return kept_.Value(key, fallback);
+    }
+    void SetValue(const QString& key, const QString& value) override {
+        if (key == platform::SettingKeys::Station)
+            station_.clear();
+        kept_.SetValue(key, value);
+    }
+
+private:
+    platform::Settings& kept_;
+    QString station_;
+};
 
 // Qt's own help text, with its few English words in Serbian.
 QString HelpText(const QCommandLineParser& line) {
@@ -50,11 +75,18 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("Prikazuje verziju programa."));
     const QCommandLineOption database(
         QStringLiteral("database"),
-        QStringLiteral("Baza rezultata (SQLite datoteka) umesto one iz podešavanja."),
+        QStringLiteral("Baza rezultata umesto one iz podešavanja: SQLite datoteka, ili server "
+                       "laboratorije postgresql://korisnik@računar:port/baza (lozinka iz "
+                       "~/.pgpass ili PGPASSWORD)."),
         QStringLiteral("putanja"));
+    const QCommandLineOption station(
+        QStringLiteral("station"),
+        QStringLiteral("Ime ovog računara u sesijama umesto onog iz podešavanja."),
+        QStringLiteral("ime"));
     line.addOption(help);
     line.addOption(version);
     line.addOption(database);
+    line.addOption(station);
     // Read before the window system is reached, so that --help and --version work without one.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -87,7 +119,8 @@ int main(int argc, char* argv[]) {
     MessageBoxQuestions questions;
     SystemFileDialogs files;
     SystemPrintDialog printing;
-    platform::IniSettings settings;
+    platform::IniSettings keptSettings;
+    StationNamed settings(keptSettings, line.value(station));
     SystemSettingsDialog settingsDialog;
     SystemTextInput textInput;
     platform::SystemEventClock eventClock;
@@ -98,12 +131,31 @@ int main(int argc, char* argv[]) {
     ProcessorClock processorClock(counter, sleeper, priority, registry, cycles);
 
     const QString storePath = StorePath(line, database, settings);
-    store::TSessionKeeper keeper([storePath] { return store::OpenStoreFile(storePath); });
+    // A lab station keeps everything in its own store first and sends it on from there, so
+    // that a server away loses nothing.
+    const bool lab = store::IsServerAddress(storePath);
+    std::unique_ptr<store::TUploader> uploader;
+    const QString localPath = lab ? store::DefaultStorePath() : storePath;
+    store::TSessionKeeper keeper([localPath, lab] {
+        store::OpenedStore opened = store::OpenStoreFile(localPath);
+        opened.store->KeepOutbox(lab);
+        return opened;
+    });
+    if (lab) {
+        try {
+            uploader = std::make_unique<store::TUploader>(store::ParseServerAddress(storePath),
+                                                          [&keeper] { return keeper.Store(); });
+        } catch (const store::StoreError& e) {
+            errors.Show(QString::fromStdString(e.what()));
+        }
+    }
 
     TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
                     files, printing, progress, settings, settingsDialog, textInput, eventClock},
                    processorClock);
     form.KeepSessionsIn(keeper);
+    if (uploader)
+        form.SendSessionsTo(*uploader);
     form.show();
     return app.exec();
 }

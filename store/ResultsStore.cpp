@@ -193,16 +193,20 @@ void TResultsStore::WriteRows(std::int64_t id, const SessionHeader& header,
     Run(drop, QStringLiteral("Rezultati nisu izmenjeni"));
     InsertRows(id, rows, keep);
     UpdateHeader(id, header, rows);
+    NoteChange(id, std::int64_t(keep));
     t.Commit();
 }
 
 void TResultsStore::SetParticipant(std::int64_t id, const QString& participant) {
     RefuseIfReadOnly();
+    Transaction t(Database());
     QSqlQuery q =
         Prepared(Database(), QStringLiteral("UPDATE sessions SET participant = ? WHERE id = ?"));
     q.addBindValue(Text(participant));
     q.addBindValue(qlonglong(id));
     Run(q, QStringLiteral("Učesnik nije upisan"));
+    NoteChange(id, std::nullopt);
+    t.Commit();
 }
 
 void TResultsStore::DeleteSessions(std::span<const std::int64_t> ids) {
@@ -211,6 +215,7 @@ void TResultsStore::DeleteSessions(std::span<const std::int64_t> ids) {
     QSqlQuery rows = Prepared(Database(), QStringLiteral("DELETE FROM rows WHERE session = ?"));
     QSqlQuery sessions = Prepared(Database(), QStringLiteral("DELETE FROM sessions WHERE id = ?"));
     for (const std::int64_t id : ids) {
+        NoteChange(id, -1);
         rows.bindValue(0, qlonglong(id));
         Run(rows, QStringLiteral("Sesija nije obrisana"));
         sessions.bindValue(0, qlonglong(id));
@@ -240,14 +245,21 @@ Session TResultsStore::LoadSession(std::int64_t id) const {
         throw StoreError("Sesija više ne postoji.");
     Session session;
     session.header = ReadSummary(head).header;
+    session.rows = LoadRows(id, 0);
+    return session;
+}
+
+std::vector<SessionRow> TResultsStore::LoadRows(std::int64_t id, std::size_t from) const {
     QSqlQuery q = Prepared(
         Database(),
         QStringLiteral(
             "SELECT kind, trial, ms, at, cycles_ms, reported_ms FROM rows WHERE session = ? "
-            "ORDER BY position"));
+            "AND position >= ? ORDER BY position"));
     q.setForwardOnly(true);
     q.addBindValue(qlonglong(id));
+    q.addBindValue(qlonglong(from));
     Run(q, QStringLiteral("Rezultati nisu pročitani"));
+    std::vector<SessionRow> rows;
     while (q.next()) {
         SessionRow r;
         r.kind = RowKindFromName(q.value(0).toString());
@@ -256,9 +268,19 @@ Session TResultsStore::LoadSession(std::int64_t id) const {
         r.at = QDateTime::fromMSecsSinceEpoch(q.value(3).toLongLong(), Qt::UTC);
         r.cyclesMs = FromNullable(q.value(4));
         r.reportedClockMs = FromNullable(q.value(5));
-        session.rows.push_back(r);
+        rows.push_back(r);
     }
-    return session;
+    return rows;
+}
+
+std::optional<SessionSummary> TResultsStore::FindSession(const QString& uid) const {
+    QSqlQuery q = Prepared(
+        Database(), QStringLiteral("SELECT %1 FROM sessions WHERE uid = ?").arg(SessionColumns));
+    q.addBindValue(uid);
+    Run(q, QStringLiteral("Sesija nije pročitana"));
+    if (!q.next())
+        return std::nullopt;
+    return ReadSummary(q);
 }
 
 bool TResultsStore::HasSession(const QString& uid) const {
@@ -278,6 +300,7 @@ int TResultsStore::ImportSessions(std::span<const Session> sessions) {
         const std::int64_t id = InsertSession(s.header);
         InsertRows(id, s.rows, 0);
         UpdateHeader(id, s.header, s.rows);
+        NoteChange(id, 0);
         ++added;
     }
     t.Commit();

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -18,13 +19,21 @@ struct SessionSummary {
     SessionFigures figures;
 };
 
+// A change waiting to be sent to the lab server: the session's rows from place `from` on, and
+// its header, changed; a negative `from` means the session was deleted.
+struct OutboxEntry {
+    std::int64_t seq = 0;
+    QString uid;
+    std::int64_t from = 0;
+};
+
 // The sessions and their rows in one database file. Every change is one transaction, durable
 // when the call returns; a failed change leaves the file as it was and raises StoreError.
 // Open it with OpenStoreFile, which also mends what it finds at the path.
 class TResultsStore {
 public:
     // The schema this program writes; a file of a later one is only read.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     TResultsStore(const TResultsStore&) = delete;
     TResultsStore& operator=(const TResultsStore&) = delete;
@@ -52,6 +61,18 @@ public:
     // Returns how many were added.
     int ImportSessions(std::span<const Session> sessions);
 
+    // From now on every change also leaves an entry in the outbox, in its own transaction, so
+    // that what the window showed reaches the lab server even after a crash.
+    void KeepOutbox(bool keep) { outbox_ = keep; }
+    // The oldest `limit` entries, oldest first.
+    std::vector<OutboxEntry> Outbox(int limit) const;
+    int OutboxSize() const;
+    // The server has the uid's changes up to `seq`.
+    void DropOutbox(const QString& uid, std::int64_t seq);
+    std::optional<SessionSummary> FindSession(const QString& uid) const;
+    // The session's rows from place `from` on.
+    std::vector<SessionRow> LoadRows(std::int64_t id, std::size_t from) const;
+
 private:
     friend class StoreOpener;
     TResultsStore(QString path, QString connection, bool readOnly);
@@ -61,10 +82,14 @@ private:
     void UpdateHeader(std::int64_t id, const SessionHeader& header,
                       std::span<const SessionRow> rows);
     std::int64_t InsertSession(const SessionHeader& header);
+    // An outbox entry for the session, when the outbox is kept; `from` < 0 for a deletion,
+    // no value for "the header only".
+    void NoteChange(std::int64_t id, std::optional<std::int64_t> from);
 
     QString path_;
     QString connection_;
     bool readOnly_ = false;
+    bool outbox_ = false;
 };
 
 } // namespace store

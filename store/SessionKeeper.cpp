@@ -65,6 +65,8 @@ void TSessionKeeper::Flush() {
     }
     if (!store_->ReadOnly())
         SetProblem({});
+    if (OnKept)
+        OnKept();
 }
 
 void TSessionKeeper::Write(const Session& session) {

@@ -42,6 +42,8 @@ public:
     std::function<void(const QString&)> OnNotice;
     // The state the status bar shows changed.
     std::function<void()> OnStateChange;
+    // Everything handed over is now in the store: a lab station sends it on to its server.
+    std::function<void()> OnKept;
 
 private:
     struct Written {

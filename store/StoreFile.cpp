@@ -55,6 +55,11 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
         Run(db, QStringLiteral("DROP TABLE rows"));
         Run(db, QStringLiteral("ALTER TABLE rows_2 RENAME TO rows"));
     },
+    [](const QSqlDatabase& db) {
+        // The changes a station has not yet sent to the lab server, in the order made.
+        Run(db, QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
+                               " uid TEXT NOT NULL, from_position INTEGER NOT NULL)"));
+    },
 };
 
 // SQLite's result codes that mean the file itself is bad, as opposed to busy or unreachable.

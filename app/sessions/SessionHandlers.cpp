@@ -11,6 +11,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTableWidget>
+#include <algorithm>
+#include <iterator>
 #include <set>
 
 using store::SessionKind;
@@ -51,7 +53,7 @@ void TMainForm::RefreshSessionsList() {
         UpdateTrend();
         return;
     }
-    const std::vector<SessionSummary> list = keeper_->Store()->ListSessions();
+    const std::vector<SessionSummary> list = ListedSessions();
     SessionsGrid->setRowCount(int(list.size()));
     for (std::size_t r = 0; r < list.size(); ++r) {
         const SessionSummary& s = list[r];
@@ -71,6 +73,8 @@ void TMainForm::RefreshSessionsList() {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c >= 4)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (s.id == 0)
+                item->setForeground(Qt::gray); // another station's: shown, not changed
             if (s.header.uid == session_.header.uid) {
                 QFont bold = item->font();
                 bold.setBold(true);
@@ -90,10 +94,12 @@ std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const 
         rows.insert(index.row());
     std::vector<std::int64_t> ids;
     for (const int r : rows)
-        if (r >= 0 && std::size_t(r) < listedSessions_.size())
+        if (r >= 0 && std::size_t(r) < listedSessions_.size() &&
+            listedSessions_[std::size_t(r)] != 0)
             ids.push_back(listedSessions_[std::size_t(r)]);
     if (ids.empty() && allWhenNone)
-        ids = listedSessions_;
+        std::copy_if(listedSessions_.begin(), listedSessions_.end(), std::back_inserter(ids),
+                     [](std::int64_t id) { return id != 0; });
     return ids;
 }
 
@@ -196,9 +202,8 @@ void TMainForm::ExportSessionsClick() {
     if (!answer)
         return;
     sessionsPath_ = answer->path;
-    std::vector<store::Session> sessions;
-    for (const std::int64_t id : ids)
-        sessions.push_back(store.LoadSession(id));
+    const std::vector<store::Session> sessions =
+        SessionsToExport(store, ids, SelectedSessionIds(false).empty());
     const std::string text = store::WriteLongCsv(sessions);
     SaveFileSafely(answer->path,
                    [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });

@@ -114,6 +114,7 @@ void TMainForm::KeepSessionsIn(store::TSessionKeeper& keeper) {
 
 void TMainForm::RetryStore() {
     keeper_->Retry();
+    RetryServer();
     UpdateStoreStatus();
 }
 
@@ -128,6 +129,7 @@ void TMainForm::UpdateStoreStatus() {
         StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
         StoreStatusText->setToolTip(keeper_->Problem());
     }
+    ShowServerStatus();
 }
 
 void TMainForm::SyncSession(RowKind kind) {
