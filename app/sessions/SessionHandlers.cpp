@@ -66,7 +66,7 @@ void TMainForm::RefreshSessionsList() {
             QString::number(s.figures.count),
             timed ? Ms(s.figures.mean) : QString(),
             timed ? Ms(s.figures.median) : QString(),
-            timed ? Ms(s.figures.deviation) : QString(),
+            timed && s.figures.count > 1 ? Ms(s.figures.deviation) : QString(),
             timed ? Ms(s.figures.fastest) : QString(),
             timed ? Ms(s.figures.slowest) : QString()};
         for (int c = 0; c < cells.size(); ++c) {

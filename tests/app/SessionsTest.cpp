@@ -160,6 +160,7 @@ TEST_F(Sessions, EarlierSessionIsListedAfterARestartAndOpensIntoTheTable) {
     EXPECT_EQ(form->SessionsGrid->item(0, 4)->text(), QStringLiteral("3"));
     EXPECT_EQ(form->SessionsGrid->item(0, 5)->text(), QStringLiteral("250.0"));
     EXPECT_EQ(form->SessionsGrid->item(0, 3)->text(), QStringLiteral("merenje"));
+    EXPECT_EQ(form->SessionsGrid->item(0, 7)->text(), QStringLiteral("50.0"));
     form->OpenSessionClick();
     EXPECT_EQ(Table(), (std::vector<std::pair<double, double>>{{0, 200}, {1, 300}, {2, 250}}));
     EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheet2);
@@ -442,6 +443,17 @@ TEST_F(Sessions, SettingsNameTheStationOfTheNextSessionAndTheStoreOfTheNextStart
     form->SettingsClick();
     EXPECT_EQ(fakes.settings.Value(platform::SettingKeys::Station, {}),
               QStringLiteral("Učionica 3"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Sessions, ListShowsNoDeviationBelowTwoResults) {
+    Trial(250);
+    SelectListed(0);
+    EXPECT_EQ(form->SessionsGrid->item(0, 4)->text(), QStringLiteral("1"));
+    EXPECT_TRUE(form->SessionsGrid->item(0, 7)->text().isEmpty());
 }
 
 } // namespace
