@@ -69,6 +69,14 @@ bool SessionRow::operator==(const SessionRow& other) const {
            SameNumber(reportedClockMs, other.reportedClockMs);
 }
 
+QString SettingValue(const SessionHeader& header, const QString& key) {
+    const QString prefix = key + u'=';
+    for (const QString& line : header.settings.split(u'\n'))
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size());
+    return {};
+}
+
 SessionHeader NewSessionHeader(SessionKind kind, const QString& station,
                                const QString& participant) {
     SessionHeader header;

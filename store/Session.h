@@ -57,6 +57,9 @@ struct Session {
     std::vector<SessionRow> rows;
 };
 
+// One value of a header's settings ("key=value" lines), or an empty text when it has none.
+QString SettingValue(const SessionHeader& header, const QString& key);
+
 // A new session's header: a fresh uid, started now.
 SessionHeader NewSessionHeader(SessionKind kind, const QString& station,
                                const QString& participant);

@@ -17,17 +17,10 @@ int LimitSetting(const platform::Settings& settings, const QString& key, int fal
     return ok && value > 0 ? value : fallback;
 }
 
-double SettingOf(const QString& settings, const QString& key) {
-    for (const QString& line : settings.split(u'\n'))
-        if (line.startsWith(key + u'='))
-            return line.mid(key.size() + 1).toDouble();
-    return 0;
-}
-
 CalibrationFiguresLine CalibrationFigures(const store::Session& session) {
     CalibrationFiguresLine line;
-    const double sleep = SettingOf(session.header.settings, QStringLiteral("sleep"));
-    line.clockMhz = SettingOf(session.header.settings, QStringLiteral("clock_mhz"));
+    const double sleep = store::SettingValue(session.header, QStringLiteral("sleep")).toDouble();
+    line.clockMhz = store::SettingValue(session.header, QStringLiteral("clock_mhz")).toDouble();
     bool first = true;
     for (const SessionRow& row : session.rows) {
         const double qp = row.ms - sleep;

@@ -25,6 +25,9 @@ QString KindCaption(SessionKind kind) {
                                             : QStringLiteral("merenje");
 }
 
+// The list's columns from the mean on.
+constexpr int FirstFigureColumn = 5;
+
 QString Ms(double v) {
     return FormatFixed(v, 1);
 }
@@ -47,6 +50,7 @@ store::TResultsStore& TMainForm::RequireStore() {
 
 void TMainForm::RefreshSessionsList() {
     SessionsGrid->setRowCount(0);
+    SessionsGrid->clearSpans();
     listedSessions_.clear();
     listedSummaries_.clear();
     if (!keeper_->Store()) {
@@ -81,6 +85,14 @@ void TMainForm::RefreshSessionsList() {
                 item->setFont(bold);
             }
             SessionsGrid->setItem(int(r), c, item);
+        }
+        // A calibration run's own figures, as it reported them, across the reaction columns.
+        if (!timed) {
+            SessionsGrid->setSpan(int(r), FirstFigureColumn, 1, cells.size() - FirstFigureColumn);
+            SessionsGrid->item(int(r), FirstFigureColumn)
+                ->setText(store::SettingValue(s.header, QStringLiteral("status")));
+            SessionsGrid->item(int(r), FirstFigureColumn)
+                ->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
         listedSessions_.push_back(s.id);
     }

@@ -210,10 +210,7 @@ void TMainForm::ShowSession(const store::Session& session) {
     for (int i = 0; i < 3; ++i)
         DBChart3.Series(i).RemoveAllPoints();
     const bool calibration = session.header.kind == SessionKind::Calibration;
-    double sleep = 0;
-    for (const QString& line : session.header.settings.split(u'\n'))
-        if (line.startsWith(QStringLiteral("sleep=")))
-            sleep = line.mid(6).toDouble();
+    const double sleep = store::SettingValue(session.header, QStringLiteral("sleep")).toDouble();
     for (const SessionRow& row : session.rows) {
         if (row.kind == RowKind::FalseStart)
             continue;
@@ -236,9 +233,7 @@ void TMainForm::ShowSession(const store::Session& session) {
     sessionTakesTrials_ = false;
     UpdateFigures();
     if (calibration) {
-        for (const QString& line : session.header.settings.split(u'\n'))
-            if (line.startsWith(QStringLiteral("status=")))
-                SetStatusText(line.mid(7));
+        SetStatusText(store::SettingValue(session.header, QStringLiteral("status")));
         PageControl1->setCurrentWidget(TabSheet4);
     } else {
         PageControl1->setCurrentWidget(TabSheet2);

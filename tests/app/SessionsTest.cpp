@@ -187,6 +187,11 @@ TEST_F(Sessions, CalibrationRunIsASessionOfItsOwnAndReopensIntoPage4) {
     EXPECT_EQ(Stored(listed[1].header.uid),
               (std::vector<std::pair<double, double>>{{0, 200}, {1, 220}}));
 
+    // The list shows the run's own figures, as it reported them.
+    form->RefreshSessionsList();
+    EXPECT_EQ(form->SessionsGrid->item(0, 5)->text(), status);
+    EXPECT_EQ(form->SessionsGrid->columnSpan(0, 5), 5);
+
     const auto calibrationTable = Table();
     SelectListed(1);
     form->OpenSessionClick();
