@@ -4,6 +4,7 @@
 #include "LabServer.h"
 #include "ServerStore.h"
 #include "SessionKeeper.h"
+#include "StoreBenchRows.h"
 #include "StoreFile.h"
 #include "Uploader.h"
 
@@ -14,14 +15,6 @@
 namespace {
 
 TLabServer* server = nullptr;
-
-store::SessionRow Row(int trial) {
-    store::SessionRow row;
-    row.trial = trial;
-    row.ms = 180 + trial % 240;
-    row.at = QDateTime::currentDateTimeUtc();
-    return row;
-}
 
 // From the window handing the result over to the server committing it: the local store's
 // commit, the upload, and the local note that it was sent.
@@ -45,7 +38,7 @@ void BM_ResultReachesServer(benchmark::State& state) {
     for (auto _ : state) {
         if (session.rows.size() == 200)
             newSession();
-        session.rows.push_back(Row(int(session.rows.size())));
+        session.rows.push_back(BenchRow(int(session.rows.size())));
         keeper.Keep(session);
     }
     if (!keeper.AllKept() || uploader.Waiting() != 0 || !uploader.Problem().isEmpty())

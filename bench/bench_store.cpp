@@ -2,6 +2,7 @@
 // figures after one more result.
 #include "SessionFigures.h"
 #include "SessionKeeper.h"
+#include "StoreBenchRows.h"
 #include "StoreFile.h"
 
 #include <QCoreApplication>
@@ -13,19 +14,11 @@
 
 namespace {
 
-store::SessionRow Row(int trial) {
-    store::SessionRow row;
-    row.trial = trial;
-    row.ms = 180 + trial % 240;
-    row.at = QDateTime::currentDateTimeUtc();
-    return row;
-}
-
 store::Session NewSession(int rows) {
     store::Session s;
     s.header = store::NewSessionHeader(store::SessionKind::Reaction, QStringLiteral("bench"), {});
     for (int i = 0; i < rows; ++i)
-        s.rows.push_back(Row(i));
+        s.rows.push_back(BenchRow(i));
     return s;
 }
 
@@ -38,7 +31,7 @@ void BM_CommitResult(benchmark::State& state) {
     for (auto _ : state) {
         if (session.rows.size() == 200)
             session = NewSession(0);
-        session.rows.push_back(Row(int(session.rows.size())));
+        session.rows.push_back(BenchRow(int(session.rows.size())));
         keeper.Keep(session);
     }
     if (!keeper.AllKept())

@@ -65,12 +65,7 @@ SessionSummary ReadSummary(const QSqlQuery& q) {
     s.header.started = TimeFromText(q.value(5).toString());
     s.header.ended = TimeFromText(q.value(6).toString());
     s.header.settings = q.value(7).toString();
-    s.figures.count = q.value(8).toInt();
-    s.figures.mean = q.value(9).toDouble();
-    s.figures.median = q.value(10).toDouble();
-    s.figures.deviation = q.value(11).toDouble();
-    s.figures.fastest = q.value(12).toDouble();
-    s.figures.slowest = q.value(13).toDouble();
+    s.figures = ReadFigures(q, 8);
     return s;
 }
 

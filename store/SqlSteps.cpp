@@ -3,6 +3,7 @@
 #include "StoreError.h"
 
 #include <QSqlError>
+#include <QVariant>
 
 namespace store {
 
@@ -29,6 +30,17 @@ void Run(const QSqlDatabase& db, const QString& sql) {
     QSqlQuery query(db);
     if (!query.exec(sql))
         ThrowStoreError(QStringLiteral("Upis u bazu nije uspeo"), query.lastError());
+}
+
+SessionFigures ReadFigures(const QSqlQuery& q, int first) {
+    SessionFigures f;
+    f.count = q.value(first).toInt();
+    f.mean = q.value(first + 1).toDouble();
+    f.median = q.value(first + 2).toDouble();
+    f.deviation = q.value(first + 3).toDouble();
+    f.fastest = q.value(first + 4).toDouble();
+    f.slowest = q.value(first + 5).toDouble();
+    return f;
 }
 
 Transaction::Transaction(QSqlDatabase db) : db_(std::move(db)) {

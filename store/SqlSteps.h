@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SessionFigures.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -13,6 +15,9 @@ namespace store {
 void Run(QSqlQuery& query, const QString& what);
 QSqlQuery Prepared(const QSqlDatabase& db, const QString& sql);
 void Run(const QSqlDatabase& db, const QString& sql);
+
+// A session's figures from six columns of a query's row, count first, as both stores list them.
+SessionFigures ReadFigures(const QSqlQuery& query, int first);
 
 // One transaction: committed by Commit, rolled back when left otherwise.
 class Transaction {

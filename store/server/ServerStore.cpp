@@ -101,12 +101,7 @@ SessionSummary ReadSummary(const QSqlQuery& q) {
     s.header.started = TimeOf(q.value(4));
     s.header.ended = TimeOf(q.value(5));
     s.header.settings = q.value(6).toString();
-    s.figures.count = q.value(7).toInt();
-    s.figures.mean = q.value(8).toDouble();
-    s.figures.median = q.value(9).toDouble();
-    s.figures.deviation = q.value(10).toDouble();
-    s.figures.fastest = q.value(11).toDouble();
-    s.figures.slowest = q.value(12).toDouble();
+    s.figures = ReadFigures(q, 7);
     return s;
 }
 
