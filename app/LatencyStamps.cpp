@@ -2,13 +2,11 @@
 
 #include "PerformanceCounter.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QFile>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -46,26 +44,6 @@ int OpenRegularFile(const QString& path) {
     return fd;
 }
 
-// The earliest the GUI thread sees a press: the window system's event, before the toolkit
-// turns it into a mouse event. Every press is stamped; the one before the stop count counts.
-class PressWatcher final : public QAbstractNativeEventFilter {
-public:
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType == "xcb_generic_event_t") {
-            const auto* event = static_cast<const xcb_generic_event_t*>(message);
-            const int type = event->response_type & 0x7f;
-            // With XInput 2 the toolkit gets presses as generic events (XI_ButtonPress is 4).
-            const bool press =
-                type == XCB_BUTTON_PRESS ||
-                (type == XCB_GE_GENERIC &&
-                 reinterpret_cast<const xcb_ge_generic_event_t*>(event)->event_type == 4);
-            if (press)
-                Current().at[LatencyStamps::PressEntered] = Counter().Counter();
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 void LatencyStamps::InstallFromEnvironment() {
@@ -74,10 +52,6 @@ void LatencyStamps::InstallFromEnvironment() {
         ::close(StampFile());
     StampFile() = path.isEmpty() ? -1 : OpenRegularFile(path);
     on_ = StampFile() >= 0;
-    if (!on_)
-        return;
-    static PressWatcher watcher;
-    QCoreApplication::instance()->installNativeEventFilter(&watcher);
 }
 
 void LatencyStamps::StampOnceSlow(Point point) {

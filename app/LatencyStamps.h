@@ -10,10 +10,11 @@
 // performance counter, so a probe on the same machine can set them against its own clock.
 class LatencyStamps {
 public:
-    enum Point { Armed, TickEntered, FrameHanded, PressEntered, Stopped, PointCount };
+    // Onset: the counter reading of the stimulus frame's blank, where the screen reported it.
+    enum Point { Armed, TickEntered, FrameHanded, PressEntered, Stopped, Onset, PointCount };
 
     // Switches the stamps on when the environment asks for them. Call once, after the
-    // application object exists (the press stamp watches the window system's events).
+    // application object exists.
     static void InstallFromEnvironment();
 
     static bool On() { return on_; }

@@ -167,7 +167,7 @@ void TMainForm::CreatePage1() {
     RPanel->setObjectName(QStringLiteral("RPanel"));
     RPanel->SetColor(clRed);
     RPanel->SetCaption(ReactionTexts::Idle);
-    anchors->Place(RPanel, QRect(16, 16, 518, 304), akLeft | akTop | akRight | akBottom);
+    anchors->Place(RPanel, QRect(16, 16, 518, 288), akLeft | akTop | akRight | akBottom);
     RPanel->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers s, QPoint p) {
         RPanelMouseDown(b, s, p);
     };
@@ -185,6 +185,10 @@ void TMainForm::CreatePage1() {
     Memo1->setPlainText(QStringLiteral("Rezultati merenja:"));
     Memo1->setAccessibleName(QStringLiteral("Memo1"));
     anchors->Place(Memo1, QRect(557, 16, 237, 345), akTop | akRight | akBottom);
+
+    AccuracyLine = CreateLabel("AccuracyLine", QString(), TabSheet1);
+    AccuracyLine->setAlignment(Qt::AlignCenter);
+    anchors->Place(AccuracyLine, QRect(16, 306, 518, 14), akLeft | akRight | akBottom);
 
     FiguresText = CreateLabel("FiguresText", QString(), TabSheet1);
     FiguresText->setAlignment(Qt::AlignCenter);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "AccuracyText.h"
 #include "BarSeries.h"
 #include "ChartWidget.h"
 #include "DataSource.h"
 #include "FigureTexts.h"
+#include "FrameOnset.h"
 #include "LineSeries.h"
 #include "Platform.h"
 #include "ProcessorClock.h"
@@ -65,6 +67,8 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     // The current session's figures, under the panel between the two buttons.
     QLabel* FiguresText = nullptr;
+    // How exactly the last result was measured, right under the panel.
+    QLabel* AccuracyLine = nullptr;
 
     TButton* Button1 = nullptr;
     TButton* Button2 = nullptr;
@@ -221,23 +225,31 @@ private:
     TSpinEdit* CreateSpinEdit(int value, QWidget* page);
 
     // The last step of a response: keep the measured time as the next result.
-    void RecordResult(double milliseconds);
+    void RecordResult(double milliseconds, store::Onset onset, double uncertaintyMs);
     // A press before the stimulus: the session keeps it, with its time from the yellow panel
     // where the platform gives one.
     void RecordFalseStart(std::optional<double> milliseconds);
     // The figures line follows the current session.
     void UpdateFigures();
     FigureLimits CurrentFigureLimits() const;
+    // The panel's stimulus goes to the screen at a vertical blank where the platform can do so;
+    // made at the first trial, once the panel has a window of its own.
+    void UsePresenter();
+    void FrameCompleted(const platform::FrameCompletion& completion);
+    // What is known of the accuracy of the response whose stop count is `stopCount`.
+    AccuracyFacts TrialAccuracy(bool synchronized, std::int64_t stopCount);
     // The thread's priority, raised while a trial is armed or its stimulus shown.
     void KeepPriorityRaised(bool raised);
     // True when every point of Series0 was written by the last calibration run.
     bool Series0HoldsOnlyCalibration() const;
     // Results join Series0 after the existing ones, and the grids show them; the session keeps
-    // them as rows of `kind`.
-    void AppendResults(std::span<const double> milliseconds, store::RowKind kind);
+    // them as rows of `kind`, measured ones with their onset and uncertainty.
+    void AppendResults(std::span<const double> milliseconds, store::RowKind kind,
+                       store::Onset onset = store::Onset::None, double uncertaintyMs = NAN);
     // The current session takes what the results table now shows, and the store with it; new
-    // rows are of `kind`.
-    void SyncSession(store::RowKind kind = store::RowKind::Entered);
+    // rows are of `kind`, with the onset and uncertainty of a measured one.
+    void SyncSession(store::RowKind kind = store::RowKind::Entered,
+                     store::Onset onset = store::Onset::None, double uncertaintyMs = NAN);
     // A calibration run just ended: it becomes a session of its own.
     void KeepCalibrationRun(const QString& settings);
     // Empties the results series and forgets the current session: the next row starts a new
@@ -279,6 +291,11 @@ private:
 
     bool stimulusShown_ = false;
     std::int64_t startCount_ = 0;
+    // When the tick handed the green frame to the window system.
+    std::int64_t frameHandedCount_ = 0;
+    std::unique_ptr<platform::FramePresenter> presenter_;
+    bool presenterTried_ = false;
+    FrameOnset frameOnset_;
     bool priorityRaised_ = false;
     // When the waiting panel was painted, on the clock of the input events' stamps.
     std::optional<std::uint64_t> waitingPaintedAt_;

@@ -50,6 +50,10 @@ void TPanel::PrepareLook(TColor color, const QString& caption) {
     p.end();
     prepared_ = {color, caption, std::move(image)};
     stored_ = {};
+    if (presenter_) {
+        presenter_->Prepare(prepared_.image);
+        return;
+    }
 
     // The look also goes into the window's backing store now, while the caller has time to
     // spare: when the panel takes it, its paint finds the pixels in place and the frame only has
@@ -72,6 +76,26 @@ void TPanel::PrepareLook(TColor color, const QString& caption) {
         stored_ = {area, target->cacheKey()};
         WatchWindowExposure();
     }
+}
+
+void TPanel::PresentThrough(platform::FramePresenter* presenter) {
+    presenter_ = presenter;
+    prepared_ = {};
+    stored_ = {};
+}
+
+std::uint32_t TPanel::PresentLook(TColor color, const QString& caption) {
+    if (!LookPrepared(color, caption))
+        PrepareLook(color, caption);
+    // Taken without a repaint request: a paint now would reach the window before the frame.
+    color_ = color;
+    caption_ = caption;
+    setAccessibleName(caption);
+    return presenter_->Present();
+}
+
+void TPanel::FrameShown() {
+    update();
 }
 
 void TPanel::paintEvent(QPaintEvent*) {
@@ -101,8 +125,12 @@ QRect TPanel::AreaInWindow() const {
 }
 
 bool TPanel::PreparedLookIsCurrent() const {
+    return LookPrepared(color_, caption_);
+}
+
+bool TPanel::LookPrepared(TColor color, const QString& caption) const {
     const Look& look = prepared_;
-    return look.color == color_ && look.caption == caption_ && !look.image.isNull() &&
+    return look.color == color && look.caption == caption && !look.image.isNull() &&
            look.image.deviceIndependentSize() == QSizeF(size()) &&
            look.image.devicePixelRatio() == devicePixelRatioF();
 }

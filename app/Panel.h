@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartColor.h"
+#include "FramePresenter.h"
 
 #include <QImage>
 #include <QPointer>
@@ -26,6 +27,16 @@ public:
     // costs next to nothing. Kept while the panel's size stays; one look at a time.
     void PrepareLook(TColor color, const QString& caption);
 
+    // From now on the prepared look goes to `presenter` (the panel's own window's), which puts
+    // it on the screen at a vertical blank; null goes back to painting.
+    void PresentThrough(platform::FramePresenter* presenter);
+    // Takes the prepared look (preparing it first if the panel changed) by presenting it; the
+    // toolkit paints nothing of the panel until FrameShown, so that the look reaches the screen
+    // only with the frame. Returns the serial of the frame.
+    std::uint32_t PresentLook(TColor color, const QString& caption);
+    // The presented frame is on the screen: the panel paints as usual again.
+    void FrameShown();
+
     // Every mouse button pressed on the panel, the second press of a double click included.
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> OnMouseDown;
     // The window system's stamp of the press being handled (QInputEvent::timestamp()).
@@ -41,11 +52,13 @@ private:
     void Draw(QPainter& p, TColor color, const QString& caption) const;
     QRect AreaInWindow() const;
     bool PreparedLookIsCurrent() const;
+    bool LookPrepared(TColor color, const QString& caption) const;
     // The prepared look sits in the window's backing store, untouched since it was put there.
     bool PreparedLookInStore() const;
     void WatchWindowExposure();
 
     TColor color_ = clBtnFace;
+    platform::FramePresenter* presenter_ = nullptr;
     std::optional<std::uint64_t> pressTimestamp_;
     QString caption_;
 

@@ -2,15 +2,19 @@
 #include "IniSettings.h"
 #include "LatencyStamps.h"
 #include "MainForm.h"
+#include "PressArrival.h"
 #include "SessionDialogs.h"
 #include "SessionKeeper.h"
 #include "StoreError.h"
 #include "SystemColors.h"
 #include "SystemDialogs.h"
+#include "SystemTimingFacts.h"
 #include "TavulinVersion.h"
 #include "Uploader.h"
+#include "XcbFramePresenters.h"
 
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <cstdio>
 #include <memory>
 
@@ -62,6 +66,13 @@ QString ArgumentError(const QCommandLineParser& line) {
     return QStringLiteral("opcija nema vrednost");
 }
 
+// The toolkit's own connection to the X server, where the program runs on one.
+xcb_connection_t* XConnection() {
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        return x11->connection();
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -108,6 +119,7 @@ int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
     FillSystemColorsFromPalette(app.palette());
     LatencyStamps::InstallFromEnvironment();
+    PressArrival::Install();
 
     platform::SystemPerformanceCounter counter;
     platform::SystemSleeper sleeper;
@@ -124,6 +136,14 @@ int main(int argc, char* argv[]) {
     SystemSettingsDialog settingsDialog;
     SystemTextInput textInput;
     platform::SystemEventClock eventClock;
+    xcb_connection_t* const x = XConnection();
+    platform::XcbFramePresenters xcbPresenters(x);
+    platform::NoFramePresenters noPresenters;
+    platform::FramePresenters& presenters =
+        xcbPresenters.Available() ? static_cast<platform::FramePresenters&>(xcbPresenters)
+                                  : noPresenters;
+    xcbPresenters.WatchToolkitEvents();
+    platform::SystemTimingFacts timingFacts(x);
     SystemProgress progress;
     app.SetErrorDisplay(&errors);
     SystemCycleCounter cycles;
@@ -151,7 +171,8 @@ int main(int argc, char* argv[]) {
     }
 
     TMainForm form({counter, sleeper, priority, registry, timerResolution, beep, errors, questions,
-                    files, printing, progress, settings, settingsDialog, textInput, eventClock},
+                    files, printing, progress, settings, settingsDialog, textInput, eventClock,
+                    presenters, timingFacts},
                    processorClock);
     form.KeepSessionsIn(keeper);
     if (uploader)

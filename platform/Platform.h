@@ -3,6 +3,7 @@
 #include "Beep.h"
 #include "EventClock.h"
 #include "FileDialogs.h"
+#include "FramePresenter.h"
 #include "MessageBoxes.h"
 #include "PerformanceCounter.h"
 #include "PrintDialog.h"
@@ -13,6 +14,7 @@
 #include "Sleeper.h"
 #include "ThreadPriority.h"
 #include "TimerResolution.h"
+#include "TimingFacts.h"
 
 namespace platform {
 
@@ -34,6 +36,8 @@ struct Services {
     SettingsDialog& settingsDialog;
     TextInput& textInput;
     EventClock& eventClock;
+    FramePresenters& presenters;
+    TimingFacts& timingFacts;
 };
 
 } // namespace platform

@@ -12,9 +12,12 @@ namespace store {
 
 namespace {
 
-const std::array<std::string_view, 13> Columns{
-    "session", "station", "start", "end",       "participant",       "session_kind", "row_kind",
-    "trial",   "rt_ms",   "time",  "cycles_ms", "reported_clock_ms", "settings"};
+// The columns as written. Files of earlier versions end after "settings" and still read.
+const std::array<std::string_view, 15> Columns{
+    "session",      "station",           "start",    "end",   "participant",
+    "session_kind", "row_kind",          "trial",    "rt_ms", "time",
+    "cycles_ms",    "reported_clock_ms", "settings", "onset", "uncertainty_ms"};
+constexpr std::size_t EarlierColumns = 13;
 
 std::string Field(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
@@ -143,7 +146,8 @@ std::string WriteLongCsv(std::span<const Session> sessions) {
             out += head;
             out += KindName(r.kind).toStdString() + ',' + Number(r.trial) + ',' + Number(r.ms) +
                    ',' + Time(r.at) + ',' + Number(r.cyclesMs) + ',' + Number(r.reportedClockMs) +
-                   ',' + settings + "\r\n";
+                   ',' + settings + ',' + OnsetName(r.onset).toStdString() + ',' +
+                   Number(r.uncertaintyMs) + "\r\n";
         }
     }
     return out;
@@ -156,16 +160,17 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
     if (records.empty())
         throw StoreError("Datoteka ne sadrži nijednu sesiju.");
     const Record& header = records.front();
-    if (header.fields.size() != Columns.size() ||
-        !std::equal(Columns.begin(), Columns.end(), header.fields.begin()))
+    const std::size_t columns = header.fields.size();
+    if ((columns != Columns.size() && columns != EarlierColumns) ||
+        !std::equal(header.fields.begin(), header.fields.end(), Columns.begin()))
         Refuse(header.line, QStringLiteral("zaglavlje nije zaglavlje izvezenih sesija"));
 
     std::vector<Session> sessions;
     std::map<std::string, std::size_t> byUid;
     for (std::size_t i = 1; i < records.size(); ++i) {
         const Record& r = records[i];
-        if (r.fields.size() != Columns.size())
-            Refuse(r.line, QStringLiteral("red treba da ima %1 polja").arg(Columns.size()));
+        if (r.fields.size() != columns)
+            Refuse(r.line, QStringLiteral("red treba da ima %1 polja").arg(columns));
         const auto& f = r.fields;
         if (f[0].empty())
             Refuse(r.line, QStringLiteral("sesija nema oznaku"));
@@ -196,6 +201,14 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
         row.at = ReadTime(r, f[9]);
         row.cyclesMs = ReadNumber(r, f[10], true);
         row.reportedClockMs = ReadNumber(r, f[11], true);
+        if (columns > EarlierColumns) {
+            try {
+                row.onset = OnsetFromName(Text(f[13]));
+            } catch (const StoreError& e) {
+                Refuse(r.line, QString::fromStdString(e.what()));
+            }
+            row.uncertaintyMs = ReadNumber(r, f[14], true);
+        }
         sessions[at->second].rows.push_back(row);
     }
     return sessions;

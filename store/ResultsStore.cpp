@@ -131,12 +131,18 @@ void TResultsStore::InsertRows(std::int64_t id, std::span<const SessionRow> rows
     sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
     sqlite3_stmt* raw = nullptr;
     const char* sql = "INSERT INTO rows (session, position, kind, trial, ms, at, cycles_ms, "
-                      "reported_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
+                      "reported_ms, onset, uncertainty_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
     if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK)
         ThrowSqliteError(db);
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
     const auto bindNullable = [&](int column, double v) {
         return std::isnan(v) ? sqlite3_bind_null(raw, column) : sqlite3_bind_double(raw, column, v);
+    };
+    const auto bindOnset = [&](int column, Onset onset) {
+        const std::string_view name = StoredName(onset);
+        return name.empty()
+                   ? sqlite3_bind_null(raw, column)
+                   : sqlite3_bind_text(raw, column, name.data(), int(name.size()), SQLITE_STATIC);
     };
     for (std::size_t i = from; i < rows.size(); ++i) {
         const SessionRow& r = rows[i];
@@ -149,7 +155,8 @@ void TResultsStore::InsertRows(std::int64_t id, std::span<const SessionRow> rows
             bindNullable(5, r.ms) == SQLITE_OK &&
             sqlite3_bind_int64(raw, 6, r.at.toMSecsSinceEpoch()) == SQLITE_OK &&
             bindNullable(7, r.cyclesMs) == SQLITE_OK &&
-            bindNullable(8, r.reportedClockMs) == SQLITE_OK;
+            bindNullable(8, r.reportedClockMs) == SQLITE_OK && bindOnset(9, r.onset) == SQLITE_OK &&
+            bindNullable(10, r.uncertaintyMs) == SQLITE_OK;
         if (!bound || sqlite3_step(raw) != SQLITE_DONE)
             ThrowSqliteError(db);
         sqlite3_reset(raw);
@@ -248,7 +255,8 @@ std::vector<SessionRow> TResultsStore::LoadRows(std::int64_t id, std::size_t fro
     QSqlQuery q = Prepared(
         Database(),
         QStringLiteral(
-            "SELECT kind, trial, ms, at, cycles_ms, reported_ms FROM rows WHERE session = ? "
+            "SELECT kind, trial, ms, at, cycles_ms, reported_ms, onset, uncertainty_ms FROM rows "
+            "WHERE session = ? "
             "AND position >= ? ORDER BY position"));
     q.setForwardOnly(true);
     q.addBindValue(qlonglong(id));
@@ -263,6 +271,8 @@ std::vector<SessionRow> TResultsStore::LoadRows(std::int64_t id, std::size_t fro
         r.at = QDateTime::fromMSecsSinceEpoch(q.value(3).toLongLong(), Qt::UTC);
         r.cyclesMs = FromNullable(q.value(4));
         r.reportedClockMs = FromNullable(q.value(5));
+        r.onset = OnsetFromName(q.value(6).toString());
+        r.uncertaintyMs = FromNullable(q.value(7));
         rows.push_back(r);
     }
     return rows;

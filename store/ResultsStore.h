@@ -33,7 +33,7 @@ struct OutboxEntry {
 class TResultsStore {
 public:
     // The schema this program writes; a file of a later one is only read.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
 
     TResultsStore(const TResultsStore&) = delete;
     TResultsStore& operator=(const TResultsStore&) = delete;

@@ -22,6 +22,12 @@ const std::array<std::pair<RowKind, const char*>, 5> RowKindNames{{
     {RowKind::FalseStart, "false_start"},
 }};
 
+const std::array<std::pair<Onset, const char*>, 3> OnsetNames{{
+    {Onset::None, ""},
+    {Onset::Frame, "frame"},
+    {Onset::Drawing, "drawing"},
+}};
+
 template <typename Kind, std::size_t N>
 QString NameOf(const std::array<std::pair<Kind, const char*>, N>& names, Kind kind) {
     for (const auto& [k, name] : names)
@@ -63,10 +69,24 @@ RowKind RowKindFromName(const QString& name) {
     return KindOf(RowKindNames, name);
 }
 
+QString OnsetName(Onset onset) {
+    return NameOf(OnsetNames, onset);
+}
+Onset OnsetFromName(const QString& name) {
+    return KindOf(OnsetNames, name);
+}
+std::string_view StoredName(Onset onset) {
+    for (const auto& [o, name] : OnsetNames)
+        if (o == onset)
+            return name;
+    return {};
+}
+
 bool SessionRow::operator==(const SessionRow& other) const {
     return trial == other.trial && SameNumber(ms, other.ms) && kind == other.kind &&
            at == other.at && SameNumber(cyclesMs, other.cyclesMs) &&
-           SameNumber(reportedClockMs, other.reportedClockMs);
+           SameNumber(reportedClockMs, other.reportedClockMs) && onset == other.onset &&
+           SameNumber(uncertaintyMs, other.uncertaintyMs);
 }
 
 QString SettingValue(const SessionHeader& header, const QString& key) {

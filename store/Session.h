@@ -17,6 +17,11 @@ enum class SessionKind { Reaction, Calibration };
 // the reaction figures leave it out.
 enum class RowKind { Measured, Imported, Entered, Calibration, FalseStart };
 
+// What a measured time counts from: the screen's report of the frame that showed the stimulus,
+// or the program's drawing of it where the screen gives no such report. Rows that were not
+// measured, and rows of versions that did not keep it, have none.
+enum class Onset { None, Frame, Drawing };
+
 QString KindName(SessionKind kind);
 QString KindName(RowKind kind);
 // The same name without a conversion, for writing many rows.
@@ -24,6 +29,10 @@ std::string_view StoredName(RowKind kind);
 // Throws StoreError for a name no version of the program writes.
 SessionKind SessionKindFromName(const QString& name);
 RowKind RowKindFromName(const QString& name);
+// "frame", "drawing", or an empty text for none; an unknown name throws StoreError.
+QString OnsetName(Onset onset);
+Onset OnsetFromName(const QString& name);
+std::string_view StoredName(Onset onset);
 
 // One row of a session as the results table shows it. A calibration row also keeps the same
 // sleep as timed by the cycle counter two ways; elsewhere those are NaN.
@@ -34,6 +43,9 @@ struct SessionRow {
     QDateTime at;
     double cyclesMs = NAN;
     double reportedClockMs = NAN;
+    // A measured time's onset and how far it may be off, in milliseconds (NaN where unknown).
+    Onset onset = Onset::None;
+    double uncertaintyMs = NAN;
 
     bool operator==(const SessionRow& other) const;
 };

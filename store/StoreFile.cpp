@@ -60,6 +60,11 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
         Run(db, QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
                                " uid TEXT NOT NULL, from_position INTEGER NOT NULL)"));
     },
+    [](const QSqlDatabase& db) {
+        // What each measured time counts from, and how far it may be off; NULL in older rows.
+        Run(db, QStringLiteral("ALTER TABLE rows ADD COLUMN onset TEXT"));
+        Run(db, QStringLiteral("ALTER TABLE rows ADD COLUMN uncertainty_ms REAL"));
+    },
 };
 
 // SQLite's result codes that mean the file itself is bad, as opposed to busy or unreachable.

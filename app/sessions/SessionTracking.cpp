@@ -17,11 +17,12 @@ using store::SessionRow;
 namespace {
 
 // The rows the table now shows, each keeping the kind and time it had where it is unchanged or
-// only edited. Changes come one at a time (a post, an insertion, a deletion, rows appended), so
-// the rows before and after the change are the same on both sides.
+// only edited; a new row is `fresh` with its place and time. Changes come one at a time (a post, an
+// insertion, a deletion, rows appended), so the rows before and after the change are the same on
+// both sides.
 std::vector<SessionRow> Reconciled(const std::vector<SessionRow>& old,
                                    const std::vector<std::pair<double, double>>& shown,
-                                   RowKind kind, const QDateTime& now) {
+                                   const SessionRow& fresh) {
     const auto same = [&](std::size_t o, std::size_t s) {
         return old[o].trial == shown[s].first && old[o].ms == shown[s].second;
     };
@@ -44,8 +45,7 @@ std::vector<SessionRow> Reconciled(const std::vector<SessionRow>& old,
             // An edit: the row stays what it was, with its new values.
             row = old[head + i];
         } else {
-            row.kind = kind;
-            row.at = now;
+            row = fresh;
         }
         row.trial = trial;
         row.ms = ms;
@@ -132,13 +132,18 @@ void TMainForm::UpdateStoreStatus() {
     ShowServerStatus();
 }
 
-void TMainForm::SyncSession(RowKind kind) {
+void TMainForm::SyncSession(RowKind kind, store::Onset onset, double uncertaintyMs) {
     const bool calibration =
         session_.header.kind == SessionKind::Calibration && !session_.header.uid.isEmpty();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     // The table shows no false starts: the table's rows are reconciled without them.
     const SetAside split = SetFalseStartsAside(session_.rows);
-    std::vector<SessionRow> tableRows = Reconciled(split.tableRows, Points(Series0), kind, now);
+    SessionRow fresh;
+    fresh.kind = kind;
+    fresh.at = now;
+    fresh.onset = onset;
+    fresh.uncertaintyMs = uncertaintyMs;
+    std::vector<SessionRow> tableRows = Reconciled(split.tableRows, Points(Series0), fresh);
     if (calibration && Series1.PointCount() == int(tableRows.size())) {
         // DBGrid2 edits the cycle-counter timings of the same iterations.
         for (std::size_t i = 0; i < tableRows.size(); ++i)
@@ -158,13 +163,14 @@ void TMainForm::SyncSession(RowKind kind) {
     UpdateFigures();
 }
 
-void TMainForm::AppendResults(std::span<const double> milliseconds, RowKind kind) {
+void TMainForm::AppendResults(std::span<const double> milliseconds, RowKind kind,
+                              store::Onset onset, double uncertaintyMs) {
     for (const double ms : milliseconds)
         DBChart1.Series(0).AddValue(ms, {}, DefaultPointColor);
     // Reopening gives the new points their record ids; the grids reload on the first record.
     Series0DataSet.Close();
     Series0DataSet.Open();
-    SyncSession(kind);
+    SyncSession(kind, onset, uncertaintyMs);
 }
 
 void TMainForm::StartNewSession() {

@@ -231,6 +231,60 @@ public:
     std::optional<std::uint64_t> now;
 };
 
+// Keeps the frames it is given and presents nothing: a test completes them with Complete, at the
+// times it chooses. Its clock reads `clockNs`.
+class FakeFramePresenter final : public FramePresenter {
+public:
+    void Prepare(const QImage& frame) override { prepared.push_back(frame); }
+    std::uint32_t Present() override {
+        presented.push_back(++serial);
+        return serial;
+    }
+    std::uint32_t NotifyNextBlank() override {
+        blanksAsked.push_back(++serial);
+        return serial;
+    }
+    std::int64_t ClockNowNs() override { return clockNs; }
+
+    void Complete(FrameCompletion::Kind kind, std::uint32_t s, std::uint64_t ustMicros,
+                  std::uint64_t msc) {
+        if (OnComplete)
+            OnComplete(FrameCompletion{kind, s, ustMicros, msc, false});
+    }
+
+    std::vector<QImage> prepared;
+    std::vector<std::uint32_t> presented;
+    std::vector<std::uint32_t> blanksAsked;
+    std::uint32_t serial = 0;
+    std::int64_t clockNs = 0;
+};
+
+// Hands out fake presenters while `available`; `last` is the one made last, alive while its
+// window is.
+class FakeFramePresenters final : public FramePresenters {
+public:
+    bool Available() const override { return available; }
+    std::unique_ptr<FramePresenter> ForWindow(std::uintptr_t) override {
+        if (!available)
+            return nullptr;
+        auto made = std::make_unique<FakeFramePresenter>();
+        last = made.get();
+        return made;
+    }
+    bool available = false;
+    FakeFramePresenter* last = nullptr;
+};
+
+class FakeTimingFacts final : public TimingFacts {
+public:
+    std::optional<double> RefreshHz() override { return refreshHz; }
+    std::optional<bool> Composited() override { return composited; }
+    std::optional<double> MousePollingHz() override { return mousePollingHz; }
+    std::optional<double> refreshHz = 60;
+    std::optional<bool> composited = false;
+    std::optional<double> mousePollingHz;
+};
+
 // Every fake in one bundle, handed out as the program's services.
 struct FakePlatform {
     FakeClock clock;
@@ -247,11 +301,14 @@ struct FakePlatform {
     FakeSettingsDialog settingsDialog;
     FakeTextInput textInput;
     FakeEventClock eventClock;
+    FakeFramePresenters presenters;
+    FakeTimingFacts timingFacts;
 
     Services AsServices() {
-        return Services{clock,    clock,    priority,       registry,  timerResolution,
-                        beep,     errors,   questions,      files,     printing,
-                        progress, settings, settingsDialog, textInput, eventClock};
+        return Services{clock,      clock,      priority,       registry,  timerResolution,
+                        beep,       errors,     questions,      files,     printing,
+                        progress,   settings,   settingsDialog, textInput, eventClock,
+                        presenters, timingFacts};
     }
 };
 
