@@ -10,7 +10,7 @@
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
-            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev libqt6sql6-sqlite libsqlite3-dev \
+            qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev libxcb-present-dev libqt6sql6-sqlite libsqlite3-dev \
             postgresql libqt6sql6-psql \
             python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file \
             qt6-l10n-tools qt6-tools-dev

@@ -60,6 +60,8 @@ struct Trial {
     double reported = 0; // as the program shows it, in whole milliseconds
     double exact = 0;    // the program's time before rounding
     double armToTick = 0, tickToFrame = 0, frameToSeen = 0, sentToPress = 0, pressToStop = 0;
+    // The probe's sight of the green minus the program's onset stamp (NaN without one).
+    double onsetToSeen = NAN;
     double Added() const { return reported - delay; }
     double AddedExact() const { return exact - delay; }
 };
@@ -77,6 +79,7 @@ const Column Columns[] = {
     {"frame>seen", [](const Trial& t) { return t.frameToSeen; }},
     {"sent>press", [](const Trial& t) { return t.sentToPress; }},
     {"press>stop", [](const Trial& t) { return t.pressToStop; }},
+    {"onset>seen", [](const Trial& t) { return t.onsetToSeen; }},
 };
 
 // The probe's own timing should not suffer from the machine's other work; it mostly sleeps.
@@ -142,6 +145,8 @@ std::optional<Trial> RunTrial(ScreenWatch& screen, StampFile& stamps, double del
     t.frameToSeen = Ms(*seen - response->frameHanded);
     t.sentToPress = Ms(response->pressEntered - sent);
     t.pressToStop = Ms(response->stopped - response->pressEntered);
+    if (response->onset)
+        t.onsetToSeen = Ms(*seen - *response->onset);
     return t;
 }
 
@@ -233,7 +238,8 @@ int main(int argc, char** argv) try {
     std::printf("\nadded: the reported time (whole ms) minus the probe's own interval; exact: the "
                 "same before rounding.\nThe split: arming > first tick > green frame handed to the"
                 " X server > seen by the probe;\npress sent by the probe > its event in the "
-                "program > stop count.\n");
+                "program > stop count.\nonset>seen: the probe's sight of the green after the "
+                "frame's blank the program counts from (nan: counted from the arming).\n");
     return failures < 5 ? 0 : 1;
 } catch (const std::exception& e) {
     std::fprintf(stderr, "latency probe: %s\n", e.what());

@@ -19,7 +19,7 @@ std::optional<ResponseStamps> StampFile::Next(std::int64_t timeoutNs) {
             lines.push_back(line);
         if (lines.size() > linesRead_) {
             std::istringstream fields(lines[linesRead_++]);
-            std::array<std::int64_t, 5> at{};
+            std::array<std::int64_t, 6> at{};
             std::int64_t frequency = 0;
             ResponseStamps r;
             for (std::int64_t& a : at)
@@ -35,6 +35,8 @@ std::optional<ResponseStamps> StampFile::Next(std::int64_t timeoutNs) {
             r.frameHanded = ns(at[2]);
             r.pressEntered = ns(at[3]);
             r.stopped = ns(at[4]);
+            if (at[5] != 0)
+                r.onset = ns(at[5]);
             return r;
         }
         if (NowNs() > deadline)

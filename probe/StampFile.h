@@ -11,6 +11,9 @@ namespace probe {
 // the shared clock.
 struct ResponseStamps {
     std::int64_t armed = 0, tickEntered = 0, frameHanded = 0, pressEntered = 0, stopped = 0;
+    // The blank the screen reported for the green frame; nothing where the program drew it
+    // without one.
+    std::optional<std::int64_t> onset;
     double reportedMs = 0; // the measured time, before the display rounds it
 };
 

@@ -74,6 +74,9 @@ TEST_F(FalseStartsTest, FirstSchemaFileIsMigratedKeepingItsRows) {
     ASSERT_FALSE(store->ReadOnly());
     ASSERT_EQ(store->LoadSession(1).rows.size(), 1u);
     EXPECT_EQ(store->LoadSession(1).rows[0].ms, 240);
+    // Kept before results knew their onset: they have none.
+    EXPECT_EQ(store->LoadSession(1).rows[0].onset, Onset::None);
+    EXPECT_TRUE(std::isnan(store->LoadSession(1).rows[0].uncertaintyMs));
     const Session s = WithFalseStarts();
     EXPECT_EQ(store->ImportSessions(std::vector<Session>{s}), 1);
     EXPECT_EQ(store->LoadSession(2).rows, s.rows);

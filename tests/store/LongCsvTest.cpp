@@ -16,6 +16,10 @@ struct LongCsvTest : StoreFixture {
     std::vector<Session> Sessions() {
         Session reaction = SessionOf({231, 250.5, 199}, QStringLiteral("Jovanović, \"Đorđe\""));
         reaction.rows[1].kind = RowKind::Imported;
+        reaction.rows[0].onset = Onset::Frame;
+        reaction.rows[0].uncertaintyMs = 0.515;
+        reaction.rows[2].onset = Onset::Drawing;
+        reaction.rows[2].uncertaintyMs = 8.9;
         Session calibration = SessionOf({17.012, 16.998});
         calibration.header.kind = SessionKind::Calibration;
         calibration.header.settings = QStringLiteral("sleep=17\niterations=2");
@@ -61,6 +65,20 @@ TEST_F(LongCsvTest, PythonsCsvReaderGetsTheSameNumbers) {
     EXPECT_EQ(out.mid(2).join(u' '), QStringLiteral("Jovanović, \"Đorđe\" 1"));
 }
 
+// A file exported before the results kept their onset reads, its rows without one.
+TEST_F(LongCsvTest, AnEarlierFileWithoutTheOnsetColumnsReads) {
+    const std::vector<Session> back = ReadLongCsv(
+        "session,station,start,end,participant,session_kind,row_kind,trial,rt_ms,time,cycles_ms,"
+        "reported_clock_ms,settings\r\n"
+        "u1,s,2026-01-01T10:00:00.000Z,2026-01-01T10:00:00.000Z,,reaction,measured,0,250,"
+        "2026-01-01T10:00:00.000Z,,,\r\n");
+    ASSERT_EQ(back.size(), 1u);
+    ASSERT_EQ(back[0].rows.size(), 1u);
+    EXPECT_EQ(back[0].rows[0].ms, 250);
+    EXPECT_EQ(back[0].rows[0].onset, Onset::None);
+    EXPECT_TRUE(std::isnan(back[0].rows[0].uncertaintyMs));
+}
+
 struct BadCase {
     const char* name;
     std::string text;
@@ -80,6 +98,9 @@ TEST_P(LongCsvRefusesTest, NamesTheLineItCannotRead) {
 
 constexpr const char* Header = "session,station,start,end,participant,session_kind,row_kind,trial,"
                                "rt_ms,time,cycles_ms,reported_clock_ms,settings\r\n";
+constexpr const char* HeaderWithOnset =
+    "session,station,start,end,participant,session_kind,row_kind,trial,rt_ms,time,cycles_ms,"
+    "reported_clock_ms,settings,onset,uncertainty_ms\r\n";
 const std::string Good = "u1,s,2026-01-01T10:00:00.000Z,2026-01-01T10:00:00.000Z,,reaction,";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,6 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "Red 2"},
         BadCase{"UnknownRowKind",
                 std::string(Header) + Good + "guessed,0,250,2026-01-01T10:00:00.000Z,,,\r\n",
+                "Red 2"},
+        BadCase{"UnknownOnset",
+                std::string(HeaderWithOnset) + Good +
+                    "measured,0,250,2026-01-01T10:00:00.000Z,,,,guessed,1\r\n",
                 "Red 2"},
         BadCase{"OpenQuote", std::string(Header) + "\"u1,s", "navodnik"}),
     [](const auto& info) { return std::string(info.param.name); });

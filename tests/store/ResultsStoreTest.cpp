@@ -28,6 +28,11 @@ struct ResultsStoreTest : StoreFixture {
 
 TEST_F(ResultsStoreTest, ListsSessionsNewestFirstWithTheirFiguresAfterReopening) {
     Session older = SessionOf({200, 300, 250});
+    // Counted from a reported frame, from the drawing, and a row of an earlier version.
+    older.rows[0].onset = Onset::Frame;
+    older.rows[0].uncertaintyMs = 0.52;
+    older.rows[1].onset = Onset::Drawing;
+    older.rows[1].uncertaintyMs = 8.4;
     Session newer = SessionOf({400}, QStringLiteral("Đorđe"));
     newer.header.started = older.header.started.addSecs(60);
     {
