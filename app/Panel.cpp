@@ -17,9 +17,12 @@ QImage* StoreImage(QBackingStore* store) {
 }
 } // namespace
 
-TPanel::TPanel(QWidget* parent) : QWidget(parent) {
+TPanel::TPanel(QWidget* parent) : QWidget(parent), frameDue_(new QTimer(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    frameDue_->setSingleShot(true);
+    frameDue_->setInterval(FrameDueMs);
+    connect(frameDue_, &QTimer::timeout, this, [this] { FrameShown(); });
 }
 
 void TPanel::SetColor(TColor color) {
@@ -91,10 +94,12 @@ std::uint32_t TPanel::PresentLook(TColor color, const QString& caption) {
     color_ = color;
     caption_ = caption;
     setAccessibleName(caption);
+    frameDue_->start();
     return presenter_->Present();
 }
 
 void TPanel::FrameShown() {
+    frameDue_->stop();
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -32,7 +33,9 @@ public:
     void PresentThrough(platform::FramePresenter* presenter);
     // Takes the prepared look (preparing it first if the panel changed) by presenting it; the
     // toolkit paints nothing of the panel until FrameShown, so that the look reaches the screen
-    // only with the frame. Returns the serial of the frame.
+    // only with the frame. A frame not reported within FrameDueMs is taken for lost, and the
+    // panel paints its look itself. Returns the serial of the frame.
+    static constexpr int FrameDueMs = 100;
     std::uint32_t PresentLook(TColor color, const QString& caption);
     // The presented frame is on the screen: the panel paints as usual again.
     void FrameShown();
@@ -59,6 +62,7 @@ private:
 
     TColor color_ = clBtnFace;
     platform::FramePresenter* presenter_ = nullptr;
+    QTimer* frameDue_ = nullptr;
     std::optional<std::uint64_t> pressTimestamp_;
     QString caption_;
 

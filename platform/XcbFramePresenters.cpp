@@ -24,11 +24,8 @@ template <typename Reply> Owned<Reply> Own(Reply* reply) {
 // Present copies it to the window at the next vertical blank.
 class XcbFramePresenter final : public FramePresenter {
 public:
-    XcbFramePresenter(XcbFramePresenters& owner, xcb_window_t window)
-        : owner_(owner), c_(owner.connection_), window_(window) {
-        const auto geometry =
-            Own(xcb_get_geometry_reply(c_, xcb_get_geometry(c_, window_), nullptr));
-        depth_ = geometry ? geometry->depth : 0;
+    XcbFramePresenter(XcbFramePresenters& owner, xcb_window_t window, std::uint8_t depth)
+        : owner_(owner), c_(owner.connection_), window_(window), depth_(depth) {
         eventId_ = xcb_generate_id(c_);
         xcb_present_select_input(c_, eventId_, window_, XCB_PRESENT_EVENT_MASK_COMPLETE_NOTIFY);
         gc_ = xcb_generate_id(c_);
@@ -158,7 +155,12 @@ XcbFramePresenters::~XcbFramePresenters() {
 std::unique_ptr<FramePresenter> XcbFramePresenters::ForWindow(std::uintptr_t window) {
     if (!Available() || window == 0)
         return nullptr;
-    return std::make_unique<XcbFramePresenter>(*this, xcb_window_t(window));
+    const auto geometry =
+        Own(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+    // Frames are uploaded as 32-bit pixels, which only these depths take.
+    if (!geometry || (geometry->depth != 24 && geometry->depth != 32))
+        return nullptr;
+    return std::make_unique<XcbFramePresenter>(*this, xcb_window_t(window), geometry->depth);
 }
 
 bool XcbFramePresenters::HandleEvent(const void* message) {
