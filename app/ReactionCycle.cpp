@@ -12,7 +12,7 @@
 
 void TMainForm::KreniButtonClick() {
     RPanel->SetColor(clYellow);
-    RPanel->SetCaption(ReactionTexts::Waiting);
+    RPanel->SetCaption(ReactionTexts::Waiting());
     KreniButton->SetEnabled(false);
     // The subject must see the yellow panel before the thread blocks for seconds.
     RPanel->PaintNow();
@@ -23,7 +23,7 @@ void TMainForm::KreniButtonClick() {
     services_.sleeper.Sleep(random_.Next(4000));
     // The stimulus is drawn ahead, at the end of the wait so that it is still in the processor's
     // cache when the tick copies it: the tick only hands the finished panel over.
-    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
+    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus());
 
     // From arming to the response the thread only waits for the tick and the press; the
     // system should wake it for them before any other work.
@@ -40,7 +40,7 @@ void TMainForm::RTimerTimer() {
     stimulusShown_ = true;
     RPanel->SetColor(clLime);
     KreniButton->SetEnabled(false);
-    RPanel->SetCaption(ReactionTexts::Stimulus);
+    RPanel->SetCaption(ReactionTexts::Stimulus());
     // The measured time runs until the subject sees green: the frame goes to the window system
     // now, as the tick's last step, rather than at a later repaint request.
     RPanel->PaintNow();
@@ -67,7 +67,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
         return;
     }
     if (RTimer->Enabled()) {
-        AppendMemoLine(ReactionTexts::TooEarly);
+        AppendMemoLine(ReactionTexts::TooEarly());
         ResetButtonClick();
         // The press is handled only after the wait: its own stamp tells when it happened.
         std::optional<double> ms;
@@ -83,7 +83,7 @@ void TMainForm::ResetButtonClick() {
     stimulusShown_ = false;
     RPanel->SetColor(clRed);
     KreniButton->SetEnabled(true);
-    RPanel->SetCaption(ReactionTexts::Idle);
+    RPanel->SetCaption(ReactionTexts::Idle());
 }
 
 void TMainForm::RecordResult(double milliseconds) {

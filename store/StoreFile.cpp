@@ -84,8 +84,8 @@ QString MoveAside(const QString& path) {
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = QStringLiteral("%1.damaged-%2-%3").arg(path, stamp).arg(n);
     if (!QFile::rename(path, target))
-        throw StoreError(
-            QStringLiteral("Oštećena baza %1 ne može da se skloni.").arg(path).toStdString());
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Oštećena baza %1 ne može da se skloni."),
+                         {path});
     for (const char* suffix : {"-wal", "-shm"}) {
         const QString journal = path + QLatin1String(suffix);
         if (QFileInfo::exists(journal))
@@ -114,12 +114,14 @@ struct Connection {
 QSqlDatabase Connect(const QString& path, const QString& name) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     if (!db.isValid())
-        throw StoreError("Program nema upravljački program za SQLite (libqt6sql6-sqlite).");
+        throw StoreError(QT_TRANSLATE_NOOP(
+            "Store", "Program nema upravljački program za SQLite (libqt6sql6-sqlite)."));
     db.setDatabaseName(path);
     // A second window writing at the same moment waits for it instead of failing.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
-        ThrowStoreError(QStringLiteral("Baza %1 ne može da se otvori").arg(path), db.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza %1 ne može da se otvori"), db.lastError(),
+                        {path});
     return db;
 }
 
@@ -130,7 +132,7 @@ bool PassesIntegrityCheck(const QSqlDatabase& db) {
     if (!q.exec(QStringLiteral("PRAGMA integrity_check"))) {
         if (MeansDamage(q.lastError()))
             return false;
-        ThrowStoreError(QStringLiteral("Baza ne može da se pročita"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza ne može da se pročita"), q.lastError());
     }
     return q.next() && q.value(0).toString() == QLatin1String("ok");
 }
@@ -138,7 +140,7 @@ bool PassesIntegrityCheck(const QSqlDatabase& db) {
 int UserVersion(const QSqlDatabase& db) {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        ThrowStoreError(QStringLiteral("Baza ne može da se pročita"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza ne može da se pročita"), q.lastError());
     return q.value(0).toInt();
 }
 
@@ -164,9 +166,8 @@ public:
 OpenedStore OpenStoreFile(const QString& path) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw StoreError(QStringLiteral("Fascikla %1 ne može da se napravi.")
-                             .arg(info.absolutePath())
-                             .toStdString());
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Fascikla %1 ne može da se napravi."),
+                         {info.absolutePath()});
 
     OpenedStore opened;
     const auto moveAside = [&] {

@@ -29,13 +29,12 @@ void TMainForm::ShowServerStatus() {
         return;
     const QString server = uploader_->Address().Shown();
     if (uploader_->Problem().isEmpty() && uploader_->Waiting() == 0) {
-        StoreStatusText->setText(StoreStatusText->text() + QStringLiteral(" i šalju na server"));
+        StoreStatusText->setText(StoreStatusText->text() + tr(" i šalju na server"));
         StoreStatusText->setToolTip(StoreStatusText->toolTip() + u'\n' + server);
         return;
     }
-    StoreStatusText->setText(
-        StoreStatusText->text() +
-        QStringLiteral("; %1 čeka slanje na server").arg(uploader_->Waiting()));
+    StoreStatusText->setText(StoreStatusText->text() +
+                             tr("; %1 čeka slanje na server").arg(uploader_->Waiting()));
     StoreStatusText->setToolTip(StoreStatusText->toolTip() + u'\n' + server + u'\n' +
                                 uploader_->Problem());
 }

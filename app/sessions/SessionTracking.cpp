@@ -120,13 +120,13 @@ void TMainForm::RetryStore() {
 
 void TMainForm::UpdateStoreStatus() {
     if (!keeper_->HasStore()) {
-        StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
-        StoreStatusText->setToolTip(QStringLiteral("Program je pokrenut bez baze rezultata."));
+        StoreStatusText->setText(tr("Rezultati se ne čuvaju"));
+        StoreStatusText->setToolTip(tr("Program je pokrenut bez baze rezultata."));
     } else if (keeper_->Problem().isEmpty()) {
-        StoreStatusText->setText(QStringLiteral("Rezultati se čuvaju"));
+        StoreStatusText->setText(tr("Rezultati se čuvaju"));
         StoreStatusText->setToolTip(keeper_->Store() ? keeper_->Store()->Path() : QString());
     } else {
-        StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
+        StoreStatusText->setText(tr("Rezultati se ne čuvaju"));
         StoreStatusText->setToolTip(keeper_->Problem());
     }
     ShowServerStatus();

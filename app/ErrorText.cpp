@@ -1,0 +1,25 @@
+#include "ErrorText.h"
+
+#include "ResultsCsv.h"
+#include "StoreError.h"
+
+#include <QCoreApplication>
+
+QString ErrorText(const std::exception& error) {
+    if (const auto* e = dynamic_cast<const store::StoreError*>(&error); e && e->Source())
+        return e->Text(QCoreApplication::translate("Store", e->Source()));
+    if (const auto* e = dynamic_cast<const ResultsFileError*>(&error)) {
+        QStringList arguments;
+        for (const std::string& a : e->Arguments())
+            arguments << QString::fromStdString(a);
+        const QString message =
+            store::FilledText(QCoreApplication::translate("ResultsFile", e->Source()), arguments);
+        return QCoreApplication::translate("ResultsFile", "Red %1: %2")
+            .arg(QString::number(e->Line()), message);
+    }
+    return QString::fromUtf8(error.what());
+}
+
+QString UnknownErrorText() {
+    return QStringLiteral("Unknown error");
+}
