@@ -5,9 +5,16 @@
 
 #include <QCoreApplication>
 
+QString MessageText(const store::StoreMessage& message) {
+    if (!message.Source())
+        return message.Text({});
+    return message.Text(QCoreApplication::translate("Store", message.Source()),
+                        message.Cause() ? MessageText(*message.Cause()) : QString());
+}
+
 QString ErrorText(const std::exception& error) {
-    if (const auto* e = dynamic_cast<const store::StoreError*>(&error); e && e->Source())
-        return e->Text(QCoreApplication::translate("Store", e->Source()));
+    if (const auto* e = dynamic_cast<const store::StoreError*>(&error))
+        return MessageText(e->Message());
     if (const auto* e = dynamic_cast<const ResultsFileError*>(&error)) {
         QStringList arguments;
         for (const std::string& a : e->Arguments())

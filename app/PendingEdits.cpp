@@ -1,6 +1,7 @@
 // An edit typed into a grid and not yet confirmed, settled before the results are read.
 #include "AppTitle.h"
 #include "DBGrid.h"
+#include "ErrorText.h"
 #include "Guarded.h"
 #include "MainForm.h"
 
@@ -36,8 +37,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         // The store keeps everything shown; only rows it could not take would be lost.
         keeper_->Retry();
         if (keeper_->HasStore() && !keeper_->AllKept() &&
-            !services_.questions.Confirm({tr(DropUnkeptQuestion).arg(keeper_->Problem()),
-                                          ApplicationTitle, platform::Question::Answers::YesNo})) {
+            !services_.questions.Confirm(
+                {tr(DropUnkeptQuestion).arg(MessageText(keeper_->Problem())), ApplicationTitle,
+                 platform::Question::Answers::YesNo})) {
             event->ignore();
             return;
         }

@@ -184,7 +184,7 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
                 s.header.kind = SessionKindFromName(Text(f[5]));
             } catch (const StoreError& e) {
                 Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: Nepoznata vrsta \"%2\"."),
-                       e.Arguments());
+                       e.Message().Arguments());
             }
             s.header.settings = Text(f[12]);
             sessions.push_back(std::move(s));
@@ -194,7 +194,7 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
             row.kind = RowKindFromName(Text(f[6]));
         } catch (const StoreError& e) {
             Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: Nepoznata vrsta \"%2\"."),
-                   e.Arguments());
+                   e.Message().Arguments());
         }
         row.trial = ReadNumber(r, f[7], false);
         row.ms = ReadNumber(r, f[8], row.kind == RowKind::FalseStart);

@@ -2,15 +2,6 @@
 
 namespace store {
 
-namespace {
-
-QString Composed(const QString& pattern, const QStringList& arguments, const QString& detail) {
-    const QString text = FilledText(pattern, arguments);
-    return detail.isEmpty() ? text : text + QStringLiteral(": ") + detail;
-}
-
-} // namespace
-
 QString FilledText(const QString& pattern, const QStringList& arguments) {
     QString text;
     text.reserve(pattern.size());
@@ -28,12 +19,37 @@ QString FilledText(const QString& pattern, const QStringList& arguments) {
     return text;
 }
 
-StoreError::StoreError(const char* source, QStringList arguments, QString detail)
-    : std::runtime_error(Composed(QString::fromUtf8(source), arguments, detail).toStdString()),
-      source_(source), arguments_(std::move(arguments)), detail_(std::move(detail)) {}
+StoreMessage::StoreMessage(const char* source, QStringList arguments, QString detail)
+    : source_(source), arguments_(std::move(arguments)), detail_(std::move(detail)) {}
 
-QString StoreError::Text(const QString& pattern) const {
-    return Composed(pattern, arguments_, detail_);
+StoreMessage StoreMessage::Worded(QString text) {
+    StoreMessage message;
+    message.detail_ = std::move(text);
+    return message;
+}
+
+StoreMessage StoreMessage::Because(const char* source, const StoreMessage& cause) {
+    StoreMessage message(source);
+    message.cause_ = std::make_shared<const StoreMessage>(cause);
+    return message;
+}
+
+QString StoreMessage::Text(const QString& pattern, const QString& cause) const {
+    if (!source_)
+        return detail_;
+    const QString text = FilledText(pattern, cause_ ? QStringList{cause} + arguments_ : arguments_);
+    return detail_.isEmpty() ? text : text + QStringLiteral(": ") + detail_;
+}
+
+QString StoreMessage::Serbian() const {
+    return Text(QString::fromUtf8(source_), cause_ ? cause_->Serbian() : QString());
+}
+
+StoreError::StoreError(StoreMessage message)
+    : std::runtime_error(message.Serbian().toStdString()), message_(std::move(message)) {}
+
+StoreError::StoreError(const std::string& message)
+    : std::runtime_error(message), message_(StoreMessage::Worded(QString::fromStdString(message))) {
 }
 
 } // namespace store

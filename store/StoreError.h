@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -10,26 +11,52 @@ namespace store {
 // "%2" keeps it.
 QString FilledText(const QString& pattern, const QStringList& arguments);
 
-// The store cannot do what was asked. Its own messages are Serbian texts marked for
-// translation in the "Store" context, with their values kept apart, so that the window
-// shows them in its language; what() is the Serbian text filled in. A detail, such as the
-// database's own words, follows the text after a colon as it is.
-class StoreError : public std::runtime_error {
+// A message of the store for the user. The store's own texts are Serbian, marked for
+// translation in the "Store" context, with their values kept apart, so that the window shows
+// them in its language. A detail, such as the database's own words, follows the text after a
+// colon as it is; a cause, another message, is the text's %1 and its arguments follow from %2.
+// A message without a source is worded already, and is its detail alone.
+class StoreMessage {
 public:
-    explicit StoreError(const char* source, QStringList arguments = {}, QString detail = {});
-    // A message already worded, such as one the window wrote in its own language.
-    explicit StoreError(const std::string& message) : std::runtime_error(message) {}
+    // No message: all is well.
+    StoreMessage() = default;
+    explicit StoreMessage(const char* source, QStringList arguments = {}, QString detail = {});
+    static StoreMessage Worded(QString text);
+    // `source` with `cause` as its %1.
+    static StoreMessage Because(const char* source, const StoreMessage& cause);
 
-    // The marked text, or nullptr for a worded message.
+    bool IsEmpty() const { return !source_ && detail_.isEmpty(); }
     const char* Source() const { return source_; }
     const QStringList& Arguments() const { return arguments_; }
-    // The message with `pattern`, the source text or its translation, in place of the source.
-    QString Text(const QString& pattern) const;
+    const StoreMessage* Cause() const { return cause_.get(); }
+    // The text with `pattern`, the source or its translation, for the source and `cause` for
+    // the cause's text.
+    QString Text(const QString& pattern, const QString& cause = {}) const;
+    // The text as the store wrote it.
+    QString Serbian() const;
+
+    bool operator==(const StoreMessage& other) const { return Serbian() == other.Serbian(); }
 
 private:
     const char* source_ = nullptr;
     QStringList arguments_;
     QString detail_;
+    std::shared_ptr<const StoreMessage> cause_;
+};
+
+// The store cannot do what was asked; what() is its message in Serbian.
+class StoreError : public std::runtime_error {
+public:
+    explicit StoreError(const char* source, QStringList arguments = {}, QString detail = {})
+        : StoreError(StoreMessage(source, std::move(arguments), std::move(detail))) {}
+    explicit StoreError(StoreMessage message);
+    // A message already worded, such as one the window wrote in its own language.
+    explicit StoreError(const std::string& message);
+
+    const StoreMessage& Message() const { return message_; }
+
+private:
+    StoreMessage message_;
 };
 
 } // namespace store

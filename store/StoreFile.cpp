@@ -172,9 +172,10 @@ OpenedStore OpenStoreFile(const QString& path) {
     OpenedStore opened;
     const auto moveAside = [&] {
         const QString target = MoveAside(path);
-        opened.notice = QStringLiteral("Baza rezultata %1 je oštećena; premeštena je u %2, a "
-                                       "rezultati se čuvaju u novoj bazi.")
-                            .arg(path, target);
+        opened.notice = StoreMessage(QT_TRANSLATE_NOOP("Store", "Baza rezultata %1 je oštećena; "
+                                                                "premeštena je u %2, a rezultati "
+                                                                "se čuvaju u novoj bazi."),
+                                     {path, target});
     };
     if (!HasDatabaseHeader(path))
         moveAside();
@@ -192,9 +193,10 @@ OpenedStore OpenStoreFile(const QString& path) {
     const int version = UserVersion(db);
     const bool readOnly = version > TResultsStore::SchemaVersion;
     if (readOnly) {
-        opened.notice = QStringLiteral("Baza rezultata %1 je iz novije verzije programa: samo se "
-                                       "čita, a novi rezultati se ne čuvaju.")
-                            .arg(path);
+        opened.notice = StoreMessage(QT_TRANSLATE_NOOP("Store", "Baza rezultata %1 je iz novije "
+                                                                "verzije programa: samo se čita, a "
+                                                                "novi rezultati se ne čuvaju."),
+                                     {path});
     } else {
         // Every commit reaches the disk before it returns: a power cut keeps what was shown.
         Run(db, QStringLiteral("PRAGMA journal_mode = WAL"));

@@ -498,6 +498,34 @@ processor clock %5 MHz</translation>
         <source>Fascikla %1 ne može da se napravi.</source>
         <translation>The folder %1 cannot be made.</translation>
     </message>
+    <message>
+        <source>Baza na serveru %1 je iz novije verzije programa: samo se čita, a novi rezultati se čuvaju na ovom računaru.</source>
+        <translation>The database on the server %1 is from a newer version of the program: it is only read, and new results are kept on this computer.</translation>
+    </message>
+    <message>
+        <source>baza na serveru je iz novije verzije programa</source>
+        <translation>the database on the server is from a newer version of the program</translation>
+    </message>
+    <message>
+        <source>Rezultati se ne šalju na server (%1). Čuvaju se na ovom računaru i biće poslati čim server bude dostupan.</source>
+        <translation>Results are not sent to the server (%1). They are kept on this computer and will be sent as soon as the server can be reached.</translation>
+    </message>
+    <message>
+        <source>baza je iz novije verzije programa</source>
+        <translation>the store is from a newer version of the program</translation>
+    </message>
+    <message>
+        <source>Rezultati se ne čuvaju u bazi (%1). Program ih drži u memoriji i upisaće ih čim baza bude dostupna.</source>
+        <translation>Results are not kept in the store (%1). The program holds them in memory and will write them as soon as the store is available.</translation>
+    </message>
+    <message>
+        <source>Baza rezultata %1 je oštećena; premeštena je u %2, a rezultati se čuvaju u novoj bazi.</source>
+        <translation>The results store %1 is damaged; it was moved to %2, and results are kept in a new store.</translation>
+    </message>
+    <message>
+        <source>Baza rezultata %1 je iz novije verzije programa: samo se čita, a novi rezultati se ne čuvaju.</source>
+        <translation>The results store %1 is from a newer version of the program: it is only read, and new results are not kept.</translation>
+    </message>
 </context>
 <context>
     <name>SystemDialogs</name>

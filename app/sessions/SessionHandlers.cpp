@@ -1,6 +1,7 @@
 // The handlers of the sessions page: open, start, label, delete, export and import sessions,
 // and the settings.
 #include "AppTitle.h"
+#include "ErrorText.h"
 #include "FileTypes.h"
 #include "LongCsv.h"
 #include "MainForm.h"
@@ -43,8 +44,9 @@ store::TResultsStore& TMainForm::RequireStore() {
     if (!keeper_->HasStore())
         throw store::StoreError(tr("Program je pokrenut bez baze rezultata.").toStdString());
     if (!keeper_->Store())
-        throw store::StoreError(
-            tr("Baza rezultata nije dostupna: %1").arg(keeper_->Problem()).toStdString());
+        throw store::StoreError(tr("Baza rezultata nije dostupna: %1")
+                                    .arg(MessageText(keeper_->Problem()))
+                                    .toStdString());
     return *keeper_->Store();
 }
 

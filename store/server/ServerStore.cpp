@@ -168,9 +168,10 @@ void TServerStore::Migrate() {
     const int version = q.value(0).isNull() ? 0 : q.value(0).toInt();
     if (version > SchemaVersion) {
         readOnly_ = true;
-        notice_ = QStringLiteral("Baza na serveru %1 je iz novije verzije programa: samo se čita, "
-                                 "a novi rezultati se čuvaju na ovom računaru.")
-                      .arg(address_.Shown());
+        notice_ = StoreMessage(QT_TRANSLATE_NOOP("Store", "Baza na serveru %1 je iz novije verzije "
+                                                          "programa: samo se čita, a novi "
+                                                          "rezultati se čuvaju na ovom računaru."),
+                               {address_.Shown()});
         return; // the transaction rolls back: nothing was changed
     }
     for (int v = version; v < SchemaVersion; ++v)

@@ -6,6 +6,7 @@
 #include "FormFixture.h"
 #include "ReactionTexts.h"
 #include "ResultsCsv.h"
+#include "SessionKeeper.h"
 #include "StoreError.h"
 
 #include <QAbstractButton>
@@ -121,6 +122,21 @@ TEST_F(English, MessagesOfTheLowerLibrariesAreTranslatedWhereShown) {
     EXPECT_EQ(ErrorText(marked),
               QStringLiteral("The database /tmp/%2.db cannot be opened: disk I/O"));
     EXPECT_STREQ(marked.what(), "Baza /tmp/%2.db ne može da se otvori: disk I/O");
+    // A notice names its cause, translated too.
+    store::TSessionKeeper keeper([]() -> store::OpenedStore {
+        throw store::StoreError(QT_TRANSLATE_NOOP("Store", "Baza je zauzeta"), {},
+                                QStringLiteral("database is locked"));
+    });
+    QStringList notices;
+    keeper.OnNotice = [&](const store::StoreMessage& m) { notices << MessageText(m); };
+    keeper.Retry();
+    EXPECT_EQ(MessageText(keeper.Problem()),
+              QStringLiteral("The database is busy: database is locked"));
+    EXPECT_EQ(notices, QStringList{QStringLiteral(
+                           "Results are not kept in the store (The database is busy: database is "
+                           "locked). The program holds them in memory and will write them as soon "
+                           "as the store is available.")});
+
     const store::StoreError worded(std::string("Već rečeno."));
     EXPECT_EQ(ErrorText(worded), QStringLiteral("Već rečeno."));
 }
