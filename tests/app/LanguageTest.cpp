@@ -7,7 +7,9 @@
 #include "ReactionTexts.h"
 #include "ResultsCsv.h"
 #include "SessionKeeper.h"
+#include "SpinEdit.h"
 #include "StoreError.h"
+#include "StoreFile.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -157,6 +159,41 @@ TEST_F(English, SavedResultsAreTheSameInEveryLanguage) {
     const QByteArray serbian = save(QStringLiteral("sr.csv"));
     EXPECT_EQ(english, serbian);
     EXPECT_TRUE(english.startsWith("Redni broj merenja,Vreme reakcije [ms]\r\n"));
+}
+
+// A measurement and a calibration run kept while the window speaks English, exported in
+// English and in Serbian.
+TEST_F(English, ExportedSessionsAreTheSameInEveryLanguage) {
+    QTemporaryDir dir;
+    const QString storePath = dir.filePath(QStringLiteral("results.sqlite"));
+    const auto keeper = [&] {
+        return std::make_unique<store::TSessionKeeper>(
+            [storePath] { return store::OpenStoreFile(storePath); });
+    };
+    const auto exported = [&](const QString& name) {
+        fakes.files.saveAnswer = platform::FileAnswer{dir.filePath(name), 0};
+        form->RefreshSessionsList();
+        form->ExportSessionsClick();
+        return ReadFile(dir.filePath(name));
+    };
+    fakes.registry.SetDword(platform::CentralProcessorKey, platform::ProcessorMhzValue, 2400);
+    auto kept = keeper();
+    form->KeepSessionsIn(*kept);
+    RunTrialWithResponseAfter(250);
+    answer = true;
+    form->SpinEditSleep->SetValue(1);
+    form->SpinEditIter->SetValue(3);
+    form->ButtonIzmeriClick();
+    const QByteArray english = exported(QStringLiteral("en.csv"));
+
+    form.reset();
+    kept = keeper();
+    Application()->SetLanguage(Language::Serbian);
+    form = std::make_unique<TMainForm>(fakes.AsServices(), processorClock);
+    form->KeepSessionsIn(*kept);
+    EXPECT_EQ(exported(QStringLiteral("sr.csv")), english);
+    EXPECT_TRUE(english.contains("calibration")) << english.constData();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
 } // namespace
