@@ -7,6 +7,7 @@
 # make install PREFIX=/usr/local - build optimised and install the program, its menu entry and icon
 # make package - build optimised and make the .deb (build-release/tavulin_<version>_<arch>.deb)
 # make package-check - make the .deb and check it with lintian
+# make translations - add the texts new in the code to translations/tavulin_en.ts
 
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
@@ -32,7 +33,7 @@ JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CCACHE   := $(shell command -v ccache 2>/dev/null)
 CMAKE_LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps build run test test-sanitize bench latency fuzz release install package package-check clean
+.PHONY: all deps build run test test-sanitize bench latency fuzz release install package package-check clean translations
 
 all: build
 
@@ -75,6 +76,11 @@ bench: deps
 	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_LAUNCHER) -DTAVULIN_TESTS=OFF -DTAVULIN_BENCH=ON
 	cmake --build $(BENCH) -j $(JOBS)
 	@for b in $(BENCH)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# Adds the texts the code marks and the English translation lacks (as unfinished) to it.
+translations:
+	/usr/lib/qt6/bin/lupdate -no-obsolete -locations none -source-language sr -target-language en \
+	  app store data -ts translations/tavulin_en.ts
 
 latency: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(LATENCY_PACKAGES)"

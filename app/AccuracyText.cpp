@@ -30,13 +30,17 @@ double UncertaintyMs(const AccuracyFacts& f) {
 
 QString AccuracyText(const AccuracyFacts& f) {
     QStringList parts;
-    parts << (f.refreshHz ? Tr("ekran %1 Hz").arg(FormatFixed(*f.refreshHz, 0))
-                          : Tr("učestanost ekrana nepoznata"));
-    parts << (f.synchronized ? Tr("sinhronizovano") : Tr("nesinhronizovano"));
+    parts << (f.refreshHz ? Tr(QT_TRANSLATE_NOOP("AccuracyText", "ekran %1 Hz"))
+                                .arg(FormatFixed(*f.refreshHz, 0))
+                          : Tr(QT_TRANSLATE_NOOP("AccuracyText", "učestanost ekrana nepoznata")));
+    parts << (f.synchronized ? Tr(QT_TRANSLATE_NOOP("AccuracyText", "sinhronizovano"))
+                             : Tr(QT_TRANSLATE_NOOP("AccuracyText", "nesinhronizovano")));
     if (f.composited.value_or(false))
-        parts << Tr("uz kompozitor");
-    parts << (f.mousePollingHz ? Tr("miš %1 Hz").arg(FormatFixed(*f.mousePollingHz, 0))
-                               : Tr("učestanost miša nepoznata"));
-    return Tr("Tačnost: ±%1 ms (%2)")
+        parts << Tr(QT_TRANSLATE_NOOP("AccuracyText", "uz kompozitor"));
+    parts << (f.mousePollingHz
+                  ? Tr(QT_TRANSLATE_NOOP("AccuracyText", "miš %1 Hz"))
+                        .arg(FormatFixed(*f.mousePollingHz, 0))
+                  : Tr(QT_TRANSLATE_NOOP("AccuracyText", "učestanost miša nepoznata")));
+    return Tr(QT_TRANSLATE_NOOP("AccuracyText", "Tačnost: ±%1 ms (%2)"))
         .arg(FormatFixed(UncertaintyMs(f), 1), parts.join(QStringLiteral(", ")));
 }

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "AppTitle.h"
+#include "ErrorText.h"
 #include "device/FontSubstitutes.h"
 
 #include <QDebug>
@@ -10,22 +11,26 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // Only the name: a display name would be appended to every window caption.
     setApplicationName(ApplicationTitle);
     InstallFontSubstitutes();
-    if (dialogs_.load(QStringLiteral(":/translations/qt_sr.qm")))
-        installTranslator(&dialogs_);
+    SetLanguage(Language::Serbian);
 }
 
 TApplication::~TApplication() {
-    // The translator goes before the application object that would otherwise still ask it.
-    removeTranslator(&dialogs_);
+    // The translations go before the application object that would otherwise still ask them.
+    translations_.reset();
+}
+
+void TApplication::SetLanguage(Language language) {
+    translations_.reset();
+    translations_.emplace(language);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()));
+        ShowError(ErrorText(e));
     } catch (...) {
-        ShowError(QStringLiteral("Unknown error"));
+        ShowError(UnknownErrorText());
     }
     return false;
 }

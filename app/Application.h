@@ -1,9 +1,10 @@
 #pragma once
 
+#include "Language.h"
 #include "MessageBoxes.h"
 
 #include <QApplication>
-#include <QTranslator>
+#include <optional>
 
 // The application object. An exception that escapes a handler ends that handler and is shown
 // to the user; the program goes on.
@@ -16,12 +17,13 @@ public:
 
     // Where escaped errors are shown; the program's services set it once they exist.
     void SetErrorDisplay(platform::ErrorDisplay* errors) { errors_ = errors; }
+    // The language of the texts shown from now on; Serbian until set. Widgets take their
+    // texts when they are made, so the window is made after this.
+    void SetLanguage(Language language);
 
 private:
     void ShowError(const QString& message);
 
     platform::ErrorDisplay* errors_ = nullptr;
-    // Qt's own dialogs (message box buttons, the file and print dialogs) in the program's
-    // language: the system's Qt has no Serbian translation of them.
-    QTranslator dialogs_;
+    std::optional<LanguageTranslations> translations_;
 };

@@ -2,6 +2,7 @@
 
 #include "frame/CustomChartPanel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -66,12 +67,16 @@ void WritePicture(QIODevice& device, const QImage& picture, PictureFormat format
 void PrintPicture(QPagedPaintDevice& device, const QImage& picture) {
     QPainter painter;
     if (!painter.begin(&device))
-        throw std::runtime_error("Štampanje nije uspelo: uređaj ne prima stranicu");
+        throw std::runtime_error(
+            QCoreApplication::translate("ChartImage",
+                                        "Štampanje nije uspelo: uređaj ne prima stranicu")
+                .toStdString());
     const QSize page(device.width(), device.height());
     const QSize fitted = picture.size().scaled(page, Qt::KeepAspectRatio);
     const QRect target(QPoint((page.width() - fitted.width()) / 2, 0), fitted);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, picture);
     if (!painter.end())
-        throw std::runtime_error("Štampanje nije uspelo");
+        throw std::runtime_error(
+            QCoreApplication::translate("ChartImage", "Štampanje nije uspelo").toStdString());
 }

@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -11,23 +12,24 @@
 namespace {
 
 // In the order of PictureFormat.
-const std::vector<platform::FileType> PictureTypes{
-    {QStringLiteral("PNG slika"), QStringLiteral("png")},
-    {QStringLiteral("SVG crtež"), QStringLiteral("svg")},
-    {QStringLiteral("PDF dokument"), QStringLiteral("pdf")},
-};
+std::vector<platform::FileType> PictureTypes() {
+    return {
+        {QCoreApplication::translate("TMainForm", "PNG slika"), QStringLiteral("png")},
+        {QCoreApplication::translate("TMainForm", "SVG crtež"), QStringLiteral("svg")},
+        {QCoreApplication::translate("TMainForm", "PDF dokument"), QStringLiteral("pdf")},
+    };
+}
 
 } // namespace
 
 void TMainForm::SaveChartPicture(TDBChart& chart, QString& path) {
     SettlePendingEdits();
-    const auto answer =
-        services_.files.AskSaveFile({QStringLiteral("Snimi sliku"), path, PictureTypes});
+    const auto answer = services_.files.AskSaveFile({tr("Snimi sliku"), path, PictureTypes()});
     if (!answer)
         return;
     path = answer->path;
     const PictureFormat picked =
-        answer->type < PictureTypes.size() ? PictureFormat(answer->type) : PictureFormat::Png;
+        answer->type < PictureTypes().size() ? PictureFormat(answer->type) : PictureFormat::Png;
     Guarded(services_.errors, [&] {
         const QImage picture = ChartImage(chart);
         SaveFileSafely(answer->path, [&](QIODevice& file) {
@@ -65,20 +67,20 @@ void TMainForm::PrintChartPicture(TDBChart& chart, const QString& documentName) 
 
 void TMainForm::Button3Click() {
     if (chartPicturePath_.isEmpty())
-        chartPicturePath_ = DocumentsFile(QStringLiteral("grafikon.png"));
+        chartPicturePath_ = DocumentsFile(tr("grafikon.png"));
     SaveChartPicture(DBChart1, chartPicturePath_);
 }
 
 void TMainForm::Button4Click() {
-    PrintChartPicture(DBChart1, QStringLiteral("Tavulin - grafikon"));
+    PrintChartPicture(DBChart1, tr("Tavulin - grafikon"));
 }
 
 void TMainForm::Button7Click() {
     if (histogramPicturePath_.isEmpty())
-        histogramPicturePath_ = DocumentsFile(QStringLiteral("histogram.png"));
+        histogramPicturePath_ = DocumentsFile(tr("histogram.png"));
     SaveChartPicture(DBChart2, histogramPicturePath_);
 }
 
 void TMainForm::Button6Click() {
-    PrintChartPicture(DBChart2, QStringLiteral("Tavulin - histogram"));
+    PrintChartPicture(DBChart2, tr("Tavulin - histogram"));
 }

@@ -2,6 +2,8 @@
 
 #include "frame/DBChart.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int ScreenDpi = 96;
@@ -13,12 +15,12 @@ constexpr const char* TimeAxisTitle = "[ms]";
 
 // The white 3D charts of the results and the histogram: black border, black title, grey-framed
 // opaque walls that are not shaded.
-void ApplyResultChartLook(TDBChart& chart, const char* title) {
+void ApplyResultChartLook(TDBChart& chart, const QString& title) {
     chart.SetColor(clWhite);
     chart.SetBevelOuter(bvNone);
     chart.SetBevelInner(bvNone);
     chart.Border().SetVisible(true);
-    chart.Title().SetCaption(title);
+    chart.Title().SetCaption(title.toStdString());
     chart.Title().Font().SetColor(clBlack);
     SetFontPixelHeight(chart.Title().Font(), TitlePixelHeight);
 
@@ -69,13 +71,16 @@ void SetFontPixelHeight(TChartFont& font, int pixels) {
 
 void ApplyDBChart1Settings(TDBChart& chart) {
     chart.SetSize(494, 304);
-    ApplyResultChartLook(chart, " Vreme reagovanja na promenu vizuelnog sadržaja");
+    ApplyResultChartLook(
+        chart, QCoreApplication::translate("ChartSettings",
+                                           " Vreme reagovanja na promenu vizuelnog sadržaja"));
     chart.LeftAxis()->Title().SetCaption(TimeAxisTitle);
 }
 
 void ApplyDBChart2Settings(TDBChart& chart) {
     chart.SetSize(774, 305);
-    ApplyResultChartLook(chart, "Histogram vremena reakcije");
+    ApplyResultChartLook(
+        chart, QCoreApplication::translate("ChartSettings", "Histogram vremena reakcije"));
     TChartLegend& legend = chart.Legend();
     legend.SetLegendStyle(lsValues);
     legend.SetTextStyle(ltsXAndValue);
@@ -87,7 +92,10 @@ void ApplyDBChart3Settings(TDBChart& chart) {
     chart.SetBevelOuter(bvLowered);
     chart.SetBevelInner(bvRaised);
     chart.SetView3D(false);
-    chart.Title().SetCaption("Odstupanje od zadate Sleep vrednosti u milisekundama");
+    chart.Title().SetCaption(
+        QCoreApplication::translate("ChartSettings",
+                                    "Odstupanje od zadate Sleep vrednosti u milisekundama")
+            .toStdString());
     chart.LeftAxis()->Title().SetCaption(TimeAxisTitle);
     chart.LeftAxis()->Title().SetVisible(false);
 

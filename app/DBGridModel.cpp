@@ -1,6 +1,7 @@
 #include "DBGridModel.h"
 
 #include "DataErrors.h"
+#include "ErrorText.h"
 #include "FieldText.h"
 #include "Guarded.h"
 
@@ -133,7 +134,7 @@ bool TDBGridModel::CommitCell(int column, const QString& text) {
     } catch (const EAbort&) {
         refusal_ = TRefusal{column, text, {}};
     } catch (const std::exception& e) {
-        refusal_ = TRefusal{column, text, QString::fromUtf8(e.what())};
+        refusal_ = TRefusal{column, text, ErrorText(e)};
     }
     return false;
 }

@@ -2,6 +2,12 @@
 
 #include "FileDialogs.h"
 
+#include <QCoreApplication>
+
 // The kinds of file the program's dialogs offer.
-inline const platform::FileType CsvFile{QStringLiteral("CSV datoteka"), QStringLiteral("csv")};
-inline const platform::FileType AnyFile{QStringLiteral("Sve datoteke"), QStringLiteral("*")};
+inline platform::FileType CsvFile() {
+    return {QCoreApplication::translate("FileTypes", "CSV datoteka"), QStringLiteral("csv")};
+}
+inline platform::FileType AnyFile() {
+    return {QCoreApplication::translate("FileTypes", "Sve datoteke"), QStringLiteral("*")};
+}

@@ -1,6 +1,7 @@
 #include "Guarded.h"
 
 #include "DataErrors.h"
+#include "ErrorText.h"
 
 #include <QAbstractButton>
 #include <QString>
@@ -13,9 +14,9 @@ bool Guarded(platform::ErrorDisplay& errors, const std::function<void()>& action
     } catch (const EAbort&) {
         // Already explained to the user.
     } catch (const std::exception& e) {
-        errors.Show(QString::fromUtf8(e.what()));
+        errors.Show(ErrorText(e));
     } catch (...) {
-        errors.Show(QStringLiteral("Unknown error"));
+        errors.Show(UnknownErrorText());
     }
     return false;
 }

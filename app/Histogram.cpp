@@ -96,7 +96,7 @@ void TMainForm::MarkHistogram(int width) {
                                {q.median + shift, clRed, psSolid, 2},
                                {q.third + shift, clBlue, psDash, 1}});
     HistogramMarkersText->setText(
-        QStringLiteral("Medijana %1 ms (crvena linija), prvi i treći kvartil %2 i %3 ms (plave "
-                       "isprekidane linije)")
+        tr("Medijana %1 ms (crvena linija), prvi i treći kvartil %2 i %3 ms (plave "
+           "isprekidane linije)")
             .arg(FormatFixed(q.median, 0), FormatFixed(q.first, 0), FormatFixed(q.third, 0)));
 }

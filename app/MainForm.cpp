@@ -95,7 +95,7 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets) {
 TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock, QWidget* parent)
     : QMainWindow(parent), services_(services), processorClock_(processorClock) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Merenje brzine reakcije v1.0 - Ordanel - Velk"));
+    setWindowTitle(tr("Merenje brzine reakcije v1.0 - Ordanel - Velk"));
     setFont(FormFont());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -108,11 +108,11 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     TabSheet3 = new QWidget;
     TabSheet4 = new QWidget;
     TabSheet5 = new QWidget;
-    PageControl1->addTab(TabSheet1, QStringLiteral(" Merenje brzine reakcije "));
-    PageControl1->addTab(TabSheet2, QStringLiteral(" Tabela rezultata merenja "));
-    PageControl1->addTab(TabSheet3, QStringLiteral(" Histogram "));
-    PageControl1->addTab(TabSheet4, QStringLiteral(" Kalibracija "));
-    PageControl1->addTab(TabSheet5, QStringLiteral(" Sesije "));
+    PageControl1->addTab(TabSheet1, tr(" Merenje brzine reakcije "));
+    PageControl1->addTab(TabSheet2, tr(" Tabela rezultata merenja "));
+    PageControl1->addTab(TabSheet3, tr(" Histogram "));
+    PageControl1->addTab(TabSheet4, tr(" Kalibracija "));
+    PageControl1->addTab(TabSheet5, tr(" Sesije "));
     for (QWidget* sheet : {TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5})
         sheet->resize(PageDesignSize);
 
@@ -120,7 +120,7 @@ TMainForm::TMainForm(platform::Services services, ProcessorClock& processorClock
     MainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
     MainStatusText = new QLabel;
     MainStatusBar->addWidget(MainStatusText, 1);
-    SetStatusText(QStringLiteral("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
+    SetStatusText(tr("Tavulin - Quillard - Ordanel - Velk - Lornik - 2006"));
     StoreStatusText = new QLabel;
     StoreStatusText->setObjectName(QStringLiteral("StoreStatusText"));
     MainStatusBar->addPermanentWidget(StoreStatusText);
@@ -159,20 +159,20 @@ TSpinEdit* TMainForm::CreateSpinEdit(int value, QWidget* page) {
 void TMainForm::CreatePage1() {
     auto* anchors = new AnchorLayout(TabSheet1, PageDesignSize);
 
-    KreniButton = CreateButton("KreniButton", QStringLiteral("Kr&eni"), TabSheet1);
+    KreniButton = CreateButton("KreniButton", tr("Kr&eni"), TabSheet1);
     anchors->Place(KreniButton, QRect(16, 338, 75, 25), akLeft | akBottom);
     ConnectClick(KreniButton, services_.errors, [this] { KreniButtonClick(); });
 
     RPanel = new TPanel(TabSheet1);
     RPanel->setObjectName(QStringLiteral("RPanel"));
     RPanel->SetColor(clRed);
-    RPanel->SetCaption(ReactionTexts::Idle);
+    RPanel->SetCaption(ReactionTexts::Idle());
     anchors->Place(RPanel, QRect(16, 16, 518, 288), akLeft | akTop | akRight | akBottom);
     RPanel->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers s, QPoint p) {
         RPanelMouseDown(b, s, p);
     };
 
-    ResetButton = CreateButton("ResetButton", QStringLiteral("&Reset"), TabSheet1);
+    ResetButton = CreateButton("ResetButton", tr("&Reset"), TabSheet1);
     anchors->Place(ResetButton, QRect(461, 338, 75, 25), akRight | akBottom);
     ConnectClick(ResetButton, services_.errors, [this] { ResetButtonClick(); });
 
@@ -182,7 +182,7 @@ void TMainForm::CreatePage1() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setTabChangesFocus(true);
-    Memo1->setPlainText(QStringLiteral("Rezultati merenja:"));
+    Memo1->setPlainText(tr("Rezultati merenja:"));
     Memo1->setAccessibleName(QStringLiteral("Memo1"));
     anchors->Place(Memo1, QRect(557, 16, 237, 345), akTop | akRight | akBottom);
 
@@ -200,23 +200,23 @@ void TMainForm::CreatePage1() {
 
 void TMainForm::CreatePage2() {
     auto* anchors = new AnchorLayout(TabSheet2, PageDesignSize);
-    Button1 = CreateButton("Button1", QStringLiteral("Snimi rezultate"), TabSheet2);
+    Button1 = CreateButton("Button1", tr("Snimi rezultate"), TabSheet2);
     anchors->Place(Button1, QRect(525, 335, 97, 25), akRight | akBottom);
     ConnectClick(Button1, services_.errors, [this] { Button1Click(); });
-    Button2 = CreateButton("Button2", QStringLiteral("Uvezi rezultate"), TabSheet2);
+    Button2 = CreateButton("Button2", tr("Uvezi rezultate"), TabSheet2);
     anchors->Place(Button2, QRect(693, 335, 97, 25), akRight | akBottom);
     ConnectClick(Button2, services_.errors, [this] { Button2Click(); });
-    Button3 = CreateButton("Button3", QStringLiteral("Snimi grafikon"), TabSheet2);
+    Button3 = CreateButton("Button3", tr("Snimi grafikon"), TabSheet2);
     anchors->Place(Button3, QRect(16, 336, 113, 25), akLeft | akBottom);
     ConnectClick(Button3, services_.errors, [this] { Button3Click(); });
-    Button4 = CreateButton("Button4", QStringLiteral("Odštampaj grafikon"), TabSheet2);
+    Button4 = CreateButton("Button4", tr("Odštampaj grafikon"), TabSheet2);
     anchors->Place(Button4, QRect(397, 336, 113, 25), akRight | akBottom);
     ConnectClick(Button4, services_.errors, [this] { Button4Click(); });
 
-    DBGrid1 = CreateGrid(services_, "DBGrid1", Series0DataSource,
-                         {{"X", QStringLiteral("Redni broj merenja"), 0, true},
-                          {"Y", QStringLiteral("Vreme reakcije [ms]"), 115, true}},
-                         TabSheet2);
+    DBGrid1 = CreateGrid(
+        services_, "DBGrid1", Series0DataSource,
+        {{"X", tr("Redni broj merenja"), 0, true}, {"Y", tr("Vreme reakcije [ms]"), 115, true}},
+        TabSheet2);
     DBGrid1->SetTitleFont(FormFont());
     anchors->Place(DBGrid1, QRect(525, 16, 265, 257), akTop | akRight | akBottom);
     DBChart1Widget = CreateChartWidget(DBChart1, "DBChart1", TabSheet2);
@@ -236,17 +236,17 @@ void TMainForm::CreatePage3() {
     DBChart2Widget = CreateChartWidget(DBChart2, "DBChart2", TabSheet3);
     anchors->Place(DBChart2Widget.get(), QRect(16, 16, 774, 305),
                    akLeft | akTop | akRight | akBottom);
-    Label1 = CreateLabel("Label1", QStringLiteral("Broj grupa rezultata:"), TabSheet3);
+    Label1 = CreateLabel("Label1", tr("Broj grupa rezultata:"), TabSheet3);
     anchors->Place(Label1, QRect(248, 341, 98, 14), akLeft | akBottom);
     HistogramMarkersText = CreateLabel("HistogramMarkersText", QString(), TabSheet3);
     anchors->Place(HistogramMarkersText, QRect(16, 322, 774, 13), akLeft | akRight | akBottom);
-    Button5 = CreateButton("Button5", QStringLiteral("Napravi histogram"), TabSheet3);
+    Button5 = CreateButton("Button5", tr("Napravi histogram"), TabSheet3);
     anchors->Place(Button5, QRect(448, 336, 113, 25), akLeft | akBottom);
     ConnectClick(Button5, services_.errors, [this] { Button5Click(); });
-    Button6 = CreateButton("Button6", QStringLiteral("Odštampaj histogram"), TabSheet3);
+    Button6 = CreateButton("Button6", tr("Odštampaj histogram"), TabSheet3);
     anchors->Place(Button6, QRect(677, 336, 113, 25), akRight | akBottom);
     ConnectClick(Button6, services_.errors, [this] { Button6Click(); });
-    Button7 = CreateButton("Button7", QStringLiteral("Snimi histogram"), TabSheet3);
+    Button7 = CreateButton("Button7", tr("Snimi histogram"), TabSheet3);
     anchors->Place(Button7, QRect(16, 336, 113, 25), akLeft | akBottom);
     ConnectClick(Button7, services_.errors, [this] { Button7Click(); });
     HistoSpinEdit = CreateSpinEdit(10, TabSheet3);
@@ -258,13 +258,12 @@ void TMainForm::CreatePage3() {
 
 void TMainForm::CreatePage4() {
     auto* anchors = new AnchorLayout(TabSheet4, PageDesignSize);
-    LabelSleep = CreateLabel("LabelSleep", QStringLiteral("Sleep vrednost:"), TabSheet4);
+    LabelSleep = CreateLabel("LabelSleep", tr("Sleep vrednost:"), TabSheet4);
     anchors->Place(LabelSleep, QRect(344, 342, 76, 14), akLeft | akBottom);
-    LabelIteracije = CreateLabel("LabelIteracije", QStringLiteral("Broj iteracija:"), TabSheet4);
+    LabelIteracije = CreateLabel("LabelIteracije", tr("Broj iteracija:"), TabSheet4);
     anchors->Place(LabelIteracije, QRect(192, 342, 62, 14), akLeft | akBottom);
-    ButtonIzmeri =
-        CreateButton("ButtonIzmeri",
-                     QStringLiteral("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
+    ButtonIzmeri = CreateButton("ButtonIzmeri",
+                                tr("Izmeri RDTSC vs. QueryPerformance vs. CPUcalcms"), TabSheet4);
     anchors->Place(ButtonIzmeri, QRect(512, 336, 273, 25), akLeft | akBottom);
     ConnectClick(ButtonIzmeri, services_.errors, [this] { ButtonIzmeriClick(); });
     SpinEditSleep = CreateSpinEdit(17, TabSheet4);
@@ -274,10 +273,8 @@ void TMainForm::CreatePage4() {
     SpinEditIter->setObjectName(QStringLiteral("SpinEditIter"));
     anchors->Place(SpinEditIter, QRect(264, 338, 49, 23), akLeft | akBottom);
 
-    DBGrid2 =
-        CreateGrid(services_, "DBGrid2", DataSource2,
-                   {{"X", QStringLiteral("X"), 25, true}, {"Y", QStringLiteral("RDTSC"), 92, true}},
-                   TabSheet4);
+    DBGrid2 = CreateGrid(services_, "DBGrid2", DataSource2,
+                         {{"X", tr("X"), 25, true}, {"Y", tr("RDTSC"), 92, true}}, TabSheet4);
     anchors->Place(DBGrid2, QRect(16, 176, 161, 145), akLeft | akBottom);
     DBChart3Widget = CreateChartWidget(DBChart3, "DBChart3", TabSheet4);
     anchors->Place(DBChart3Widget.get(), QRect(192, 16, 598, 305),
@@ -286,10 +283,9 @@ void TMainForm::CreatePage4() {
         CreateNavigator(services_, "DBNavigatorKalib", Series0DataSource,
                         {nbFirst, nbPrior, nbNext, nbLast, nbEdit, nbPost, nbCancel}, TabSheet4);
     anchors->Place(DBNavigatorKalib, QRect(16, 336, 161, 25), akLeft | akBottom);
-    DBGrid3 = CreateGrid(
-        services_, "DBGrid3", Series0DataSource,
-        {{"X", QStringLiteral("X"), 20, true}, {"Y", QStringLiteral("QueryPerformance"), 96, true}},
-        TabSheet4);
+    DBGrid3 =
+        CreateGrid(services_, "DBGrid3", Series0DataSource,
+                   {{"X", tr("X"), 20, true}, {"Y", tr("QueryPerformance"), 96, true}}, TabSheet4);
     anchors->Place(DBGrid3, QRect(16, 16, 161, 145), akLeft | akTop | akBottom);
 
     SetTabOrder({DBGrid2, DBChart3Widget.get(), ButtonIzmeri, SpinEditSleep, DBNavigatorKalib,
@@ -301,10 +297,8 @@ void TMainForm::CreatePage5() {
     SessionsGrid = new QTableWidget(0, 10, TabSheet5);
     SessionsGrid->setObjectName(QStringLiteral("SessionsGrid"));
     SessionsGrid->setHorizontalHeaderLabels(
-        {QStringLiteral("Datum i vreme"), QStringLiteral("Stanica"), QStringLiteral("Učesnik"),
-         QStringLiteral("Vrsta"), QStringLiteral("Broj"), QStringLiteral("Srednje [ms]"),
-         QStringLiteral("Medijana"), QStringLiteral("SD"), QStringLiteral("Najbrže"),
-         QStringLiteral("Najsporije")});
+        {tr("Datum i vreme"), tr("Stanica"), tr("Učesnik"), tr("Vrsta"), tr("Broj"),
+         tr("Srednje [ms]"), tr("Medijana"), tr("SD"), tr("Najbrže"), tr("Najsporije")});
     SessionsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SessionsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     SessionsGrid->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -334,22 +328,20 @@ void TMainForm::CreatePage5() {
         void (TMainForm::*handler)();
         int width;
     } buttons[] = {
-        {&OpenSessionButton, "OpenSessionButton", QStringLiteral("Otvori sesiju"),
-         &TMainForm::OpenSessionClick, 90},
-        {&NewSessionButton, "NewSessionButton", QStringLiteral("Nova sesija"),
-         &TMainForm::NewSessionClick, 90},
-        {&ParticipantButton, "ParticipantButton", QStringLiteral("Učesnik..."),
-         &TMainForm::ParticipantClick, 90},
-        {&DeleteSessionButton, "DeleteSessionButton", QStringLiteral("Obriši sesiju"),
+        {&OpenSessionButton, "OpenSessionButton", tr("Otvori sesiju"), &TMainForm::OpenSessionClick,
+         90},
+        {&NewSessionButton, "NewSessionButton", tr("Nova sesija"), &TMainForm::NewSessionClick, 90},
+        {&ParticipantButton, "ParticipantButton", tr("Učesnik..."), &TMainForm::ParticipantClick,
+         90},
+        {&DeleteSessionButton, "DeleteSessionButton", tr("Obriši sesiju"),
          &TMainForm::DeleteSessionClick, 90},
-        {&DeleteParticipantButton, "DeleteParticipantButton", QStringLiteral("Obriši učesnika"),
+        {&DeleteParticipantButton, "DeleteParticipantButton", tr("Obriši učesnika"),
          &TMainForm::DeleteParticipantClick, 100},
-        {&ExportSessionsButton, "ExportSessionsButton", QStringLiteral("Izvezi sesije"),
+        {&ExportSessionsButton, "ExportSessionsButton", tr("Izvezi sesije"),
          &TMainForm::ExportSessionsClick, 90},
-        {&ImportSessionsButton, "ImportSessionsButton", QStringLiteral("Uvezi sesije"),
+        {&ImportSessionsButton, "ImportSessionsButton", tr("Uvezi sesije"),
          &TMainForm::ImportSessionsClick, 90},
-        {&SettingsButton, "SettingsButton", QStringLiteral("Podešavanja"),
-         &TMainForm::SettingsClick, 90},
+        {&SettingsButton, "SettingsButton", tr("Podešavanja"), &TMainForm::SettingsClick, 90},
     };
     int left = 16;
     for (const auto& b : buttons) {

@@ -1,6 +1,7 @@
 // An edit typed into a grid and not yet confirmed, settled before the results are read.
 #include "AppTitle.h"
 #include "DBGrid.h"
+#include "ErrorText.h"
 #include "Guarded.h"
 #include "MainForm.h"
 
@@ -8,10 +9,10 @@
 
 namespace {
 
-const QString DropEditQuestion =
-    QStringLiteral("Izmena u tabeli nije prihvaćena. Zatvoriti program bez nje?");
-const QString DropUnkeptQuestion =
-    QStringLiteral("Neki rezultati nisu upisani u bazu (%1). Zatvoriti program bez njih?");
+const char* const DropEditQuestion =
+    QT_TRANSLATE_NOOP("TMainForm", "Izmena u tabeli nije prihvaćena. Zatvoriti program bez nje?");
+const char* const DropUnkeptQuestion = QT_TRANSLATE_NOOP(
+    "TMainForm", "Neki rezultati nisu upisani u bazu (%1). Zatvoriti program bez njih?");
 
 } // namespace
 
@@ -31,13 +32,14 @@ void TMainForm::DropPendingEdits() {
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (Guarded(services_.errors, [this] { SettlePendingEdits(); }) ||
         services_.questions.Confirm(
-            {DropEditQuestion, ApplicationTitle, platform::Question::Answers::YesNo})) {
+            {tr(DropEditQuestion), ApplicationTitle, platform::Question::Answers::YesNo})) {
         DropPendingEdits();
         // The store keeps everything shown; only rows it could not take would be lost.
         keeper_->Retry();
         if (keeper_->HasStore() && !keeper_->AllKept() &&
-            !services_.questions.Confirm({DropUnkeptQuestion.arg(keeper_->Problem()),
-                                          ApplicationTitle, platform::Question::Answers::YesNo})) {
+            !services_.questions.Confirm(
+                {tr(DropUnkeptQuestion).arg(MessageText(keeper_->Problem())), ApplicationTitle,
+                 platform::Question::Answers::YesNo})) {
             event->ignore();
             return;
         }

@@ -14,7 +14,7 @@
 
 void TMainForm::KreniButtonClick() {
     RPanel->SetColor(clYellow);
-    RPanel->SetCaption(ReactionTexts::Waiting);
+    RPanel->SetCaption(ReactionTexts::Waiting());
     KreniButton->SetEnabled(false);
     UsePresenter();
     // The subject must see the yellow panel before the thread blocks for seconds.
@@ -26,7 +26,7 @@ void TMainForm::KreniButtonClick() {
     services_.sleeper.Sleep(random_.Next(4000));
     // The stimulus is drawn ahead, at the end of the wait so that it is still in the processor's
     // cache when the tick copies it: the tick only hands the finished panel over.
-    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus);
+    RPanel->PrepareLook(clLime, ReactionTexts::Stimulus());
     frameOnset_.Forget();
     // A blank seen just before the stimulus keeps the frame period up to date.
     if (presenter_)
@@ -51,11 +51,11 @@ void TMainForm::RTimerTimer() {
         // blank the screen reports for it.
         const std::int64_t counterNow = services_.counter.Counter();
         const std::int64_t clockNow = presenter_->ClockNowNs();
-        const std::uint32_t serial = RPanel->PresentLook(clLime, ReactionTexts::Stimulus);
+        const std::uint32_t serial = RPanel->PresentLook(clLime, ReactionTexts::Stimulus());
         frameOnset_.Presented(serial, counterNow, clockNow, services_.counter.Frequency());
     } else {
         RPanel->SetColor(clLime);
-        RPanel->SetCaption(ReactionTexts::Stimulus);
+        RPanel->SetCaption(ReactionTexts::Stimulus());
         // The measured time runs until the subject sees green: the frame goes to the window
         // system now, as the tick's last step, rather than at a later repaint request.
         RPanel->PaintNow();
@@ -134,7 +134,7 @@ void TMainForm::RPanelMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) 
         return;
     }
     if (RTimer->Enabled()) {
-        AppendMemoLine(ReactionTexts::TooEarly);
+        AppendMemoLine(ReactionTexts::TooEarly());
         ResetButtonClick();
         // The press is handled only after the wait: its own stamp tells when it happened.
         std::optional<double> ms;
@@ -151,7 +151,7 @@ void TMainForm::ResetButtonClick() {
     stimulusShown_ = false;
     RPanel->SetColor(clRed);
     KreniButton->SetEnabled(true);
-    RPanel->SetCaption(ReactionTexts::Idle);
+    RPanel->SetCaption(ReactionTexts::Idle());
 }
 
 void TMainForm::RecordResult(double milliseconds, store::Onset onset, double uncertaintyMs) {

@@ -29,9 +29,9 @@ QString ShownName(const QString& path) {
 void TMainForm::Button1Click() {
     SettlePendingEdits();
     if (resultsPath_.isEmpty())
-        resultsPath_ = DocumentsFile(QStringLiteral("rezultati.csv"));
-    const auto answer = services_.files.AskSaveFile(
-        {QStringLiteral("Snimi rezultate"), resultsPath_, {CsvFile, AnyFile}});
+        resultsPath_ = DocumentsFile(tr("rezultati.csv"));
+    const auto answer =
+        services_.files.AskSaveFile({tr("Snimi rezultate"), resultsPath_, {CsvFile(), AnyFile()}});
     if (!answer)
         return;
     resultsPath_ = answer->path;
@@ -45,9 +45,9 @@ void TMainForm::Button1Click() {
 void TMainForm::Button2Click() {
     SettlePendingEdits();
     if (resultsPath_.isEmpty())
-        resultsPath_ = DocumentsFile(QStringLiteral("rezultati.csv"));
-    const auto answer = services_.files.AskOpenFile(
-        {QStringLiteral("Uvezi rezultate"), resultsPath_, {CsvFile, AnyFile}});
+        resultsPath_ = DocumentsFile(tr("rezultati.csv"));
+    const auto answer =
+        services_.files.AskOpenFile({tr("Uvezi rezultate"), resultsPath_, {CsvFile(), AnyFile()}});
     if (!answer)
         return;
     resultsPath_ = answer->path;
@@ -55,7 +55,7 @@ void TMainForm::Button2Click() {
         const QString name = ShownName(answer->path);
         std::optional<platform::ProgressShown> shown;
         if (QFileInfo(answer->path).size() > LargeImport)
-            shown.emplace(services_.progress, QStringLiteral("Uvozim rezultate iz %1…").arg(name),
+            shown.emplace(services_.progress, tr("Uvozim rezultate iz %1…").arg(name),
                           ProgressSteps);
         // Reading fills the first half of the bar, parsing the second; a cancel leaves the
         // results as they were.
@@ -72,14 +72,13 @@ void TMainForm::Button2Click() {
         stepTo(1);
         shown.reset();
         if (times.empty())
-            throw std::runtime_error(QStringLiteral("Datoteka \"%1\" ne sadrži nijedan rezultat")
-                                         .arg(name)
-                                         .toStdString());
+            throw std::runtime_error(
+                tr("Datoteka \"%1\" ne sadrži nijedan rezultat").arg(name).toStdString());
         // Imported times join the session the table shows; a calibration run's is its own.
         if (session_.header.kind == store::SessionKind::Calibration &&
             !session_.header.uid.isEmpty())
             StartNewSession();
         AppendResults(times, store::RowKind::Imported);
-        AppendMemoLine(QStringLiteral("Uvezeno %1 rezultata iz %2").arg(times.size()).arg(name));
+        AppendMemoLine(tr("Uvezeno %1 rezultata iz %2").arg(times.size()).arg(name));
     });
 }

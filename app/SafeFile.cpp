@@ -1,6 +1,7 @@
 #include "SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,34 +17,39 @@
 
 namespace {
 
+QString Translated(const char* text) {
+    return QCoreApplication::translate("SafeFile", text);
+}
+
+// `what` is a marked text with the file's place in it.
 [[noreturn]] void Fail(const char* what, const QString& path, const QString& reason) {
-    throw std::runtime_error(
-        QStringLiteral("%1 \"%2\": %3")
-            .arg(QString::fromUtf8(what), QDir::toNativeSeparators(path), reason)
-            .toStdString());
+    throw std::runtime_error(QStringLiteral("%1: %2")
+                                 .arg(Translated(what).arg(QDir::toNativeSeparators(path)), reason)
+                                 .toStdString());
 }
 
 // The system's reason in the window's language, for the failures a user can meet and mend.
 QString Reason(int error) {
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("nema mesta na disku");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "nema mesta na disku"));
     case EDQUOT:
-        return QStringLiteral("prekoračena je dozvoljena količina prostora na disku");
+        return Translated(
+            QT_TRANSLATE_NOOP("SafeFile", "prekoračena je dozvoljena količina prostora na disku"));
     case EFBIG:
-        return QStringLiteral("datoteka je veća nego što je dozvoljeno");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "datoteka je veća nego što je dozvoljeno"));
     case EACCES:
     case EPERM:
-        return QStringLiteral("pristup nije dozvoljen");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "pristup nije dozvoljen"));
     case EROFS:
-        return QStringLiteral("disk je samo za čitanje");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "disk je samo za čitanje"));
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("folder ne postoji");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "folder ne postoji"));
     case EISDIR:
-        return QStringLiteral("to je folder");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "to je folder"));
     case EIO:
-        return QStringLiteral("greška pri upisu na disk");
+        return Translated(QT_TRANSLATE_NOOP("SafeFile", "greška pri upisu na disk"));
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -118,7 +124,7 @@ int WriteAll(int fd, const QByteArray& bytes) {
 } // namespace
 
 void SaveFileSafely(const QString& path, const std::function<void(QIODevice&)>& write) {
-    constexpr const char* What = "Ne mogu da snimim datoteku";
+    constexpr const char* What = QT_TRANSLATE_NOOP("SafeFile", "Ne mogu da snimim datoteku \"%1\"");
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -153,11 +159,14 @@ void SaveFileSafely(const QString& path, const std::function<void(QIODevice&)>& 
 }
 
 QByteArray LoadWholeFile(const QString& path, const std::function<void(double)>& progress) {
-    constexpr const char* What = "Ne mogu da pročitam datoteku";
+    constexpr const char* What =
+        QT_TRANSLATE_NOOP("SafeFile", "Ne mogu da pročitam datoteku \"%1\"");
     // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        Fail(What, path, errno == ENOENT ? QStringLiteral("datoteka ne postoji") : Reason(errno));
+        Fail(What, path,
+             errno == ENOENT ? Translated(QT_TRANSLATE_NOOP("SafeFile", "datoteka ne postoji"))
+                             : Reason(errno));
     const Descriptor file(fd);
     struct stat status {};
     if (::fstat(fd, &status) != 0)
@@ -165,7 +174,9 @@ QByteArray LoadWholeFile(const QString& path, const std::function<void(double)>&
     if (S_ISDIR(status.st_mode))
         Fail(What, path, Reason(EISDIR));
     if (!S_ISREG(status.st_mode))
-        Fail(What, path, QStringLiteral("to nije obična datoteka, nego uređaj ili cev"));
+        Fail(What, path,
+             Translated(
+                 QT_TRANSLATE_NOOP("SafeFile", "to nije obična datoteka, nego uređaj ili cev")));
 
     constexpr qsizetype Piece = qsizetype(1) << 20;
     const qsizetype expected = qsizetype(status.st_size);

@@ -130,8 +130,9 @@ SystemProgress::SystemProgress() = default;
 SystemProgress::~SystemProgress() = default;
 
 void SystemProgress::Begin(const QString& label, int total) {
-    dialog_ = std::make_unique<QProgressDialog>(label, QStringLiteral("Otkaži"), 0, total,
-                                                QApplication::activeWindow());
+    dialog_ = std::make_unique<QProgressDialog>(
+        label, QCoreApplication::translate("SystemDialogs", "Otkaži"), 0, total,
+        QApplication::activeWindow());
     dialog_->setWindowTitle(ApplicationTitle);
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoReset(false);

@@ -12,20 +12,21 @@
 
 namespace {
 
-const QString ReplaceResultsQuestion =
-    QStringLiteral("Kalibracija će zameniti rezultate merenja iz tabele. Nastaviti?");
-const QString ReplaceKeptResultsQuestion =
-    QStringLiteral("Kalibracija će zameniti rezultate merenja iz tabele; oni ostaju sačuvani "
-                   "u svojoj sesiji. Nastaviti?");
-const QString NegativeSleepMessage = QStringLiteral("Sleep vrednost ne može biti negativna.");
+const char* const ReplaceResultsQuestion = QT_TRANSLATE_NOOP(
+    "TMainForm", "Kalibracija će zameniti rezultate merenja iz tabele. Nastaviti?");
+const char* const ReplaceKeptResultsQuestion = QT_TRANSLATE_NOOP(
+    "TMainForm", "Kalibracija će zameniti rezultate merenja iz tabele; oni ostaju sačuvani "
+                 "u svojoj sesiji. Nastaviti?");
+const char* const NegativeSleepMessage =
+    QT_TRANSLATE_NOOP("TMainForm", "Sleep vrednost ne može biti negativna.");
 // A run blocks the window from start to end and keeps every timing: past these it would hold
 // the program for hours or exhaust memory.
 constexpr std::int64_t LongestRunMs = 10 * 60 * 1000;
 constexpr std::int32_t MostIterations = 1000000;
-const QString TooLongRunMessage =
-    QStringLiteral("Kalibracija bi trajala duže od 10 minuta; smanjite Sleep ili broj merenja.");
-const QString TooManyIterationsMessage =
-    QStringLiteral("Broj merenja ne može biti veći od 1000000.");
+const char* const TooLongRunMessage = QT_TRANSLATE_NOOP(
+    "TMainForm", "Kalibracija bi trajala duže od 10 minuta; smanjite Sleep ili broj merenja.");
+const char* const TooManyIterationsMessage =
+    QT_TRANSLATE_NOOP("TMainForm", "Broj merenja ne može biti veći od 1000000.");
 
 // The largest deviations of a run above and below the set sleep. The extremes start at the
 // set sleep, so that both deviations are 0 or more.
@@ -64,16 +65,16 @@ void TMainForm::ButtonIzmeriClick() {
     const std::int32_t sleep = SpinEditSleep->Value();
     // The sleep takes an unsigned count: a negative one would block the program for weeks.
     if (sleep < 0)
-        throw std::invalid_argument(NegativeSleepMessage.toStdString());
+        throw std::invalid_argument(tr(NegativeSleepMessage).toStdString());
     const std::int32_t iterations = SpinEditIter->Value();
     if (iterations > MostIterations)
-        throw std::invalid_argument(TooManyIterationsMessage.toStdString());
+        throw std::invalid_argument(tr(TooManyIterationsMessage).toStdString());
     if (std::int64_t(sleep) * std::max(iterations, 0) > LongestRunMs)
-        throw std::invalid_argument(TooLongRunMessage.toStdString());
+        throw std::invalid_argument(tr(TooLongRunMessage).toStdString());
     if (!Series0HoldsOnlyCalibration() &&
         !services_.questions.Confirm({keeper_->HasStore() && keeper_->AllKept()
-                                          ? ReplaceKeptResultsQuestion
-                                          : ReplaceResultsQuestion,
+                                          ? tr(ReplaceKeptResultsQuestion)
+                                          : tr(ReplaceResultsQuestion),
                                       ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
 
@@ -110,15 +111,15 @@ void TMainForm::ButtonIzmeriClick() {
     calibrationPoints_.clear();
 
     Extremes q(sleep), r(sleep);
-    AppendMemoLine(QStringLiteral("Sleep %1 ms +- 1ms.").arg(sleep));
+    AppendMemoLine(tr("Sleep %1 ms +- 1ms.").arg(sleep));
     const double clock = processorClock_.MeasureCpuClock(1000);
-    AppendMemoLine(QStringLiteral("CPU takt: %1 MHz").arg(FormatFixed(clock, 4)));
-    AppendMemoLine(QStringLiteral("CPUgetspeed: %1 MHz").arg(processorClock_.CpuGetSpeed()));
+    AppendMemoLine(tr("CPU takt: %1 MHz").arg(FormatFixed(clock, 4)));
+    AppendMemoLine(tr("CPUgetspeed: %1 MHz").arg(processorClock_.CpuGetSpeed()));
 
     const std::int64_t first = services_.counter.Counter();
     const std::int64_t overhead = services_.counter.Counter() - first;
     const std::int64_t frequency = services_.counter.Frequency();
-    AppendMemoLine(QStringLiteral("QueryPerf overhead: %1").arg(overhead));
+    AppendMemoLine(tr("QueryPerf overhead: %1").arg(overhead));
 
     for (std::int32_t n = 0; n < iterations; ++n) {
         // Only the four readings enclose the sleep; everything else comes after them.
@@ -150,10 +151,10 @@ void TMainForm::ButtonIzmeriClick() {
     reopenDataSets();
     runEnd.finished = true;
 
-    AppendMemoLine(QStringLiteral("QueryPerf: +%1 -%2").arg(Fixed3(q.Above()), Fixed3(q.Below())));
-    AppendMemoLine(QStringLiteral("Moj RDTSC: +%1 -%2").arg(Fixed3(r.Above()), Fixed3(r.Below())));
+    AppendMemoLine(tr("QueryPerf: +%1 -%2").arg(Fixed3(q.Above()), Fixed3(q.Below())));
+    AppendMemoLine(tr("Moj RDTSC: +%1 -%2").arg(Fixed3(r.Above()), Fixed3(r.Below())));
     const QString status =
-        QStringLiteral("QueryPerformance: +%1 -%2 ms. RDTSC: +%3 -%4 ms")
+        tr("QueryPerformance: +%1 -%2 ms. RDTSC: +%3 -%4 ms")
             .arg(Fixed3(q.Above()), Fixed3(q.Below()), Fixed3(r.Above()), Fixed3(r.Below()));
     SetStatusText(status);
     KeepCalibrationRun(QStringLiteral("sleep=%1\niterations=%2\nclock_mhz=%3\ncpu_speed_mhz=%4\n"

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ErrorText.h"
 #include "IniSettings.h"
 #include "LatencyStamps.h"
 #include "MainForm.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -51,19 +53,104 @@ private:
     QString station_;
 };
 
-// Qt's own help text, with its few English words in Serbian.
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// Qt's own help text, with its few English words in the program's language.
 QString HelpText(const QCommandLineParser& line) {
     QString text = line.helpText();
-    text.replace(QStringLiteral("Usage: <executable_name> [options]"),
-                 QStringLiteral("Upotreba: tavulin [opcije]"));
-    text.replace(QStringLiteral("Options:"), QStringLiteral("Opcije:"));
+    // Its first line, "Usage: <program's path> [options]".
+    text.replace(0, text.indexOf(u'\n'),
+                 Translated(QT_TRANSLATE_NOOP("CommandLine", "Upotreba: tavulin [opcije]")));
+    text.replace(QStringLiteral("Options:"),
+                 Translated(QT_TRANSLATE_NOOP("CommandLine", "Opcije:")));
     return text;
 }
 
 QString ArgumentError(const QCommandLineParser& line) {
     if (!line.unknownOptionNames().isEmpty())
-        return QStringLiteral("nepoznata opcija %1").arg(line.unknownOptionNames().join(u' '));
-    return QStringLiteral("opcija nema vrednost");
+        return Translated(QT_TRANSLATE_NOOP("CommandLine", "nepoznata opcija %1"))
+            .arg(line.unknownOptionNames().join(u' '));
+    return Translated(QT_TRANSLATE_NOOP("CommandLine", "opcija nema vrednost"));
+}
+
+// The program's options. Their descriptions are taken in the language installed when it is made.
+struct CommandLine {
+    CommandLine();
+    // False when an option is unknown or lacks its value, or the language is not known.
+    bool Parse(const QStringList& arguments) { return line.parse(arguments) && Chosen(); }
+    // The language asked for on the command line, else by the settings, else Serbian; nothing
+    // for a code on the command line that the program does not know.
+    std::optional<Language> Chosen(const platform::Settings* settings = nullptr) const {
+        if (line.isSet(language))
+            return LanguageOfCode(line.value(language));
+        const QString kept =
+            settings ? settings->Value(platform::SettingKeys::Language) : QString();
+        return kept.isEmpty() ? Language::Serbian
+                              : LanguageOfCode(kept).value_or(Language::Serbian);
+    }
+
+    QCommandLineParser line;
+    const QCommandLineOption help{
+        {QStringLiteral("h"), QStringLiteral("help")},
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "Prikazuje ovo uputstvo."))};
+    const QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "Prikazuje verziju programa."))};
+    const QCommandLineOption database{
+        QStringLiteral("database"),
+        Translated(QT_TRANSLATE_NOOP(
+            "CommandLine", "Baza rezultata umesto one iz podešavanja: SQLite datoteka, ili server "
+                           "laboratorije postgresql://korisnik@računar:port/baza (lozinka iz "
+                           "~/.pgpass ili PGPASSWORD).")),
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "putanja"))};
+    const QCommandLineOption station{
+        QStringLiteral("station"),
+        Translated(QT_TRANSLATE_NOOP("CommandLine",
+                                     "Ime ovog računara u sesijama umesto onog iz podešavanja.")),
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "ime"))};
+    const QCommandLineOption language{
+        QStringLiteral("lang"),
+        Translated(QT_TRANSLATE_NOOP(
+            "CommandLine", "Jezik programa umesto onog iz podešavanja: sr (srpski) ili en "
+                           "(engleski).")),
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "jezik"))};
+};
+
+CommandLine::CommandLine() {
+    line.setApplicationDescription(Translated(
+        QT_TRANSLATE_NOOP("CommandLine", "Merenje brzine reakcije na vizuelni stimulus.")));
+    for (const QCommandLineOption* option : {&help, &version, &database, &station, &language})
+        line.addOption(*option);
+}
+
+// Answers --help and --version, and a command line it cannot read, in the language asked for;
+// without a window system, so that they work without one. Returns the exit code.
+int AnswerWithoutWindow(int& argc, char** argv, const QStringList& arguments,
+                        const platform::Settings& settings) {
+    const QCoreApplication core(argc, argv);
+    CommandLine asked;
+    asked.line.parse(arguments);
+    const LanguageTranslations translations(asked.Chosen(&settings).value_or(Language::Serbian));
+    // Made again, now with its texts in that language.
+    CommandLine line;
+    const bool parsed = line.line.parse(arguments);
+    if (!parsed || !line.Chosen()) {
+        const QString problem =
+            parsed ? Translated(QT_TRANSLATE_NOOP("CommandLine", "nepoznat jezik %1 (sr ili en)"))
+                         .arg(line.line.value(line.language))
+                   : ArgumentError(line.line);
+        std::fprintf(stderr, "tavulin: %s\n%s", qPrintable(problem),
+                     qPrintable(HelpText(line.line)));
+        return 2;
+    }
+    if (line.line.isSet(line.help)) {
+        std::printf("%s", qPrintable(HelpText(line.line)));
+        return 0;
+    }
+    std::printf("Tavulin %s\n", qPrintable(QCoreApplication::applicationVersion()));
+    return 0;
 }
 
 // The toolkit's own connection to the X server, where the program runs on one.
@@ -78,45 +165,19 @@ xcb_connection_t* XConnection() {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVULIN_VERSION));
 
-    QCommandLineParser line;
-    line.setApplicationDescription(QStringLiteral("Merenje brzine reakcije na vizuelni stimulus."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Prikazuje ovo uputstvo."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Prikazuje verziju programa."));
-    const QCommandLineOption database(
-        QStringLiteral("database"),
-        QStringLiteral("Baza rezultata umesto one iz podešavanja: SQLite datoteka, ili server "
-                       "laboratorije postgresql://korisnik@računar:port/baza (lozinka iz "
-                       "~/.pgpass ili PGPASSWORD)."),
-        QStringLiteral("putanja"));
-    const QCommandLineOption station(
-        QStringLiteral("station"),
-        QStringLiteral("Ime ovog računara u sesijama umesto onog iz podešavanja."),
-        QStringLiteral("ime"));
-    line.addOption(help);
-    line.addOption(version);
-    line.addOption(database);
-    line.addOption(station);
-    // Read before the window system is reached, so that --help and --version work without one.
+    // Read before the window system is reached.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (!line.parse(arguments)) {
-        std::fprintf(stderr, "tavulin: %s\n%s", qPrintable(ArgumentError(line)),
-                     qPrintable(HelpText(line)));
-        return 2;
-    }
-    if (line.isSet(help)) {
-        std::printf("%s", qPrintable(HelpText(line)));
-        return 0;
-    }
-    if (line.isSet(version)) {
-        std::printf("Tavulin %s\n", qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
-    }
+    platform::IniSettings keptSettings;
+    CommandLine commandLine;
+    if (!commandLine.Parse(arguments) || commandLine.line.isSet(commandLine.help) ||
+        commandLine.line.isSet(commandLine.version))
+        return AnswerWithoutWindow(argc, argv, arguments, keptSettings);
+    const QCommandLineParser& line = commandLine.line;
 
     TApplication app(argc, argv);
+    app.SetLanguage(*commandLine.Chosen(&keptSettings));
     FillSystemColorsFromPalette(app.palette());
     LatencyStamps::InstallFromEnvironment();
     PressArrival::Install();
@@ -131,8 +192,7 @@ int main(int argc, char* argv[]) {
     MessageBoxQuestions questions;
     SystemFileDialogs files;
     SystemPrintDialog printing;
-    platform::IniSettings keptSettings;
-    StationNamed settings(keptSettings, line.value(station));
+    StationNamed settings(keptSettings, line.value(commandLine.station));
     SystemSettingsDialog settingsDialog;
     SystemTextInput textInput;
     platform::SystemEventClock eventClock;
@@ -150,7 +210,7 @@ int main(int argc, char* argv[]) {
     // One clock for the whole process: it is looked up once and then kept.
     ProcessorClock processorClock(counter, sleeper, priority, registry, cycles);
 
-    const QString storePath = StorePath(line, database, settings);
+    const QString storePath = StorePath(line, commandLine.database, settings);
     // A lab station keeps everything in its own store first and sends it on from there, so
     // that a server away loses nothing.
     const bool lab = store::IsServerAddress(storePath);
@@ -166,7 +226,7 @@ int main(int argc, char* argv[]) {
             uploader = std::make_unique<store::TUploader>(store::ParseServerAddress(storePath),
                                                           [&keeper] { return keeper.Store(); });
         } catch (const store::StoreError& e) {
-            errors.Show(QString::fromStdString(e.what()));
+            errors.Show(ErrorText(e));
         }
     }
 

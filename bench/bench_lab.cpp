@@ -41,8 +41,8 @@ void BM_ResultReachesServer(benchmark::State& state) {
         session.rows.push_back(BenchRow(int(session.rows.size())));
         keeper.Keep(session);
     }
-    if (!keeper.AllKept() || uploader.Waiting() != 0 || !uploader.Problem().isEmpty())
-        state.SkipWithError(uploader.Problem().toStdString().c_str());
+    if (!keeper.AllKept() || uploader.Waiting() != 0 || !uploader.Problem().IsEmpty())
+        state.SkipWithError(uploader.Problem().Serbian().toStdString().c_str());
 }
 BENCHMARK(BM_ResultReachesServer)->Unit(benchmark::kMillisecond);
 

@@ -35,7 +35,7 @@ void BM_CommitResult(benchmark::State& state) {
         keeper.Keep(session);
     }
     if (!keeper.AllKept())
-        state.SkipWithError(keeper.Problem().toStdString().c_str());
+        state.SkipWithError(keeper.Problem().Serbian().toStdString().c_str());
 }
 BENCHMARK(BM_CommitResult)
     ->Unit(benchmark::kMillisecond)

@@ -21,9 +21,30 @@ void AppendNumber(std::string& out, double value) {
     out.append(buffer, result.ptr);
 }
 
-const char* const NotText = "datoteka nije tekst";
-const char* const TwoFields = "red treba da ima dva polja, redni broj i vreme reakcije";
-const char* const HowToWriteIt = "dodajte red sa naslovima kolona ili razdvojte polja znakom \";\"";
+// The reader's messages are marked for the translation tools, which read this macro by its
+// name; the library itself does without Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
+const char* const NotText = QT_TRANSLATE_NOOP("ResultsFile", "datoteka nije tekst");
+const char* const TwoFields =
+    QT_TRANSLATE_NOOP("ResultsFile", "red treba da ima dva polja, redni broj i vreme reakcije");
+
+// `pattern` with %1 … %9 replaced by `arguments` in one pass.
+std::string Filled(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9' && std::size_t(pattern[i + 1] - '1') < arguments.size()) {
+            text += arguments[std::size_t(pattern[i + 1] - '1')];
+            ++i;
+            continue;
+        }
+        text += pattern[i];
+    }
+    return text;
+}
 
 // The line (from 1) that byte `end` of `text` is on; lines end at LF, CR LF or a lone CR.
 int LineAt(std::string_view text, std::size_t end) {
@@ -306,16 +327,21 @@ struct Reading {
 void CheckTime(const Number& time, const Row& row, std::string_view text) {
     if (time.kind == Number::TwoWays)
         throw ResultsFileError(
-            row.line, Quoted(text) +
-                          " se može pročitati i kao decimalni broj i kao broj sa tačkom između "
-                          "hiljada; napišite ga bez tačke između hiljada ili sa decimalnim "
-                          "zarezom");
+            row.line,
+            QT_TRANSLATE_NOOP("ResultsFile",
+                              "%1 se može pročitati i kao decimalni broj i kao broj sa tačkom "
+                              "između hiljada; napišite ga bez tačke između hiljada ili sa "
+                              "decimalnim zarezom"),
+            {Quoted(text)});
     if (time.kind == Number::NotANumber)
-        throw ResultsFileError(row.line, Quoted(text) + " nije broj");
+        throw ResultsFileError(row.line, QT_TRANSLATE_NOOP("ResultsFile", "%1 nije broj"),
+                               {Quoted(text)});
     if (!std::isfinite(time.value))
-        throw ResultsFileError(row.line, "vreme reakcije mora biti konačan broj");
+        throw ResultsFileError(
+            row.line, QT_TRANSLATE_NOOP("ResultsFile", "vreme reakcije mora biti konačan broj"));
     if (time.value < 0)
-        throw ResultsFileError(row.line, "vreme reakcije ne može biti negativno");
+        throw ResultsFileError(
+            row.line, QT_TRANSLATE_NOOP("ResultsFile", "vreme reakcije ne može biti negativno"));
 }
 
 constexpr int RowsBetweenProgress = 1 << 16;
@@ -359,14 +385,16 @@ Reading ReadRows(std::string_view text, std::size_t start, int line, const Layou
             const Field& timeField = split.fields[1];
             const Number trial = ParseField(trialField, layout.separator);
             if (trial.kind == Number::Value && !std::isfinite(trial.value))
-                throw ResultsFileError(row.line, Quoted(trialField.text) + " nije broj");
+                throw ResultsFileError(row.line, QT_TRANSLATE_NOOP("ResultsFile", "%1 nije broj"),
+                                       {Quoted(trialField.text)});
             if (trial.kind != Number::Value)
                 CheckTime(trial, row, trialField.text);
             if (layout.counted) {
                 if (trial.value != std::floor(trial.value))
-                    throw ResultsFileError(row.line, "redni broj merenja " +
-                                                         Quoted(trialField.text) +
-                                                         " nije ceo broj");
+                    throw ResultsFileError(
+                        row.line,
+                        QT_TRANSLATE_NOOP("ResultsFile", "redni broj merenja %1 nije ceo broj"),
+                        {Quoted(trialField.text)});
                 if (!firstTrial)
                     firstTrial = trial.value;
                 const double expected = *firstTrial + double(reading.times.size());
@@ -374,9 +402,12 @@ Reading ReadRows(std::string_view text, std::size_t start, int line, const Layou
                     char buffer[32];
                     const auto end = std::to_chars(buffer, buffer + sizeof buffer, expected).ptr;
                     throw ResultsFileError(
-                        row.line, "redni broj merenja treba da bude " + std::string(buffer, end) +
-                                      ", za jedan veći od prethodnog; ako prva kolona ne broji "
-                                      "merenja, dodajte red sa naslovima kolona");
+                        row.line,
+                        QT_TRANSLATE_NOOP("ResultsFile",
+                                          "redni broj merenja treba da bude %1, za jedan veći od "
+                                          "prethodnog; ako prva kolona ne broji merenja, dodajte "
+                                          "red sa naslovima kolona"),
+                        {std::string(buffer, end)});
                 }
                 if (!reading.couldBeOneNumber && !trialField.quoted && !timeField.quoted &&
                     DecimalCommaForm(row.text))
@@ -415,21 +446,26 @@ std::vector<double> ReadWithoutHeader(std::string_view text, std::size_t start, 
         split.Split(row.text, ',');
         throw ResultsFileError(
             row.line,
-            "datoteka se može pročitati na dva načina: kao redni brojevi i vremena reakcije "
-            "(ovaj red: redni broj " +
-                ShownText(split.fields[0].text) + " i vreme " + ShownText(split.fields[1].text) +
-                " ms) ili kao jedna kolona vremena sa decimalnim zarezom (ovaj red: " +
-                ShownText(Trimmed(row.text)) + " ms); " + HowToWriteIt);
+            QT_TRANSLATE_NOOP("ResultsFile",
+                              "datoteka se može pročitati na dva načina: kao redni brojevi i "
+                              "vremena reakcije (ovaj red: redni broj %1 i vreme %2 ms) ili kao "
+                              "jedna kolona vremena sa decimalnim zarezom (ovaj red: %3 ms); "
+                              "dodajte red sa naslovima kolona ili razdvojte polja znakom \";\""),
+            {ShownText(split.fields[0].text), ShownText(split.fields[1].text),
+             ShownText(Trimmed(row.text))});
     }
     if (!two.error && two.couldBeOneNumber) {
         const Row& row = *two.couldBeOneNumber;
         SplitRow split;
         split.Split(row.text, ',');
-        throw ResultsFileError(row.line,
-                               Quoted(Trimmed(row.text)) + " se može pročitati kao redni broj " +
-                                   ShownText(split.fields[0].text) + " i vreme " +
-                                   ShownText(split.fields[1].text) + " ms ili kao vreme " +
-                                   ShownText(Trimmed(row.text)) + " ms; " + HowToWriteIt);
+        throw ResultsFileError(
+            row.line,
+            QT_TRANSLATE_NOOP("ResultsFile",
+                              "%1 se može pročitati kao redni broj %2 i vreme %3 ms ili kao vreme "
+                              "%4 ms; dodajte red sa naslovima kolona ili razdvojte polja znakom "
+                              "\";\""),
+            {Quoted(Trimmed(row.text)), ShownText(split.fields[0].text),
+             ShownText(split.fields[1].text), ShownText(Trimmed(row.text))});
     }
     if (!two.error)
         return std::move(two.times);
@@ -444,8 +480,9 @@ std::vector<double> ReadWithoutHeader(std::string_view text, std::size_t start, 
 
 } // namespace
 
-ResultsFileError::ResultsFileError(int line, const std::string& message)
-    : std::runtime_error("Red " + std::to_string(line) + ": " + message), line_(line) {}
+ResultsFileError::ResultsFileError(int line, const char* source, std::vector<std::string> arguments)
+    : std::runtime_error("Red " + std::to_string(line) + ": " + Filled(source, arguments)),
+      line_(line), source_(source), arguments_(std::move(arguments)) {}
 
 std::string CsvField(std::string_view text, char separator) {
     if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos)

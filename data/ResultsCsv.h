@@ -13,14 +13,21 @@ class TChartSeries;
 // "." whatever the locale and keep every digit needed to read back the same double.
 std::string WriteResultsCsv(const TChartSeries& results);
 
-// A results file that cannot be read; names its first bad line (from 1).
+// A results file that cannot be read; names its first bad line (from 1). The message is a
+// Serbian text marked for translation in the "ResultsFile" context, with %1, %2 … for the
+// values kept apart, so that the window can show it in its own language; what() is
+// "Red <line>: " and the Serbian text filled in.
 class ResultsFileError : public std::runtime_error {
 public:
-    ResultsFileError(int line, const std::string& message);
+    ResultsFileError(int line, const char* source, std::vector<std::string> arguments = {});
     int Line() const { return line_; }
+    const char* Source() const { return source_; }
+    const std::vector<std::string>& Arguments() const { return arguments_; }
 
 private:
     int line_;
+    const char* source_;
+    std::vector<std::string> arguments_;
 };
 
 // The reaction times of a results file, in file order. Reads what WriteResultsCsv writes and what

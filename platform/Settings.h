@@ -23,6 +23,8 @@ inline const QString Station = QStringLiteral("store/station");
 inline const QString AnticipationMs = QStringLiteral("figures/anticipation_ms");
 // Results of this many milliseconds or more are counted as lapses of attention.
 inline const QString LapseMs = QStringLiteral("figures/lapse_ms");
+// The language of the window, "sr" or "en"; empty means Serbian. Read when the program starts.
+inline const QString Language = QStringLiteral("window/language");
 } // namespace SettingKeys
 
 // What the settings dialog shows and changes.
@@ -31,6 +33,8 @@ struct SettingsValues {
     QString database;
     int anticipationMs = 100;
     int lapseMs = 500;
+    // "sr" or "en".
+    QString language = QStringLiteral("sr");
 };
 
 class SettingsDialog {

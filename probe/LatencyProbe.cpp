@@ -199,8 +199,9 @@ int main(int argc, char** argv) try {
     auto server = StartXServer(display, dir + "/xvfb.log");
     ScreenWatch screen(":" + display, 10 * Second);
     const std::string stampPath = dir + "/stamps";
+    // In Serbian whatever the settings say: the window is found by its Serbian title.
     ChildProcess program(
-        {options.program, "--database", dir + "/results.sqlite"},
+        {options.program, "--lang", "sr", "--database", dir + "/results.sqlite"},
         {"DISPLAY=:" + display, "QT_QPA_PLATFORM=xcb", "TAVULIN_LATENCY_STAMPS=" + stampPath},
         dir + "/program.log");
     if (!screen.AttachToWindow("Merenje brzine reakcije", PanelX, PanelY, 20 * Second))

@@ -47,8 +47,9 @@ std::string Time(const QDateTime& t) {
     return t.toUTC().toString(Qt::ISODateWithMs).toStdString();
 }
 
-[[noreturn]] void Refuse(int line, const QString& what) {
-    throw StoreError(QStringLiteral("Red %1: %2").arg(line).arg(what).toStdString());
+// `what` is a marked text that starts with the line, its %1; `arguments` fill %2 on.
+[[noreturn]] void Refuse(int line, const char* what, const QStringList& arguments = {}) {
+    throw StoreError(what, QStringList{QString::number(line)} + arguments);
 }
 
 // Splits the text into records of fields, quotes undone; line numbers from 1.
@@ -98,7 +99,7 @@ std::vector<Record> Records(std::string_view text) {
         }
     }
     if (quoted)
-        Refuse(current.line, QStringLiteral("navodnik nije zatvoren"));
+        Refuse(current.line, QT_TRANSLATE_NOOP("Store", "Red %1: navodnik nije zatvoren"));
     if (started || !field.empty() || !current.fields.empty()) {
         endField();
         records.push_back(std::move(current));
@@ -112,16 +113,16 @@ double ReadNumber(const Record& r, const std::string& text, bool optional) {
     double v = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
-        Refuse(r.line,
-               QStringLiteral("\"%1\" nije broj").arg(QString::fromStdString(text).left(40)));
+        Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: \"%2\" nije broj"),
+               {QString::fromStdString(text).left(40)});
     return v;
 }
 
 QDateTime ReadTime(const Record& r, const std::string& text) {
     const QDateTime t = QDateTime::fromString(QString::fromStdString(text), Qt::ISODateWithMs);
     if (!t.isValid())
-        Refuse(r.line,
-               QStringLiteral("\"%1\" nije vreme").arg(QString::fromStdString(text).left(40)));
+        Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: \"%2\" nije vreme"),
+               {QString::fromStdString(text).left(40)});
     return t.toUTC();
 }
 
@@ -158,22 +159,24 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
         text.remove_prefix(3);
     const std::vector<Record> records = Records(text);
     if (records.empty())
-        throw StoreError("Datoteka ne sadrži nijednu sesiju.");
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Datoteka ne sadrži nijednu sesiju."));
     const Record& header = records.front();
     const std::size_t columns = header.fields.size();
     if ((columns != Columns.size() && columns != EarlierColumns) ||
         !std::equal(header.fields.begin(), header.fields.end(), Columns.begin()))
-        Refuse(header.line, QStringLiteral("zaglavlje nije zaglavlje izvezenih sesija"));
+        Refuse(header.line,
+               QT_TRANSLATE_NOOP("Store", "Red %1: zaglavlje nije zaglavlje izvezenih sesija"));
 
     std::vector<Session> sessions;
     std::map<std::string, std::size_t> byUid;
     for (std::size_t i = 1; i < records.size(); ++i) {
         const Record& r = records[i];
         if (r.fields.size() != columns)
-            Refuse(r.line, QStringLiteral("red treba da ima %1 polja").arg(columns));
+            Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: red treba da ima %2 polja"),
+                   {QString::number(columns)});
         const auto& f = r.fields;
         if (f[0].empty())
-            Refuse(r.line, QStringLiteral("sesija nema oznaku"));
+            Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: sesija nema oznaku"));
         auto [at, added] = byUid.emplace(f[0], sessions.size());
         if (added) {
             Session s;
@@ -185,7 +188,8 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
             try {
                 s.header.kind = SessionKindFromName(Text(f[5]));
             } catch (const StoreError& e) {
-                Refuse(r.line, QString::fromStdString(e.what()));
+                Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: Nepoznata vrsta \"%2\"."),
+                       e.Message().Arguments());
             }
             s.header.settings = Text(f[12]);
             sessions.push_back(std::move(s));
@@ -194,7 +198,8 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
         try {
             row.kind = RowKindFromName(Text(f[6]));
         } catch (const StoreError& e) {
-            Refuse(r.line, QString::fromStdString(e.what()));
+            Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: Nepoznata vrsta \"%2\"."),
+                   e.Message().Arguments());
         }
         row.trial = ReadNumber(r, f[7], false);
         row.ms = ReadNumber(r, f[8], row.kind == RowKind::FalseStart);
@@ -205,7 +210,8 @@ std::vector<Session> ReadLongCsv(std::string_view text) {
             try {
                 row.onset = OnsetFromName(Text(f[13]));
             } catch (const StoreError& e) {
-                Refuse(r.line, QString::fromStdString(e.what()));
+                Refuse(r.line, QT_TRANSLATE_NOOP("Store", "Red %1: Nepoznata vrsta \"%2\"."),
+                       e.Message().Arguments());
             }
             row.uncertaintyMs = ReadNumber(r, f[14], true);
         }

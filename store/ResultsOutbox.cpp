@@ -20,7 +20,7 @@ void TResultsStore::NoteChange(std::int64_t id, std::optional<std::int64_t> from
             .arg(from ? QString::number(*from)
                       : QStringLiteral("(SELECT count(*) FROM rows WHERE session = sessions.id)")));
     q.addBindValue(qlonglong(id));
-    Run(q, QStringLiteral("Promena nije zapamćena za server"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Promena nije zapamćena za server"));
 }
 
 std::vector<OutboxEntry> TResultsStore::Outbox(int limit) const {
@@ -29,7 +29,7 @@ std::vector<OutboxEntry> TResultsStore::Outbox(int limit) const {
                  QStringLiteral("SELECT seq, uid, from_position FROM outbox ORDER BY seq LIMIT ?"));
     q.setForwardOnly(true);
     q.addBindValue(limit);
-    Run(q, QStringLiteral("Promene za server nisu pročitane"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Promene za server nisu pročitane"));
     std::vector<OutboxEntry> entries;
     while (q.next())
         entries.push_back(
@@ -39,7 +39,7 @@ std::vector<OutboxEntry> TResultsStore::Outbox(int limit) const {
 
 int TResultsStore::OutboxSize() const {
     QSqlQuery q = Prepared(Database(), QStringLiteral("SELECT count(*) FROM outbox"));
-    Run(q, QStringLiteral("Promene za server nisu pročitane"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Promene za server nisu pročitane"));
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -54,7 +54,7 @@ void TResultsStore::DropOutbox(const QString& uid, std::int64_t seq) {
     const bool dropped = q.exec();
     Run(Database(), QStringLiteral("PRAGMA synchronous = FULL"));
     if (!dropped)
-        ThrowStoreError(QStringLiteral("Poslate promene nisu obrisane"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Poslate promene nisu obrisane"), q.lastError());
 }
 
 } // namespace store

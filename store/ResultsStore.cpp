@@ -37,9 +37,8 @@ double FromNullable(const QVariant& v) {
 }
 
 [[noreturn]] void ThrowSqliteError(sqlite3* db) {
-    throw StoreError(QStringLiteral("Rezultat nije upisan: %1")
-                         .arg(QString::fromUtf8(sqlite3_errmsg(db)))
-                         .toStdString());
+    throw StoreError(QT_TRANSLATE_NOOP("Store", "Rezultat nije upisan"), {},
+                     QString::fromUtf8(sqlite3_errmsg(db)));
 }
 
 std::vector<double> Times(std::span<const SessionRow> rows) {
@@ -88,7 +87,8 @@ QSqlDatabase TResultsStore::Database() const {
 
 void TResultsStore::RefuseIfReadOnly() const {
     if (readOnly_)
-        throw StoreError("Baza rezultata je iz novije verzije programa i ne menja se.");
+        throw StoreError(QT_TRANSLATE_NOOP(
+            "Store", "Baza rezultata je iz novije verzije programa i ne menja se."));
 }
 
 std::int64_t TResultsStore::InsertSession(const SessionHeader& h) {
@@ -104,7 +104,7 @@ std::int64_t TResultsStore::InsertSession(const SessionHeader& h) {
     q.addBindValue(TimeText(h.started));
     q.addBindValue(TimeText(h.ended));
     q.addBindValue(Text(h.settings));
-    Run(q, QStringLiteral("Sesija nije upisana"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Sesija nije upisana"));
     return q.lastInsertId().toLongLong();
 }
 
@@ -112,7 +112,7 @@ std::int64_t TResultsStore::EnsureSession(const SessionHeader& header) {
     RefuseIfReadOnly();
     QSqlQuery find = Prepared(Database(), QStringLiteral("SELECT id FROM sessions WHERE uid = ?"));
     find.addBindValue(header.uid);
-    Run(find, QStringLiteral("Sesija nije pročitana"));
+    Run(find, QT_TRANSLATE_NOOP("Store", "Sesija nije pročitana"));
     if (find.next())
         return find.value(0).toLongLong();
     Transaction t(Database());
@@ -127,7 +127,7 @@ void TResultsStore::InsertRows(std::int64_t id, std::span<const SessionRow> rows
                                std::size_t from) {
     const QVariant handle = Database().driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw StoreError("Baza rezultata nije SQLite baza.");
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Baza rezultata nije SQLite baza."));
     sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
     sqlite3_stmt* raw = nullptr;
     const char* sql = "INSERT INTO rows (session, position, kind, trial, ms, at, cycles_ms, "
@@ -181,7 +181,7 @@ void TResultsStore::UpdateHeader(std::int64_t id, const SessionHeader& h,
     q.addBindValue(f.fastest);
     q.addBindValue(f.slowest);
     q.addBindValue(qlonglong(id));
-    Run(q, QStringLiteral("Sesija nije upisana"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Sesija nije upisana"));
 }
 
 void TResultsStore::WriteRows(std::int64_t id, const SessionHeader& header,
@@ -192,7 +192,7 @@ void TResultsStore::WriteRows(std::int64_t id, const SessionHeader& header,
         Database(), QStringLiteral("DELETE FROM rows WHERE session = ? AND position >= ?"));
     drop.addBindValue(qlonglong(id));
     drop.addBindValue(qlonglong(keep));
-    Run(drop, QStringLiteral("Rezultati nisu izmenjeni"));
+    Run(drop, QT_TRANSLATE_NOOP("Store", "Rezultati nisu izmenjeni"));
     InsertRows(id, rows, keep);
     UpdateHeader(id, header, rows);
     NoteChange(id, std::int64_t(keep));
@@ -206,7 +206,7 @@ void TResultsStore::SetParticipant(std::int64_t id, const QString& participant) 
         Prepared(Database(), QStringLiteral("UPDATE sessions SET participant = ? WHERE id = ?"));
     q.addBindValue(Text(participant));
     q.addBindValue(qlonglong(id));
-    Run(q, QStringLiteral("Učesnik nije upisan"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Učesnik nije upisan"));
     NoteChange(id, std::nullopt);
     t.Commit();
 }
@@ -219,9 +219,9 @@ void TResultsStore::DeleteSessions(std::span<const std::int64_t> ids) {
     for (const std::int64_t id : ids) {
         NoteChange(id, -1);
         rows.bindValue(0, qlonglong(id));
-        Run(rows, QStringLiteral("Sesija nije obrisana"));
+        Run(rows, QT_TRANSLATE_NOOP("Store", "Sesija nije obrisana"));
         sessions.bindValue(0, qlonglong(id));
-        Run(sessions, QStringLiteral("Sesija nije obrisana"));
+        Run(sessions, QT_TRANSLATE_NOOP("Store", "Sesija nije obrisana"));
     }
     t.Commit();
 }
@@ -231,7 +231,7 @@ std::vector<SessionSummary> TResultsStore::ListSessions() const {
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT %1 FROM sessions ORDER BY started DESC, id DESC")
                     .arg(SessionColumns)))
-        ThrowStoreError(QStringLiteral("Sesije nisu pročitane"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Sesije nisu pročitane"), q.lastError());
     std::vector<SessionSummary> list;
     while (q.next())
         list.push_back(ReadSummary(q));
@@ -242,9 +242,9 @@ Session TResultsStore::LoadSession(std::int64_t id) const {
     QSqlQuery head = Prepared(
         Database(), QStringLiteral("SELECT %1 FROM sessions WHERE id = ?").arg(SessionColumns));
     head.addBindValue(qlonglong(id));
-    Run(head, QStringLiteral("Sesija nije pročitana"));
+    Run(head, QT_TRANSLATE_NOOP("Store", "Sesija nije pročitana"));
     if (!head.next())
-        throw StoreError("Sesija više ne postoji.");
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Sesija više ne postoji."));
     Session session;
     session.header = ReadSummary(head).header;
     session.rows = LoadRows(id, 0);
@@ -261,7 +261,7 @@ std::vector<SessionRow> TResultsStore::LoadRows(std::int64_t id, std::size_t fro
     q.setForwardOnly(true);
     q.addBindValue(qlonglong(id));
     q.addBindValue(qlonglong(from));
-    Run(q, QStringLiteral("Rezultati nisu pročitani"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Rezultati nisu pročitani"));
     std::vector<SessionRow> rows;
     while (q.next()) {
         SessionRow r;
@@ -282,7 +282,7 @@ std::optional<SessionSummary> TResultsStore::FindSession(const QString& uid) con
     QSqlQuery q = Prepared(
         Database(), QStringLiteral("SELECT %1 FROM sessions WHERE uid = ?").arg(SessionColumns));
     q.addBindValue(uid);
-    Run(q, QStringLiteral("Sesija nije pročitana"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Sesija nije pročitana"));
     if (!q.next())
         return std::nullopt;
     return ReadSummary(q);
@@ -291,7 +291,7 @@ std::optional<SessionSummary> TResultsStore::FindSession(const QString& uid) con
 bool TResultsStore::HasSession(const QString& uid) const {
     QSqlQuery q = Prepared(Database(), QStringLiteral("SELECT 1 FROM sessions WHERE uid = ?"));
     q.addBindValue(uid);
-    Run(q, QStringLiteral("Sesija nije pročitana"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Sesija nije pročitana"));
     return q.next();
 }
 

@@ -41,7 +41,7 @@ Kind KindOf(const std::array<std::pair<Kind, const char*>, N>& names, const QStr
     for (const auto& [k, n] : names)
         if (name == QLatin1String(n))
             return k;
-    throw StoreError(QStringLiteral("Nepoznata vrsta \"%1\".").arg(name.left(40)).toStdString());
+    throw StoreError(QT_TRANSLATE_NOOP("Store", "Nepoznata vrsta \"%1\"."), {name.left(40)});
 }
 
 bool SameNumber(double a, double b) {

@@ -14,17 +14,18 @@ bool TSessionKeeper::TryOpen() {
     try {
         OpenedStore opened = open_();
         store_ = std::move(opened.store);
-        if (!opened.notice.isEmpty() && OnNotice)
+        if (!opened.notice.IsEmpty() && OnNotice)
             OnNotice(opened.notice);
         if (store_->ReadOnly()) {
             // The notice has said so already.
-            problem_ = QStringLiteral("baza je iz novije verzije programa");
+            problem_ =
+                StoreMessage(QT_TRANSLATE_NOOP("Store", "baza je iz novije verzije programa"));
             if (OnStateChange)
                 OnStateChange();
         }
         return true;
     } catch (const StoreError& e) {
-        SetProblem(QString::fromStdString(e.what()));
+        SetProblem(e.Message());
         return false;
     }
 }
@@ -58,7 +59,7 @@ void TSessionKeeper::Flush() {
         try {
             Write(unsaved_.front());
         } catch (const StoreError& e) {
-            SetProblem(QString::fromStdString(e.what()));
+            SetProblem(e.Message());
             return;
         }
         unsaved_.erase(unsaved_.begin());
@@ -91,15 +92,16 @@ void TSessionKeeper::Write(const Session& session) {
     stored = session.rows;
 }
 
-void TSessionKeeper::SetProblem(const QString& problem) {
+void TSessionKeeper::SetProblem(const StoreMessage& problem) {
     if (problem == problem_)
         return;
-    const bool wasWorking = problem_.isEmpty();
+    const bool wasWorking = problem_.IsEmpty();
     problem_ = problem;
-    if (wasWorking && !problem_.isEmpty() && OnNotice)
-        OnNotice(QStringLiteral("Rezultati se ne čuvaju u bazi (%1). Program ih drži u memoriji i "
-                                "upisaće ih čim baza bude dostupna.")
-                     .arg(problem_));
+    if (wasWorking && !problem_.IsEmpty() && OnNotice)
+        OnNotice(StoreMessage::Because(
+            QT_TRANSLATE_NOOP("Store", "Rezultati se ne čuvaju u bazi (%1). Program ih drži u "
+                                       "memoriji i upisaće ih čim baza bude dostupna."),
+            problem_));
     if (OnStateChange)
         OnStateChange();
 }

@@ -33,13 +33,13 @@ public:
     bool AllKept() const { return unsaved_.empty(); }
     bool HasStore() const { return static_cast<bool>(open_); }
     // Why the store is not working, or empty when it is.
-    const QString& Problem() const { return problem_; }
+    const StoreMessage& Problem() const { return problem_; }
     // The open store, or null while it cannot be opened.
     TResultsStore* Store() { return store_.get(); }
 
     // A message for the user: the store stopped working (once, until it works again), or what
     // opening it found (a damaged file moved aside, a file of a later version).
-    std::function<void(const QString&)> OnNotice;
+    std::function<void(const StoreMessage&)> OnNotice;
     // The state the status bar shows changed.
     std::function<void()> OnStateChange;
     // Everything handed over is now in the store: a lab station sends it on to its server.
@@ -53,13 +53,13 @@ private:
     bool TryOpen();
     void Flush();
     void Write(const Session& session);
-    void SetProblem(const QString& problem);
+    void SetProblem(const StoreMessage& problem);
 
     Opener open_;
     std::unique_ptr<TResultsStore> store_;
     std::map<QString, Written> written_;
     std::vector<Session> unsaved_;
-    QString problem_;
+    StoreMessage problem_;
 };
 
 } // namespace store

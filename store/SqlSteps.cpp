@@ -7,14 +7,14 @@
 
 namespace store {
 
-void ThrowStoreError(const QString& what, const QSqlError& error) {
+void ThrowStoreError(const char* what, const QSqlError& error, const QStringList& arguments) {
     QString reason = error.databaseText();
     if (reason.isEmpty())
         reason = error.driverText();
-    throw StoreError(QStringLiteral("%1: %2").arg(what, reason).toStdString());
+    throw StoreError(what, arguments, reason);
 }
 
-void Run(QSqlQuery& query, const QString& what) {
+void Run(QSqlQuery& query, const char* what) {
     if (!query.exec())
         ThrowStoreError(what, query.lastError());
 }
@@ -22,14 +22,14 @@ void Run(QSqlQuery& query, const QString& what) {
 QSqlQuery Prepared(const QSqlDatabase& db, const QString& sql) {
     QSqlQuery query(db);
     if (!query.prepare(sql))
-        ThrowStoreError(QStringLiteral("Upit nije pripremljen"), query.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Upit nije pripremljen"), query.lastError());
     return query;
 }
 
 void Run(const QSqlDatabase& db, const QString& sql) {
     QSqlQuery query(db);
     if (!query.exec(sql))
-        ThrowStoreError(QStringLiteral("Upis u bazu nije uspeo"), query.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Upis u bazu nije uspeo"), query.lastError());
 }
 
 SessionFigures ReadFigures(const QSqlQuery& q, int first) {
@@ -45,7 +45,7 @@ SessionFigures ReadFigures(const QSqlQuery& q, int first) {
 
 Transaction::Transaction(QSqlDatabase db) : db_(std::move(db)) {
     if (!db_.transaction())
-        ThrowStoreError(QStringLiteral("Baza je zauzeta"), db_.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza je zauzeta"), db_.lastError());
 }
 
 Transaction::~Transaction() {
@@ -55,7 +55,7 @@ Transaction::~Transaction() {
 
 void Transaction::Commit() {
     if (!db_.commit())
-        ThrowStoreError(QStringLiteral("Upis u bazu nije uspeo"), db_.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Upis u bazu nije uspeo"), db_.lastError());
     open_ = false;
 }
 

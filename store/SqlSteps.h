@@ -8,11 +8,13 @@
 
 namespace store {
 
-// The reason of a failed database step, in the user's language, with the driver's own words.
-[[noreturn]] void ThrowStoreError(const QString& what, const QSqlError& error);
+// A failed database step: `what` is a text marked in the "Store" context, filled from
+// `arguments`, and the driver's own words follow it.
+[[noreturn]] void ThrowStoreError(const char* what, const QSqlError& error,
+                                  const QStringList& arguments = {});
 
-// Runs one statement; raises StoreError when it fails.
-void Run(QSqlQuery& query, const QString& what);
+// Runs one statement; raises StoreError, saying `what` failed (a marked text), when it fails.
+void Run(QSqlQuery& query, const char* what);
 QSqlQuery Prepared(const QSqlDatabase& db, const QString& sql);
 void Run(const QSqlDatabase& db, const QString& sql);
 

@@ -89,8 +89,8 @@ QString MoveAside(const QString& path) {
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = QStringLiteral("%1.damaged-%2-%3").arg(path, stamp).arg(n);
     if (!QFile::rename(path, target))
-        throw StoreError(
-            QStringLiteral("Oštećena baza %1 ne može da se skloni.").arg(path).toStdString());
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Oštećena baza %1 ne može da se skloni."),
+                         {path});
     for (const char* suffix : {"-wal", "-shm"}) {
         const QString journal = path + QLatin1String(suffix);
         if (QFileInfo::exists(journal))
@@ -119,12 +119,14 @@ struct Connection {
 QSqlDatabase Connect(const QString& path, const QString& name) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     if (!db.isValid())
-        throw StoreError("Program nema upravljački program za SQLite (libqt6sql6-sqlite).");
+        throw StoreError(QT_TRANSLATE_NOOP(
+            "Store", "Program nema upravljački program za SQLite (libqt6sql6-sqlite)."));
     db.setDatabaseName(path);
     // A second window writing at the same moment waits for it instead of failing.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
-        ThrowStoreError(QStringLiteral("Baza %1 ne može da se otvori").arg(path), db.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza %1 ne može da se otvori"), db.lastError(),
+                        {path});
     return db;
 }
 
@@ -135,7 +137,7 @@ bool PassesIntegrityCheck(const QSqlDatabase& db) {
     if (!q.exec(QStringLiteral("PRAGMA integrity_check"))) {
         if (MeansDamage(q.lastError()))
             return false;
-        ThrowStoreError(QStringLiteral("Baza ne može da se pročita"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza ne može da se pročita"), q.lastError());
     }
     return q.next() && q.value(0).toString() == QLatin1String("ok");
 }
@@ -143,7 +145,7 @@ bool PassesIntegrityCheck(const QSqlDatabase& db) {
 int UserVersion(const QSqlDatabase& db) {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-        ThrowStoreError(QStringLiteral("Baza ne može da se pročita"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza ne može da se pročita"), q.lastError());
     return q.value(0).toInt();
 }
 
@@ -169,16 +171,16 @@ public:
 OpenedStore OpenStoreFile(const QString& path) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw StoreError(QStringLiteral("Fascikla %1 ne može da se napravi.")
-                             .arg(info.absolutePath())
-                             .toStdString());
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Fascikla %1 ne može da se napravi."),
+                         {info.absolutePath()});
 
     OpenedStore opened;
     const auto moveAside = [&] {
         const QString target = MoveAside(path);
-        opened.notice = QStringLiteral("Baza rezultata %1 je oštećena; premeštena je u %2, a "
-                                       "rezultati se čuvaju u novoj bazi.")
-                            .arg(path, target);
+        opened.notice = StoreMessage(QT_TRANSLATE_NOOP("Store", "Baza rezultata %1 je oštećena; "
+                                                                "premeštena je u %2, a rezultati "
+                                                                "se čuvaju u novoj bazi."),
+                                     {path, target});
     };
     if (!HasDatabaseHeader(path))
         moveAside();
@@ -196,9 +198,10 @@ OpenedStore OpenStoreFile(const QString& path) {
     const int version = UserVersion(db);
     const bool readOnly = version > TResultsStore::SchemaVersion;
     if (readOnly) {
-        opened.notice = QStringLiteral("Baza rezultata %1 je iz novije verzije programa: samo se "
-                                       "čita, a novi rezultati se ne čuvaju.")
-                            .arg(path);
+        opened.notice = StoreMessage(QT_TRANSLATE_NOOP("Store", "Baza rezultata %1 je iz novije "
+                                                                "verzije programa: samo se čita, a "
+                                                                "novi rezultati se ne čuvaju."),
+                                     {path});
     } else {
         // Every commit reaches the disk before it returns: a power cut keeps what was shown.
         Run(db, QStringLiteral("PRAGMA journal_mode = WAL"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResultsStore.h"
+#include "StoreError.h"
 
 #include <QString>
 #include <memory>
@@ -11,7 +12,7 @@ struct OpenedStore {
     std::unique_ptr<TResultsStore> store;
     // What the user should know about the opening, or empty: a damaged file moved aside, or a
     // file from a later version opened read-only.
-    QString notice;
+    StoreMessage notice;
 };
 
 // Opens the store at `path`, creating its folder and the file as needed. A file that is not a

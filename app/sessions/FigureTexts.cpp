@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Ms(double value) {
@@ -18,28 +20,34 @@ QString Signed(double value) {
 QString ReactionFiguresText(const ReactionFiguresLine& line) {
     // Three short lines: the space between the two buttons is narrow.
     const store::SessionFigures& f = line.figures;
-    QString first = QStringLiteral("Broj rezultata: %1").arg(f.count);
+    QString first = QCoreApplication::translate("FigureTexts", "Broj rezultata: %1").arg(f.count);
     QString second;
     if (f.count > 0) {
-        first += QStringLiteral(", srednje %1 ms, medijana %2 ms").arg(Ms(f.mean), Ms(f.median));
+        first += QCoreApplication::translate("FigureTexts", ", srednje %1 ms, medijana %2 ms")
+                     .arg(Ms(f.mean), Ms(f.median));
         // A single result has no spread to speak of.
         if (f.count > 1)
-            first += QStringLiteral(", SD %1 ms").arg(Ms(f.deviation));
-        second =
-            QStringLiteral("najbrže %1 ms, najsporije %2 ms, ").arg(Ms(f.fastest), Ms(f.slowest));
+            first += QCoreApplication::translate("FigureTexts", ", SD %1 ms").arg(Ms(f.deviation));
+        second = QCoreApplication::translate("FigureTexts", "najbrže %1 ms, najsporije %2 ms, ")
+                     .arg(Ms(f.fastest), Ms(f.slowest));
     }
-    second += QStringLiteral("preuranjeni klikovi: %1").arg(line.falseStarts);
-    const QString third = QStringLiteral("anticipacije (ispod %1 ms): %2, propusti (od %3 ms): %4")
-                              .arg(line.limits.anticipationMs)
-                              .arg(line.anticipations)
-                              .arg(line.limits.lapseMs)
-                              .arg(line.lapses);
+    second +=
+        QCoreApplication::translate("FigureTexts", "preuranjeni klikovi: %1").arg(line.falseStarts);
+    const QString third =
+        QCoreApplication::translate("FigureTexts",
+                                    "anticipacije (ispod %1 ms): %2, propusti (od %3 ms): %4")
+            .arg(line.limits.anticipationMs)
+            .arg(line.anticipations)
+            .arg(line.limits.lapseMs)
+            .arg(line.lapses);
     return first + u'\n' + second + u'\n' + third;
 }
 
 QString CalibrationFiguresText(const CalibrationFiguresLine& line) {
-    return QStringLiteral("Kalibracija, odstupanje od sleep vrednosti:\nQueryPerformance %1 / %2 "
-                          "ms, RDTSC %3 / %4 ms\ntakt procesora %5 MHz")
+    return QCoreApplication::translate(
+               "FigureTexts",
+               "Kalibracija, odstupanje od sleep vrednosti:\nQueryPerformance %1 / %2 "
+               "ms, RDTSC %3 / %4 ms\ntakt procesora %5 MHz")
         .arg(Signed(line.queryPerformanceAbove), Signed(line.queryPerformanceBelow),
              Signed(line.cyclesAbove), Signed(line.cyclesBelow), FormatFixed(line.clockMhz, 4));
 }

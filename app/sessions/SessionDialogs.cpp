@@ -1,6 +1,9 @@
 #include "SessionDialogs.h"
 
+#include "Language.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,35 +12,50 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
     QDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Podešavanja"));
+    dialog.setWindowTitle(QCoreApplication::translate("SessionDialogs", "Podešavanja"));
     auto* layout = new QFormLayout(&dialog);
     auto* station = new QLineEdit(values.station, &dialog);
     station->setObjectName(QStringLiteral("StationEdit"));
     auto* database = new QLineEdit(values.database, &dialog);
     database->setObjectName(QStringLiteral("DatabaseEdit"));
     database->setMinimumWidth(360);
-    layout->addRow(QStringLiteral("Naziv računara (stanica):"), station);
-    layout->addRow(QStringLiteral("Baza rezultata:"), database);
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Naziv računara (stanica):"),
+                   station);
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Baza rezultata:"), database);
     const auto limit = [&](const char* name, int value) {
         auto* spin = new QSpinBox(&dialog);
         spin->setObjectName(QLatin1StringView(name));
         spin->setRange(1, 100000);
-        spin->setSuffix(QStringLiteral(" ms"));
+        spin->setSuffix(QCoreApplication::translate("SessionDialogs", " ms"));
         spin->setValue(value);
         return spin;
     };
     auto* anticipation = limit("AnticipationEdit", values.anticipationMs);
     auto* lapse = limit("LapseEdit", values.lapseMs);
-    layout->addRow(QStringLiteral("Anticipacija: rezultat ispod"), anticipation);
-    layout->addRow(QStringLiteral("Propust: rezultat od"), lapse);
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Anticipacija: rezultat ispod"),
+                   anticipation);
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Propust: rezultat od"), lapse);
+    // Each language by its own name, so that a user finds theirs whatever the window speaks.
+    auto* language = new QComboBox(&dialog);
+    language->setObjectName(QStringLiteral("LanguageEdit"));
+    language->addItem(QStringLiteral("Srpski"), LanguageCode(Language::Serbian));
+    language->addItem(QStringLiteral("English"), LanguageCode(Language::English));
+    language->setCurrentIndex(std::max(0, language->findData(values.language)));
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Jezik (od sledećeg pokretanja):"),
+                   language);
     layout->addRow(new QLabel(
-        QStringLiteral("Nova baza rezultata važi od sledećeg pokretanja programa."), &dialog));
+        QCoreApplication::translate("SessionDialogs",
+                                    "Nova baza rezultata važi od sledećeg pokretanja programa."),
+        &dialog));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("U redu"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Otkaži"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("SessionDialogs", "U redu"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("SessionDialogs", "Otkaži"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addRow(buttons);
@@ -47,6 +65,7 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
     values.database = database->text().trimmed();
     values.anticipationMs = anticipation->value();
     values.lapseMs = lapse->value();
+    values.language = language->currentData().toString();
     return true;
 }
 
@@ -55,8 +74,8 @@ std::optional<QString> SystemTextInput::AskText(const platform::TextQuestion& qu
     dialog.setWindowTitle(question.title);
     dialog.setLabelText(question.label);
     dialog.setTextValue(question.text);
-    dialog.setOkButtonText(QStringLiteral("U redu"));
-    dialog.setCancelButtonText(QStringLiteral("Otkaži"));
+    dialog.setOkButtonText(QCoreApplication::translate("SessionDialogs", "U redu"));
+    dialog.setCancelButtonText(QCoreApplication::translate("SessionDialogs", "Otkaži"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().trimmed();

@@ -1,6 +1,7 @@
 // The handlers of the sessions page: open, start, label, delete, export and import sessions,
 // and the settings.
 #include "AppTitle.h"
+#include "ErrorText.h"
 #include "FileTypes.h"
 #include "LongCsv.h"
 #include "MainForm.h"
@@ -21,8 +22,9 @@ using store::SessionSummary;
 namespace {
 
 QString KindCaption(SessionKind kind) {
-    return kind == SessionKind::Calibration ? QStringLiteral("kalibracija")
-                                            : QStringLiteral("merenje");
+    return kind == SessionKind::Calibration
+               ? QCoreApplication::translate("TMainForm", "kalibracija")
+               : QCoreApplication::translate("TMainForm", "merenje");
 }
 
 // The list's columns from the mean on.
@@ -40,10 +42,10 @@ std::string_view View(const QByteArray& bytes) {
 
 store::TResultsStore& TMainForm::RequireStore() {
     if (!keeper_->HasStore())
-        throw store::StoreError("Program je pokrenut bez baze rezultata.");
+        throw store::StoreError(tr("Program je pokrenut bez baze rezultata.").toStdString());
     if (!keeper_->Store())
-        throw store::StoreError(QStringLiteral("Baza rezultata nije dostupna: %1")
-                                    .arg(keeper_->Problem())
+        throw store::StoreError(tr("Baza rezultata nije dostupna: %1")
+                                    .arg(MessageText(keeper_->Problem()))
                                     .toStdString());
     return *keeper_->Store();
 }
@@ -119,7 +121,7 @@ void TMainForm::OpenSessionClick() {
     SettlePendingEdits();
     const std::vector<std::int64_t> ids = SelectedSessionIds(false);
     if (ids.size() != 1)
-        throw store::StoreError("Izaberite jednu sesiju.");
+        throw store::StoreError(tr("Izaberite jednu sesiju.").toStdString());
     ShowSession(RequireStore().LoadSession(ids.front()));
     RefreshSessionsList();
 }
@@ -134,7 +136,7 @@ void TMainForm::NewSessionClick() {
 void TMainForm::ParticipantClick() {
     SettlePendingEdits();
     const auto label = services_.textInput.AskText(
-        {QStringLiteral("Učesnik"), QStringLiteral("Oznaka učesnika tekuće sesije:"),
+        {tr("Učesnik"), tr("Oznaka učesnika tekuće sesije:"),
          session_.header.uid.isEmpty() ? participant_ : session_.header.participant});
     if (!label)
         return;
@@ -165,13 +167,12 @@ void TMainForm::DeleteKeptSessions(store::TResultsStore& store, std::span<const 
 void TMainForm::DeleteSessionClick() {
     const std::vector<std::int64_t> ids = SelectedSessionIds(false);
     if (ids.empty())
-        throw store::StoreError("Izaberite sesiju.");
+        throw store::StoreError(tr("Izaberite sesiju.").toStdString());
     store::TResultsStore& store = RequireStore();
     const QString question =
         ids.size() == 1
-            ? QStringLiteral("Obrisati izabranu sesiju sa svim njenim rezultatima?")
-            : QStringLiteral("Obrisati %1 izabranih sesija sa svim njihovim rezultatima?")
-                  .arg(ids.size());
+            ? tr("Obrisati izabranu sesiju sa svim njenim rezultatima?")
+            : tr("Obrisati %1 izabranih sesija sa svim njihovim rezultatima?").arg(ids.size());
     if (!services_.questions.Confirm(
             {question, ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
@@ -181,7 +182,7 @@ void TMainForm::DeleteSessionClick() {
 void TMainForm::DeleteParticipantClick() {
     const std::vector<std::int64_t> ids = SelectedSessionIds(false);
     if (ids.size() != 1)
-        throw store::StoreError("Izaberite jednu sesiju učesnika.");
+        throw store::StoreError(tr("Izaberite jednu sesiju učesnika.").toStdString());
     store::TResultsStore& store = RequireStore();
     const std::vector<SessionSummary> all = store.ListSessions();
     QString participant;
@@ -189,15 +190,14 @@ void TMainForm::DeleteParticipantClick() {
         if (s.id == ids.front())
             participant = s.header.participant;
     if (participant.isEmpty())
-        throw store::StoreError("Izabrana sesija nema oznaku učesnika.");
+        throw store::StoreError(tr("Izabrana sesija nema oznaku učesnika.").toStdString());
     std::vector<std::int64_t> theirs;
     for (const SessionSummary& s : all)
         if (s.header.participant == participant)
             theirs.push_back(s.id);
-    if (!services_.questions.Confirm({QStringLiteral("Obrisati sve sesije učesnika \"%1\" (%2)?")
-                                          .arg(participant)
-                                          .arg(theirs.size()),
-                                      ApplicationTitle, platform::Question::Answers::YesNo}))
+    if (!services_.questions.Confirm(
+            {tr("Obrisati sve sesije učesnika \"%1\" (%2)?").arg(participant).arg(theirs.size()),
+             ApplicationTitle, platform::Question::Answers::YesNo}))
         return;
     DeleteKeptSessions(store, theirs);
 }
@@ -206,11 +206,11 @@ void TMainForm::ExportSessionsClick() {
     store::TResultsStore& store = RequireStore();
     const std::vector<std::int64_t> ids = SelectedSessionIds(true);
     if (ids.empty())
-        throw store::StoreError("Nema sesija za izvoz.");
+        throw store::StoreError(tr("Nema sesija za izvoz.").toStdString());
     if (sessionsPath_.isEmpty())
-        sessionsPath_ = DocumentsFile(QStringLiteral("sesije.csv"));
-    const auto answer = services_.files.AskSaveFile(
-        {QStringLiteral("Izvezi sesije"), sessionsPath_, {CsvFile, AnyFile}});
+        sessionsPath_ = DocumentsFile(tr("sesije.csv"));
+    const auto answer =
+        services_.files.AskSaveFile({tr("Izvezi sesije"), sessionsPath_, {CsvFile(), AnyFile()}});
     if (!answer)
         return;
     sessionsPath_ = answer->path;
@@ -219,7 +219,7 @@ void TMainForm::ExportSessionsClick() {
     const std::string text = store::WriteLongCsv(sessions);
     SaveFileSafely(answer->path,
                    [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });
-    AppendMemoLine(QStringLiteral("Izvezeno sesija: %1 u %2")
+    AppendMemoLine(tr("Izvezeno sesija: %1 u %2")
                        .arg(sessions.size())
                        .arg(QFileInfo(answer->path).fileName()));
 }
@@ -227,16 +227,16 @@ void TMainForm::ExportSessionsClick() {
 void TMainForm::ImportSessionsClick() {
     store::TResultsStore& store = RequireStore();
     if (sessionsPath_.isEmpty())
-        sessionsPath_ = DocumentsFile(QStringLiteral("sesije.csv"));
-    const auto answer = services_.files.AskOpenFile(
-        {QStringLiteral("Uvezi sesije"), sessionsPath_, {CsvFile, AnyFile}});
+        sessionsPath_ = DocumentsFile(tr("sesije.csv"));
+    const auto answer =
+        services_.files.AskOpenFile({tr("Uvezi sesije"), sessionsPath_, {CsvFile(), AnyFile()}});
     if (!answer)
         return;
     sessionsPath_ = answer->path;
     const QByteArray bytes = LoadWholeFile(answer->path);
     const std::vector<store::Session> sessions = store::ReadLongCsv(View(bytes));
     const int added = store.ImportSessions(sessions);
-    AppendMemoLine(QStringLiteral("Uvezeno sesija: %1 iz %2 (već postoji: %3)")
+    AppendMemoLine(tr("Uvezeno sesija: %1 iz %2 (već postoji: %3)")
                        .arg(added)
                        .arg(QFileInfo(answer->path).fileName())
                        .arg(int(sessions.size()) - added));
@@ -249,6 +249,7 @@ void TMainForm::SettingsClick() {
     const FigureLimits limits = CurrentFigureLimits();
     values.anticipationMs = limits.anticipationMs;
     values.lapseMs = limits.lapseMs;
+    values.language = services_.settings.Value(platform::SettingKeys::Language, values.language);
     if (values.station.isEmpty())
         values.station = QSysInfo::machineHostName();
     if (!services_.settingsDialog.Edit(values))
@@ -260,5 +261,6 @@ void TMainForm::SettingsClick() {
     services_.settings.SetValue(platform::SettingKeys::AnticipationMs,
                                 QString::number(values.anticipationMs));
     services_.settings.SetValue(platform::SettingKeys::LapseMs, QString::number(values.lapseMs));
+    services_.settings.SetValue(platform::SettingKeys::Language, values.language);
     UpdateFigures();
 }

@@ -1,7 +1,9 @@
 // The session behind the results table: every change of the results series becomes a change of
 // the current session, and the keeper writes it through to the store.
 #include "Button.h"
+#include "ErrorText.h"
 #include "MainForm.h"
+#include "StoreError.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -104,7 +106,9 @@ QString TMainForm::Station() const {
 
 void TMainForm::KeepSessionsIn(store::TSessionKeeper& keeper) {
     keeper_ = &keeper;
-    keeper_->OnNotice = [this](const QString& notice) { services_.errors.Show(notice); };
+    keeper_->OnNotice = [this](const store::StoreMessage& notice) {
+        services_.errors.Show(MessageText(notice));
+    };
     keeper_->OnStateChange = [this] { UpdateStoreStatus(); };
     // Opened now, so that what opening found is said at start.
     keeper_->Retry();
@@ -120,14 +124,14 @@ void TMainForm::RetryStore() {
 
 void TMainForm::UpdateStoreStatus() {
     if (!keeper_->HasStore()) {
-        StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
-        StoreStatusText->setToolTip(QStringLiteral("Program je pokrenut bez baze rezultata."));
-    } else if (keeper_->Problem().isEmpty()) {
-        StoreStatusText->setText(QStringLiteral("Rezultati se čuvaju"));
+        StoreStatusText->setText(tr("Rezultati se ne čuvaju"));
+        StoreStatusText->setToolTip(tr("Program je pokrenut bez baze rezultata."));
+    } else if (keeper_->Problem().IsEmpty()) {
+        StoreStatusText->setText(tr("Rezultati se čuvaju"));
         StoreStatusText->setToolTip(keeper_->Store() ? keeper_->Store()->Path() : QString());
     } else {
-        StoreStatusText->setText(QStringLiteral("Rezultati se ne čuvaju"));
-        StoreStatusText->setToolTip(keeper_->Problem());
+        StoreStatusText->setText(tr("Rezultati se ne čuvaju"));
+        StoreStatusText->setToolTip(MessageText(keeper_->Problem()));
     }
     ShowServerStatus();
 }

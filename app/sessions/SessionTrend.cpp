@@ -46,10 +46,10 @@ void TMainForm::CreateTrendChart() {
     };
     TrendChart.Legend().SetAlignment(laBottom);
     SeriesTrendMedian.SetName("SeriesTrendMedian");
-    SeriesTrendMedian.SetTitle("Medijana");
+    SeriesTrendMedian.SetTitle(tr("Medijana").toStdString());
     SeriesTrendMedian.SetSeriesColor(clRed);
     SeriesTrendMean.SetName("SeriesTrendMean");
-    SeriesTrendMean.SetTitle("Srednje");
+    SeriesTrendMean.SetTitle(tr("Srednje").toStdString());
     SeriesTrendMean.SetSeriesColor(clBlue);
     for (TLineSeries* series : {&SeriesTrendMedian, &SeriesTrendMean}) {
         series->Marks().SetVisible(false);
@@ -79,9 +79,9 @@ void TMainForm::UpdateTrend() {
         SeriesTrendMedian.AddPoint(x, s->figures.median, {}, DefaultPointColor);
         SeriesTrendMean.AddPoint(x, s->figures.mean, {}, DefaultPointColor);
     }
-    const QString whose = !one                    ? QStringLiteral("svi učesnici")
-                          : participant.isEmpty() ? QStringLiteral("bez oznake učesnika")
-                                                  : QStringLiteral("učesnik %1").arg(participant);
+    const QString whose = !one                    ? tr("svi učesnici")
+                          : participant.isEmpty() ? tr("bez oznake učesnika")
+                                                  : tr("učesnik %1").arg(participant);
     TrendChart.Title().SetCaption(
-        QStringLiteral("Medijana i srednje vreme po sesijama (%1)").arg(whose).toStdString());
+        tr("Medijana i srednje vreme po sesijama (%1)").arg(whose).toStdString());
 }

@@ -25,11 +25,12 @@ ServerAddress ParseServerAddress(const QString& text) {
     // Only the scheme is named here: the text may hold a password that must not be shown.
     if (!url.isValid() || address.host.isEmpty() || address.database.isEmpty() ||
         address.database.contains(u'/'))
-        throw StoreError("Adresa servera baze nije ispravna; oblik je "
-                         "postgresql://korisnik@računar:port/baza.");
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Adresa servera baze nije ispravna; oblik je "
+                                                    "postgresql://korisnik@računar:port/baza."));
     if (!url.password().isEmpty())
-        throw StoreError("Lozinka se ne piše u adresu servera baze: program je uzima iz "
-                         "~/.pgpass ili PGPASSWORD.");
+        throw StoreError(QT_TRANSLATE_NOOP(
+            "Store", "Lozinka se ne piše u adresu servera baze: program je uzima iz "
+                     "~/.pgpass ili PGPASSWORD."));
     return address;
 }
 

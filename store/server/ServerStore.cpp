@@ -51,25 +51,28 @@ QString NewConnectionName() {
 }
 
 // Says in the user's words why the server did not let us in.
-QString ConnectProblem(const ServerAddress& a, const QSqlError& error) {
+StoreError ConnectProblem(const ServerAddress& a, const QSqlError& error) {
     const QString text = error.databaseText() + u' ' + error.driverText();
     const QString server = QStringLiteral("%1:%2").arg(a.host).arg(a.port);
     if (text.contains(QLatin1String("password authentication failed")) ||
         text.contains(QLatin1String("no password supplied")))
-        return QStringLiteral("Server baze %1 ne prihvata lozinku korisnika %2 (lozinka se "
-                              "uzima iz ~/.pgpass ili PGPASSWORD).")
-            .arg(server, a.user);
+        return StoreError(QT_TRANSLATE_NOOP("Store", "Server baze %1 ne prihvata lozinku "
+                                                     "korisnika %2 (lozinka se uzima iz "
+                                                     "~/.pgpass ili PGPASSWORD)."),
+                          {server, a.user});
     if (text.contains(QLatin1String("database")) && text.contains(QLatin1String("does not exist")))
-        return QStringLiteral("Na serveru baze %1 ne postoji baza %2.").arg(server, a.database);
+        return StoreError(QT_TRANSLATE_NOOP("Store", "Na serveru baze %1 ne postoji baza %2."),
+                          {server, a.database});
     if (text.contains(QLatin1String("role")) && text.contains(QLatin1String("does not exist")))
-        return QStringLiteral("Na serveru baze %1 ne postoji korisnik %2.").arg(server, a.user);
+        return StoreError(QT_TRANSLATE_NOOP("Store", "Na serveru baze %1 ne postoji korisnik %2."),
+                          {server, a.user});
     if (text.contains(QLatin1String("Connection refused")) ||
         text.contains(QLatin1String("could not connect")) ||
         text.contains(QLatin1String("timeout")) ||
         text.contains(QLatin1String("could not translate host name")))
-        return QStringLiteral("Server baze %1 nije dostupan.").arg(server);
-    return QStringLiteral("Server baze %1 ne može da se otvori: %2")
-        .arg(server, error.databaseText().trimmed());
+        return StoreError(QT_TRANSLATE_NOOP("Store", "Server baze %1 nije dostupan."), {server});
+    return StoreError(QT_TRANSLATE_NOOP("Store", "Server baze %1 ne može da se otvori"), {server},
+                      error.databaseText().trimmed());
 }
 
 QVariant Nullable(double v) {
@@ -112,7 +115,8 @@ TServerStore::TServerStore(const ServerAddress& address)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
     if (!db.isValid()) {
         QSqlDatabase::removeDatabase(connection_);
-        throw StoreError("Program nema upravljački program za PostgreSQL (libqt6sql6-psql).");
+        throw StoreError(QT_TRANSLATE_NOOP(
+            "Store", "Program nema upravljački program za PostgreSQL (libqt6sql6-psql)."));
     }
     db.setHostName(address.host);
     db.setPort(address.port);
@@ -122,7 +126,7 @@ TServerStore::TServerStore(const ServerAddress& address)
     db.setConnectOptions(QStringLiteral("connect_timeout=3;application_name=tavulin"));
     try {
         if (!db.open())
-            throw StoreError(ConnectProblem(address, db.lastError()).toStdString());
+            throw ConnectProblem(address, db.lastError());
         Migrate();
     } catch (...) {
         db = QSqlDatabase();
@@ -143,7 +147,8 @@ QSqlDatabase TServerStore::Database() const {
 
 void TServerStore::RefuseIfReadOnly() const {
     if (readOnly_)
-        throw StoreError("Baza na serveru je iz novije verzije programa i ne menja se.");
+        throw StoreError(QT_TRANSLATE_NOOP(
+            "Store", "Baza na serveru je iz novije verzije programa i ne menja se."));
 }
 
 void TServerStore::Migrate() {
@@ -153,17 +158,20 @@ void TServerStore::Migrate() {
     Run(db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock));
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT to_regclass('tavulin_schema') IS NOT NULL")) || !q.next())
-        ThrowStoreError(QStringLiteral("Baza na serveru ne može da se pročita"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza na serveru ne može da se pročita"),
+                        q.lastError());
     if (!q.value(0).toBool())
         Run(db, QStringLiteral("CREATE TABLE tavulin_schema (version integer NOT NULL)"));
     if (!q.exec(QStringLiteral("SELECT max(version) FROM tavulin_schema")) || !q.next())
-        ThrowStoreError(QStringLiteral("Baza na serveru ne može da se pročita"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Baza na serveru ne može da se pročita"),
+                        q.lastError());
     const int version = q.value(0).isNull() ? 0 : q.value(0).toInt();
     if (version > SchemaVersion) {
         readOnly_ = true;
-        notice_ = QStringLiteral("Baza na serveru %1 je iz novije verzije programa: samo se čita, "
-                                 "a novi rezultati se čuvaju na ovom računaru.")
-                      .arg(address_.Shown());
+        notice_ = StoreMessage(QT_TRANSLATE_NOOP("Store", "Baza na serveru %1 je iz novije verzije "
+                                                          "programa: samo se čita, a novi "
+                                                          "rezultati se čuvaju na ovom računaru."),
+                               {address_.Shown()});
         return; // the transaction rolls back: nothing was changed
     }
     for (int v = version; v < SchemaVersion; ++v)
@@ -203,13 +211,13 @@ void TServerStore::Upload(const SessionHeader& h, const SessionFigures& f,
     session.addBindValue(f.deviation);
     session.addBindValue(f.fastest);
     session.addBindValue(f.slowest);
-    Run(session, QStringLiteral("Sesija nije poslata na server"));
+    Run(session, QT_TRANSLATE_NOOP("Store", "Sesija nije poslata na server"));
 
     QSqlQuery drop =
         Prepared(db, QStringLiteral("DELETE FROM rows WHERE session = ? AND position >= ?"));
     drop.addBindValue(h.uid);
     drop.addBindValue(qlonglong(from));
-    Run(drop, QStringLiteral("Rezultati nisu poslati na server"));
+    Run(drop, QT_TRANSLATE_NOOP("Store", "Rezultati nisu poslati na server"));
 
     for (std::size_t start = 0; start < rows.size(); start += RowsPerInsert) {
         const std::size_t count = std::min(RowsPerInsert, rows.size() - start);
@@ -230,7 +238,7 @@ void TServerStore::Upload(const SessionHeader& h, const SessionFigures& f,
             insert.addBindValue(Nullable(r.cyclesMs));
             insert.addBindValue(Nullable(r.reportedClockMs));
         }
-        Run(insert, QStringLiteral("Rezultati nisu poslati na server"));
+        Run(insert, QT_TRANSLATE_NOOP("Store", "Rezultati nisu poslati na server"));
     }
     t.Commit();
 }
@@ -239,7 +247,7 @@ void TServerStore::Remove(const QString& uid) {
     RefuseIfReadOnly();
     QSqlQuery q = Prepared(Database(), QStringLiteral("DELETE FROM sessions WHERE uid = ?"));
     q.addBindValue(uid);
-    Run(q, QStringLiteral("Sesija nije obrisana na serveru"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Sesija nije obrisana na serveru"));
 }
 
 std::vector<SessionSummary> TServerStore::ListSessions(const QString& station) const {
@@ -250,10 +258,11 @@ std::vector<SessionSummary> TServerStore::ListSessions(const QString& station) c
             .arg(SessionColumns,
                  station.isEmpty() ? QString() : QStringLiteral("WHERE station = ?"));
     if (!q.prepare(sql))
-        ThrowStoreError(QStringLiteral("Sesije nisu pročitane sa servera"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Sesije nisu pročitane sa servera"),
+                        q.lastError());
     if (!station.isEmpty())
         q.addBindValue(station);
-    Run(q, QStringLiteral("Sesije nisu pročitane sa servera"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Sesije nisu pročitane sa servera"));
     std::vector<SessionSummary> list;
     while (q.next()) {
         try {
@@ -269,9 +278,9 @@ Session TServerStore::LoadSession(const QString& uid) const {
     QSqlQuery head = Prepared(
         Database(), QStringLiteral("SELECT %1 FROM sessions WHERE uid = ?").arg(SessionColumns));
     head.addBindValue(uid);
-    Run(head, QStringLiteral("Sesija nije pročitana sa servera"));
+    Run(head, QT_TRANSLATE_NOOP("Store", "Sesija nije pročitana sa servera"));
     if (!head.next())
-        throw StoreError("Sesija više ne postoji na serveru.");
+        throw StoreError(QT_TRANSLATE_NOOP("Store", "Sesija više ne postoji na serveru."));
     Session session;
     session.header = ReadSummary(head).header;
     QSqlQuery q =
@@ -279,7 +288,7 @@ Session TServerStore::LoadSession(const QString& uid) const {
                                             "FROM rows WHERE session = ? ORDER BY position"));
     q.setForwardOnly(true);
     q.addBindValue(uid);
-    Run(q, QStringLiteral("Rezultati nisu pročitani sa servera"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Rezultati nisu pročitani sa servera"));
     while (q.next()) {
         if (q.value(2).isNull())
             continue;
@@ -303,7 +312,8 @@ Session TServerStore::LoadSession(const QString& uid) const {
 QStringList TServerStore::Stations() const {
     QSqlQuery q(Database());
     if (!q.exec(QStringLiteral("SELECT DISTINCT station FROM sessions ORDER BY station")))
-        ThrowStoreError(QStringLiteral("Stanice nisu pročitane sa servera"), q.lastError());
+        ThrowStoreError(QT_TRANSLATE_NOOP("Store", "Stanice nisu pročitane sa servera"),
+                        q.lastError());
     QStringList stations;
     while (q.next())
         stations << q.value(0).toString();

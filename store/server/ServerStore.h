@@ -4,6 +4,7 @@
 #include "ServerAddress.h"
 #include "Session.h"
 #include "SessionFigures.h"
+#include "StoreError.h"
 
 #include <QString>
 #include <span>
@@ -30,7 +31,7 @@ public:
     const ServerAddress& Address() const { return address_; }
     bool ReadOnly() const { return readOnly_; }
     // What the user should know about the server's schema, or empty.
-    const QString& Notice() const { return notice_; }
+    const StoreMessage& Notice() const { return notice_; }
 
     // The session's header and figures become these, and its rows from `from` on become
     // `rows` (the rows of places from, from + 1, ...), in one transaction.
@@ -55,7 +56,7 @@ private:
     ServerAddress address_;
     QString connection_;
     bool readOnly_ = false;
-    QString notice_;
+    StoreMessage notice_;
 };
 
 } // namespace store

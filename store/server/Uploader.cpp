@@ -59,12 +59,13 @@ void TUploader::Send() {
     try {
         Connect();
         if (server_->ReadOnly()) {
-            SetState(QStringLiteral("baza na serveru je iz novije verzije programa"),
+            SetState(StoreMessage(QT_TRANSLATE_NOOP(
+                         "Store", "baza na serveru je iz novije verzije programa")),
                      local->OutboxSize());
             return;
         }
         SendWaiting(*local);
-        SetState({}, 0);
+        SetState(StoreMessage(), 0);
     } catch (const StoreError& e) {
         // A broken connection is not reused: the next Send connects anew.
         server_.reset();
@@ -73,12 +74,12 @@ void TUploader::Send() {
             waiting = local->OutboxSize();
         } catch (const StoreError&) {
         }
-        SetState(QString::fromStdString(e.what()), waiting);
+        SetState(e.Message(), waiting);
     }
 }
 
 void TUploader::SendChange() {
-    if (problem_.isEmpty()) {
+    if (problem_.IsEmpty()) {
         Send();
         return;
     }
@@ -110,16 +111,17 @@ void TUploader::SendWaiting(TResultsStore& local) {
     }
 }
 
-void TUploader::SetState(const QString& problem, int waiting) {
+void TUploader::SetState(const StoreMessage& problem, int waiting) {
     if (problem == problem_ && waiting == waiting_)
         return;
-    const bool wasWorking = problem_.isEmpty();
+    const bool wasWorking = problem_.IsEmpty();
     problem_ = problem;
     waiting_ = waiting;
-    if (wasWorking && !problem_.isEmpty() && OnNotice)
-        OnNotice(QStringLiteral("Rezultati se ne šalju na server (%1). Čuvaju se na ovom računaru "
-                                "i biće poslati čim server bude dostupan.")
-                     .arg(problem_));
+    if (wasWorking && !problem_.IsEmpty() && OnNotice)
+        OnNotice(StoreMessage::Because(
+            QT_TRANSLATE_NOOP("Store", "Rezultati se ne šalju na server (%1). Čuvaju se na ovom "
+                                       "računaru i biće poslati čim server bude dostupan."),
+            problem_));
     if (OnStateChange)
         OnStateChange();
 }

@@ -30,26 +30,26 @@ public:
     // How many changes wait, as of the last Send.
     int Waiting() const { return waiting_; }
     // Why the server takes nothing now, or empty when it works.
-    const QString& Problem() const { return problem_; }
+    const StoreMessage& Problem() const { return problem_; }
     // The connected server, or null.
     TServerStore* Server() { return server_.get(); }
     const ServerAddress& Address() const { return address_; }
 
     // A message for the user: the server stopped taking changes (once, until it works again),
     // or its schema is of a later version.
-    std::function<void(const QString&)> OnNotice;
+    std::function<void(const StoreMessage&)> OnNotice;
     // The state the status bar shows changed.
     std::function<void()> OnStateChange;
 
 private:
     bool Connect();
     void SendWaiting(TResultsStore& local);
-    void SetState(const QString& problem, int waiting);
+    void SetState(const StoreMessage& problem, int waiting);
 
     ServerAddress address_;
     std::function<TResultsStore*()> local_;
     std::unique_ptr<TServerStore> server_;
-    QString problem_;
+    StoreMessage problem_;
     int waiting_ = 0;
 };
 

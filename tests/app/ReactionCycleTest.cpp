@@ -19,11 +19,11 @@ struct Expected {
 Expected For(State s) {
     switch (s) {
     case State::Idle:
-        return {clRed, ReactionTexts::Idle, true, false, false};
+        return {clRed, ReactionTexts::Idle(), true, false, false};
     case State::Armed:
-        return {clYellow, ReactionTexts::Waiting, false, true, false};
+        return {clYellow, ReactionTexts::Waiting(), false, true, false};
     case State::Stimulus:
-        return {clLime, ReactionTexts::Stimulus, false, true, true};
+        return {clLime, ReactionTexts::Stimulus(), false, true, true};
     case State::Result:
         return {clBtnFace, {}, false, false, false};
     }
@@ -127,7 +127,7 @@ TEST_F(ReactionCycle, EarlyPressResetsWithAMemoLineAndASecondPressDoesNothing) {
     form->KreniButtonClick();
     Press();
     ExpectState(State::Idle);
-    EXPECT_EQ(MemoLines().last(), ReactionTexts::TooEarly);
+    EXPECT_EQ(MemoLines().last(), ReactionTexts::TooEarly());
     Press();
     EXPECT_EQ(MemoLines().size(), 2);
 }
@@ -200,7 +200,7 @@ TEST_F(ReactionCycle, InputDuringTheWaitIsHandledAfterItAndBeforeTheFirstTick) {
     ExpectState(State::Armed);
     Tick();
     ExpectState(State::Idle);
-    EXPECT_EQ(MemoLines().last(), ReactionTexts::TooEarly);
+    EXPECT_EQ(MemoLines().last(), ReactionTexts::TooEarly());
 }
 
 TEST_F(ReactionCycle, ResetDuringTheWaitNeverShowsTheStimulus) {
@@ -272,7 +272,7 @@ TEST_F(ReactionCycle, TheTickPaintsTheGreenPanelItselfAsItsLastStep) {
     ASSERT_FALSE(paints.frames.empty()) << "painted within the tick, not at a later request";
     const PaintRecorder::Frame& last = paints.frames.back();
     EXPECT_EQ(last.color, clLime);
-    EXPECT_EQ(last.caption, ReactionTexts::Stimulus);
+    EXPECT_EQ(last.caption, ReactionTexts::Stimulus());
     EXPECT_TRUE(last.stimulus) << "the state is complete before the frame goes out";
     EXPECT_FALSE(last.kreniEnabled);
 }
@@ -283,14 +283,14 @@ TEST_F(ReactionCycle, TheGreenPanelPreparedDuringTheWaitLooksAsOnePaintedAfresh)
         form->ResetButtonClick();
         form->KreniButtonClick();
         EXPECT_EQ(form->RPanel->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  PaintedAfresh(clYellow, ReactionTexts::Waiting))
+                  PaintedAfresh(clYellow, ReactionTexts::Waiting()))
             << "the prepared look shows only once the panel takes it";
         if (resizedBeforeTheTick) {
             form->resize(form->size() + QSize(40, 30));
             QCoreApplication::processEvents();
         }
         Tick();
-        const QImage green = PaintedAfresh(clLime, ReactionTexts::Stimulus);
+        const QImage green = PaintedAfresh(clLime, ReactionTexts::Stimulus());
         EXPECT_EQ(form->RPanel->grab().toImage().convertToFormat(QImage::Format_RGB32), green);
         EXPECT_EQ(PanelInWindowStore(), green);
     }
@@ -301,7 +301,7 @@ TEST_F(ReactionCycle, AWindowExposedWhileArmedShowsTheWaitingPanelAndTheTickStil
     // The window system asks for the window again, as when another window stops covering it.
     QExposeEvent expose(QRegion(form->rect()));
     QCoreApplication::sendEvent(form->windowHandle(), &expose);
-    EXPECT_EQ(PanelInWindowStore(), PaintedAfresh(clYellow, ReactionTexts::Waiting));
+    EXPECT_EQ(PanelInWindowStore(), PaintedAfresh(clYellow, ReactionTexts::Waiting()));
     Tick();
-    EXPECT_EQ(PanelInWindowStore(), PaintedAfresh(clLime, ReactionTexts::Stimulus));
+    EXPECT_EQ(PanelInWindowStore(), PaintedAfresh(clLime, ReactionTexts::Stimulus()));
 }

@@ -346,9 +346,9 @@ TEST_F(Sessions, FalseStartIsRecordedWithItsTimeAndExported) {
                           Qt::LeftButton, Qt::LeftButton, {});
         press.setTimestamp(stamp);
         QApplication::sendEvent(form->RPanel, &press);
-        EXPECT_EQ(MemoLines().back(), ReactionTexts::TooEarly);
+        EXPECT_EQ(MemoLines().back(), ReactionTexts::TooEarly());
         EXPECT_EQ(form->RPanel->Color(), clRed);
-        EXPECT_EQ(form->RPanel->Caption(), ReactionTexts::Idle);
+        EXPECT_EQ(form->RPanel->Caption(), ReactionTexts::Idle());
         EXPECT_FALSE(form->RTimer->Enabled());
     };
     pressEarly(5000, 5137);

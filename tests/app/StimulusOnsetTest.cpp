@@ -82,7 +82,7 @@ TEST_F(StimulusOnset, TheTimeCountsFromTheFrameThatShowedTheGreen) {
     const QImage frame = Presenter().prepared.back();
     EXPECT_EQ(frame.pixelColor(frame.width() / 4, frame.height() / 4), QColor(0, 255, 0));
     EXPECT_EQ(form->RPanel->Color(), clLime);
-    EXPECT_EQ(form->RPanel->Caption(), ReactionTexts::Stimulus);
+    EXPECT_EQ(form->RPanel->Caption(), ReactionTexts::Stimulus());
     EXPECT_TRUE(form->StimulusShown());
 
     FrameShownAfter(12.5);

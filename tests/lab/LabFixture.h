@@ -72,7 +72,9 @@ struct Station {
 
     Station(store::TSessionKeeper::Opener open, const store::ServerAddress& address)
         : keeper(std::move(open)), uploader(address, [this] { return keeper.Store(); }) {
-        uploader.OnNotice = [this](const QString& n) { notices.push_back(n); };
+        uploader.OnNotice = [this](const store::StoreMessage& n) {
+            notices.push_back(n.Serbian());
+        };
     }
     void Keep(const store::Session& s) {
         keeper.Keep(s);

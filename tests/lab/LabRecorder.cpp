@@ -41,5 +41,5 @@ int main(int argc, char** argv) {
     // Every station started at once: a few may find the server busy and try again.
     for (int attempt = 0; attempt < 100 && uploader.Waiting() > 0; ++attempt)
         uploader.Send();
-    return uploader.Waiting() == 0 && uploader.Problem().isEmpty() ? 0 : 3;
+    return uploader.Waiting() == 0 && uploader.Problem().IsEmpty() ? 0 : 3;
 }

@@ -46,7 +46,8 @@ TEST_F(ServerStoreTest, AServerOfALaterSchemaIsOnlyRead) {
     Sql(QStringLiteral("UPDATE tavulin_schema SET version = 99"));
     TServerStore server(Address());
     EXPECT_TRUE(server.ReadOnly());
-    EXPECT_THAT(server.Notice().toStdString(), ::testing::HasSubstr("novije verzije programa"));
+    EXPECT_THAT(server.Notice().Serbian().toStdString(),
+                ::testing::HasSubstr("novije verzije programa"));
     const Session s = NewSession(QStringLiteral("lab-1"), 1);
     EXPECT_THROW(server.Upload(s.header, {}, s.rows, 0), StoreError);
     EXPECT_NO_THROW(server.ListSessions());
@@ -101,7 +102,8 @@ TEST_P(ServerRefusalTest, SaysWhyAndTheStationGoesOnLocally) {
                   ->LoadSession(station.keeper.Store()->FindSession(s.header.uid)->id)
                   .rows,
               s.rows);
-    EXPECT_THAT(station.uploader.Problem().toStdString(), ::testing::HasSubstr(r.message));
+    EXPECT_THAT(station.uploader.Problem().Serbian().toStdString(),
+                ::testing::HasSubstr(r.message));
     EXPECT_EQ(station.uploader.Waiting(), 2);
     ASSERT_EQ(station.notices.size(), 1u) << "one notice, not one for each result";
     EXPECT_THAT(station.notices[0].toStdString(),

@@ -43,7 +43,7 @@ TEST_F(UploaderTest, EditsInsertsDeletesAndTheParticipantReachTheServer) {
     station.uploader.Send();
 
     EXPECT_EQ(station.uploader.Waiting(), 0);
-    EXPECT_TRUE(station.uploader.Problem().isEmpty());
+    EXPECT_TRUE(station.uploader.Problem().IsEmpty());
     EXPECT_EQ(ServerRows(*this, a.header.uid), Expected(a));
     EXPECT_EQ(Sql(QStringLiteral("SELECT participant || ' ' || n FROM sessions")),
               QStringLiteral("Marko 4"));
@@ -67,13 +67,14 @@ TEST_F(UploaderTest, ResultsQueuedWhileTheServerIsDownArriveAfterItsRestartInOrd
     s.rows[10].ms = 777; // an edit made while the server was away
     station.Keep(s);
     EXPECT_EQ(station.uploader.Waiting(), 71);
-    EXPECT_THAT(station.uploader.Problem().toStdString(), ::testing::HasSubstr("nije dostupan"));
+    EXPECT_THAT(station.uploader.Problem().Serbian().toStdString(),
+                ::testing::HasSubstr("nije dostupan"));
     EXPECT_EQ(station.notices.size(), 1u);
 
     server.Start();
     station.uploader.Send(); // the 30 s retry
     EXPECT_EQ(station.uploader.Waiting(), 0);
-    EXPECT_TRUE(station.uploader.Problem().isEmpty());
+    EXPECT_TRUE(station.uploader.Problem().IsEmpty());
     EXPECT_EQ(ServerRows(*this, s.header.uid), Expected(s));
 }
 

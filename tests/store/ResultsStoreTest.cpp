@@ -39,7 +39,7 @@ TEST_F(ResultsStoreTest, ListsSessionsNewestFirstWithTheirFiguresAfterReopening)
         TSessionKeeper keeper([&] { return OpenStoreFile(path); });
         keeper.Keep(older);
         keeper.Keep(newer);
-        ASSERT_TRUE(keeper.AllKept()) << keeper.Problem().toStdString();
+        ASSERT_TRUE(keeper.AllKept()) << keeper.Problem().Serbian().toStdString();
     }
     const auto store = Open();
     const std::vector<SessionSummary> list = store->ListSessions();
@@ -80,7 +80,7 @@ TEST_F(ResultsStoreTest, ImportsOnlySessionsItDoesNotHold) {
 TEST_F(ResultsStoreTest, FileOfTheCurrentSchemaOpensAgainWithoutChange) {
     Open()->ImportSessions(std::vector<Session>{SessionOf({7})});
     const auto again = OpenStoreFile(path);
-    EXPECT_TRUE(again.notice.isEmpty());
+    EXPECT_TRUE(again.notice.IsEmpty());
     EXPECT_FALSE(again.store->ReadOnly());
     EXPECT_EQ(again.store->ListSessions().size(), 1u);
 }

@@ -54,7 +54,8 @@ TEST_P(DamagedStoreTest, IsMovedAsideWholeAndANewStoreStarts) {
     const OpenedStore opened = OpenStoreFile(path);
     ASSERT_EQ(MovedAside().size(), 1);
     EXPECT_EQ(ReadFile(folder.filePath(MovedAside()[0])), found);
-    EXPECT_TRUE(opened.notice.contains(MovedAside()[0])) << opened.notice.toStdString();
+    EXPECT_TRUE(opened.notice.Serbian().contains(MovedAside()[0]))
+        << opened.notice.Serbian().toStdString();
     EXPECT_TRUE(opened.store->ListSessions().empty());
     EXPECT_EQ(opened.store->ImportSessions(std::vector<Session>{SessionOf({1})}), 1);
 }
@@ -80,7 +81,7 @@ TEST_F(StoreFailuresTest, LaterSchemaIsOnlyReadAndNewRowsWaitInMemory) {
     const QByteArray before = ReadFile(path);
 
     TSessionKeeper keeper([this] { return OpenStoreFile(path); });
-    keeper.OnNotice = [this](const QString& n) { notices << n; };
+    keeper.OnNotice = [this](const store::StoreMessage& n) { notices << n.Serbian(); };
     keeper.Retry();
     ASSERT_NE(keeper.Store(), nullptr);
     EXPECT_EQ(notices.size(), 1);
@@ -88,7 +89,7 @@ TEST_F(StoreFailuresTest, LaterSchemaIsOnlyReadAndNewRowsWaitInMemory) {
     EXPECT_EQ(keeper.Store()->ListSessions().size(), 1u);
     keeper.Keep(SessionOf({300}));
     EXPECT_FALSE(keeper.AllKept());
-    EXPECT_FALSE(keeper.Problem().isEmpty());
+    EXPECT_FALSE(keeper.Problem().IsEmpty());
     EXPECT_EQ(notices.size(), 1);
     EXPECT_EQ(ReadFile(path), before);
 }
@@ -97,7 +98,7 @@ TEST_F(StoreFailuresTest, LaterSchemaIsOnlyReadAndNewRowsWaitInMemory) {
 // written once the store works again.
 TEST_F(StoreFailuresTest, FullDiskKeepsRowsUntilThereIsRoomAgain) {
     TSessionKeeper keeper([this] { return OpenStoreFile(path); });
-    keeper.OnNotice = [this](const QString& n) { notices << n; };
+    keeper.OnNotice = [this](const store::StoreMessage& n) { notices << n.Serbian(); };
     Session s = SessionOf({200});
     keeper.Keep(s);
     ASSERT_TRUE(keeper.AllKept());
@@ -111,7 +112,7 @@ TEST_F(StoreFailuresTest, FullDiskKeepsRowsUntilThereIsRoomAgain) {
         EXPECT_EQ(notices.size(), 1);
     }
     keeper.Retry();
-    EXPECT_TRUE(keeper.AllKept()) << keeper.Problem().toStdString();
+    EXPECT_TRUE(keeper.AllKept()) << keeper.Problem().Serbian().toStdString();
     EXPECT_EQ(Open()->LoadSession(Open()->ListSessions()[0].id).rows, s.rows);
 }
 
@@ -127,12 +128,12 @@ TEST_F(StoreFailuresTest, ReadOnlyFolderKeepsRowsUntilItCanBeWritten) {
         keeper.emplace([this] { return OpenStoreFile(path); });
         keeper->Keep(s);
         EXPECT_EQ(keeper->Store(), nullptr);
-        EXPECT_FALSE(keeper->Problem().isEmpty());
+        EXPECT_FALSE(keeper->Problem().IsEmpty());
     }
     QFile::setPermissions(inner,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     keeper->Retry();
-    ASSERT_TRUE(keeper->AllKept()) << keeper->Problem().toStdString();
+    ASSERT_TRUE(keeper->AllKept()) << keeper->Problem().Serbian().toStdString();
     EXPECT_EQ(Open()->ListSessions().size(), 1u);
 }
 
