@@ -1,6 +1,7 @@
 // Painting the results chart and the calibration chart with long series: the whole chart (frame,
 // walls, title, series) into its window image, as the window system's paint request does.
 
+#include "ChartImage.h"
 #include "ChartSettings.h"
 #include "LineSeries.h"
 #include "axes/ChartAxis.h"
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -68,6 +70,25 @@ BENCHMARK(BM_PaintResultsChart)
     ->Arg(100000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
+
+// The results chart written as an SVG: shapes and text, the segments the raster paint leaves
+// out left out as well.
+void BM_SaveResultsChartSvg(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart1Settings(p.chart);
+    Fill(p.AddSeries(), int(state.range(0)), 150, 600, 1);
+    QByteArray svg;
+    for (auto _ : state) {
+        svg.clear();
+        QBuffer file(&svg);
+        file.open(QIODevice::WriteOnly);
+        WriteChartPicture(file, p.chart, PictureFormat::Svg);
+        benchmark::DoNotOptimize(svg.constData());
+    }
+    state.counters["bytes"] = double(svg.size());
+}
+BENCHMARK(BM_SaveResultsChartSvg)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // A range one value wide (what a scroll of a zero range leaves) puts every second point of the
 // results about 1e7 pixels above or below the plot: the lines to them may cost only the pixels
