@@ -209,7 +209,7 @@ void TChartCanvas::PreparePainterFill(QPainter& p) {
     ApplyMode(p);
 }
 
-void TChartCanvas::PreparePainterStroke(QPainter& p) {
+QPen TChartCanvas::PainterPen() const {
     QPen pen(ToQColor(pen_.color));
     pen.setStyle(ToQtStyle(pen_.style));
     pen.setWidth(ThinPen() ? 1 : pen_.width);
@@ -227,7 +227,11 @@ void TChartCanvas::PreparePainterStroke(QPainter& p) {
         pen.setJoinStyle(Qt::MiterJoin);
         break;
     }
-    p.setPen(pen);
+    return pen;
+}
+
+void TChartCanvas::PreparePainterStroke(QPainter& p) {
+    p.setPen(PainterPen());
     p.setBrush(Qt::NoBrush);
     p.setBackgroundMode(backMode_ == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
     p.setBackground(ToQColor(backColor_));
@@ -237,37 +241,20 @@ void TChartCanvas::PreparePainterStroke(QPainter& p) {
 // --- Device geometry ------------------------------------------------------------------------
 
 QPen TChartCanvas::DeviceStrokePen() const {
+    if (!ThinPen())
+        return PainterPen();
+    // One pixel wide, square at the ends and joints as the pixels are, dashed by the same runs
+    // as the raster lines.
     QPen pen(ToQColor(pen_.color));
-    if (ThinPen()) {
-        // One pixel wide, square at the ends and joints as the pixels are, dashed by the same
-        // runs as the raster lines.
-        pen.setWidthF(1);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-        const DashPattern dash = DashFor(pen_.style, pen_.smallDots);
-        if (dash.count > 0) {
-            QList<qreal> runs;
-            for (int i = 0; i < dash.count; ++i)
-                runs << dash.runs[std::size_t(i)];
-            pen.setDashPattern(runs);
-        }
-        return pen;
-    }
-    pen.setStyle(ToQtStyle(pen_.style));
-    pen.setWidth(pen_.width);
-    switch (pen_.endStyle) {
-    case esRound:
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        break;
-    case esSquare:
-        pen.setCapStyle(Qt::SquareCap);
-        pen.setJoinStyle(Qt::BevelJoin);
-        break;
-    case esFlat:
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-        break;
+    pen.setWidthF(1);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    const DashPattern dash = DashFor(pen_.style, pen_.smallDots);
+    if (dash.count > 0) {
+        QList<qreal> runs;
+        for (int i = 0; i < dash.count; ++i)
+            runs << dash.runs[std::size_t(i)];
+        pen.setDashPattern(runs);
     }
     return pen;
 }

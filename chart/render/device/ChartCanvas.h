@@ -187,6 +187,8 @@ private:
     void FillPolygon(std::span<const TPoint> points);
     void PreparePainterFill(QPainter& p);
     void PreparePainterStroke(QPainter& p);
+    // The pen the painter strokes wide lines with: width, dashes, ends and joints.
+    QPen PainterPen() const;
     void ApplyMode(QPainter& p) const;
     QFont FontOfSize(int pointSize) const;
     void ApplyClip(const QRegion& region);
