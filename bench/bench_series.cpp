@@ -110,6 +110,30 @@ void BM_PaintFarOffPoints(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintFarOffPoints)->Unit(benchmark::kMillisecond);
 
+// The same far-off points written as an SVG: the shapes are cut to the clip on the geometry,
+// which must cost no more than the part on the chart.
+void BM_SaveFarOffPointsSvg(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart1Settings(p.chart);
+    TLineSeries& s = p.AddSeries();
+    for (int i = 0; i < 1000; ++i)
+        s.AddValue(i % 2 == 0 ? 250 : (i % 4 == 1 ? 300 : 200));
+    p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
+    p.Paint();
+    p.chart.LeftAxis()->SetRange(250 - 0.0005, 250 + 0.0005);
+    QByteArray svg;
+    for (auto _ : state) {
+        svg.clear();
+        QBuffer file(&svg);
+        file.open(QIODevice::WriteOnly);
+        WriteChartPicture(file, p.chart, PictureFormat::Svg);
+        benchmark::DoNotOptimize(svg.constData());
+    }
+    state.counters["bytes"] = double(svg.size());
+}
+BENCHMARK(BM_SaveFarOffPointsSvg)->Unit(benchmark::kMillisecond);
+
 void BM_PaintCalibrationChart(benchmark::State& state) {
     EnsureApplication();
     PaintedChart p;
