@@ -12,7 +12,7 @@
 PACKAGES := g++ make cmake ninja-build pkg-config qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation \
             qt6-svg-dev xvfb xauth xdotool x11-apps libxcb1-dev libxcb-present-dev libqt6sql6-sqlite libsqlite3-dev \
-            postgresql libqt6sql6-psql \
+            postgresql libqt6sql6-psql poppler-utils \
             python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file \
             qt6-l10n-tools qt6-tools-dev
 # Only the latency probe needs these: the X client library with its XTest and DAMAGE extensions.

@@ -30,11 +30,12 @@ void TMainForm::SaveChartPicture(TDBChart& chart, QString& path) {
     path = answer->path;
     const PictureFormat picked =
         answer->type < PictureTypes().size() ? PictureFormat(answer->type) : PictureFormat::Png;
+    // A PNG named "…@2x.png" or "…@3x.png" is drawn at twice or three times the chart's size.
+    const PictureFormat format = PictureFormatOf(answer->path, picked);
+    const int scale = PictureScaleOf(answer->path);
     Guarded(services_.errors, [&] {
-        const QImage picture = ChartImage(chart);
-        SaveFileSafely(answer->path, [&](QIODevice& file) {
-            WritePicture(file, picture, PictureFormatOf(answer->path, picked));
-        });
+        SaveFileSafely(answer->path,
+                       [&](QIODevice& file) { WriteChartPicture(file, chart, format, scale); });
     });
 }
 
@@ -45,7 +46,6 @@ void TMainForm::PrintChartPicture(TDBChart& chart, const QString& documentName) 
             services_.printing.AskPrinter(documentName);
         if (!printer)
             return;
-        const QImage picture = ChartImage(chart);
         // Printing to a file would write it in place, leaving a broken PDF over the old one
         // when the disk fills: such a file is drawn on the printer's page in memory and saved
         // like every other file.
@@ -57,11 +57,11 @@ void TMainForm::PrintChartPicture(TDBChart& chart, const QString& documentName) 
                 pdf.setPageLayout(toFile->pageLayout());
                 pdf.setResolution(toFile->resolution());
                 pdf.setTitle(documentName);
-                PrintPicture(pdf, picture);
+                PrintChart(pdf, chart);
             });
             return;
         }
-        PrintPicture(*printer, picture);
+        PrintChart(*printer, chart);
     });
 }
 

@@ -1,6 +1,7 @@
 // Painting the results chart and the calibration chart with long series: the whole chart (frame,
 // walls, title, series) into its window image, as the window system's paint request does.
 
+#include "ChartImage.h"
 #include "ChartSettings.h"
 #include "LineSeries.h"
 #include "axes/ChartAxis.h"
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -69,6 +71,25 @@ BENCHMARK(BM_PaintResultsChart)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 
+// The results chart written as an SVG: shapes and text, the segments the raster paint leaves
+// out left out as well.
+void BM_SaveResultsChartSvg(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart1Settings(p.chart);
+    Fill(p.AddSeries(), int(state.range(0)), 150, 600, 1);
+    QByteArray svg;
+    for (auto _ : state) {
+        svg.clear();
+        QBuffer file(&svg);
+        file.open(QIODevice::WriteOnly);
+        WriteChartPicture(file, p.chart, PictureFormat::Svg);
+        benchmark::DoNotOptimize(svg.constData());
+    }
+    state.counters["bytes"] = double(svg.size());
+}
+BENCHMARK(BM_SaveResultsChartSvg)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // A range one value wide (what a scroll of a zero range leaves) puts every second point of the
 // results about 1e7 pixels above or below the plot: the lines to them may cost only the pixels
 // they cross on the chart.
@@ -88,6 +109,30 @@ void BM_PaintFarOffPoints(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintFarOffPoints)->Unit(benchmark::kMillisecond);
+
+// The same far-off points written as an SVG: the shapes are cut to the clip on the geometry,
+// which must cost no more than the part on the chart.
+void BM_SaveFarOffPointsSvg(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    ApplyDBChart1Settings(p.chart);
+    TLineSeries& s = p.AddSeries();
+    for (int i = 0; i < 1000; ++i)
+        s.AddValue(i % 2 == 0 ? 250 : (i % 4 == 1 ? 300 : 200));
+    p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
+    p.Paint();
+    p.chart.LeftAxis()->SetRange(250 - 0.0005, 250 + 0.0005);
+    QByteArray svg;
+    for (auto _ : state) {
+        svg.clear();
+        QBuffer file(&svg);
+        file.open(QIODevice::WriteOnly);
+        WriteChartPicture(file, p.chart, PictureFormat::Svg);
+        benchmark::DoNotOptimize(svg.constData());
+    }
+    state.counters["bytes"] = double(svg.size());
+}
+BENCHMARK(BM_SaveFarOffPointsSvg)->Unit(benchmark::kMillisecond);
 
 void BM_PaintCalibrationChart(benchmark::State& state) {
     EnsureApplication();

@@ -46,6 +46,10 @@
         <source>Štampanje nije uspelo</source>
         <translation>Printing failed</translation>
     </message>
+    <message>
+        <source>PDF nije mogao da se napravi</source>
+        <translation>The PDF could not be made</translation>
+    </message>
 </context>
 <context>
     <name>ChartSettings</name>

@@ -2,11 +2,13 @@
 #include "device/LineWalk.h"
 
 #include "ColorOps.h"
+#include "device/CanvasDevice.h"
 #include "device/PolygonClip.h"
 #include "device/PolygonSpans.h"
 
 #include <QFontMetrics>
 #include <QPen>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -207,7 +209,7 @@ void TChartCanvas::PreparePainterFill(QPainter& p) {
     ApplyMode(p);
 }
 
-void TChartCanvas::PreparePainterStroke(QPainter& p) {
+QPen TChartCanvas::PainterPen() const {
     QPen pen(ToQColor(pen_.color));
     pen.setStyle(ToQtStyle(pen_.style));
     pen.setWidth(ThinPen() ? 1 : pen_.width);
@@ -225,11 +227,88 @@ void TChartCanvas::PreparePainterStroke(QPainter& p) {
         pen.setJoinStyle(Qt::MiterJoin);
         break;
     }
-    p.setPen(pen);
+    return pen;
+}
+
+void TChartCanvas::PreparePainterStroke(QPainter& p) {
+    p.setPen(PainterPen());
     p.setBrush(Qt::NoBrush);
     p.setBackgroundMode(backMode_ == cbmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
     p.setBackground(ToQColor(backColor_));
     ApplyMode(p);
+}
+
+// --- Device geometry ------------------------------------------------------------------------
+
+QPen TChartCanvas::DeviceStrokePen() const {
+    if (!ThinPen())
+        return PainterPen();
+    // One pixel wide, square at the ends and joints as the pixels are, dashed by the same runs
+    // as the raster lines.
+    QPen pen(ToQColor(pen_.color));
+    pen.setWidthF(1);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    const DashPattern dash = DashFor(pen_.style, pen_.smallDots);
+    if (dash.count > 0) {
+        QList<qreal> runs;
+        for (int i = 0; i < dash.count; ++i)
+            runs << dash.runs[std::size_t(i)];
+        pen.setDashPattern(runs);
+    }
+    return pen;
+}
+
+// A one-pixel line runs through the centres of its pixels, from the near edge of the first to
+// the near edge of the last, which it does not cover; wider lines are centred on the points as
+// the painter strokes them on the raster.
+std::vector<QPointF> TChartCanvas::DeviceLinePoints(std::span<const TPoint> points,
+                                                    bool closed) const {
+    const double centre = ThinPen() ? 0.5 : 0;
+    std::vector<QPointF> line(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        line[i] = QPointF(points[i].x + centre, points[i].y + centre);
+    if (ThinPen() && !closed && line.size() >= 2) {
+        const auto halfStep = [](QPointF from, QPointF to) {
+            const QPointF d = to - from;
+            const double major = std::max(std::abs(d.x()), std::abs(d.y()));
+            return major == 0 ? QPointF() : d * (0.5 / major);
+        };
+        const std::size_t n = line.size();
+        line[0] -= halfStep(line[0], line[1]);
+        line[n - 1] -= halfStep(line[n - 2], line[n - 1]);
+    }
+    return line;
+}
+
+void TChartCanvas::DeviceLine(std::span<const TPoint> points, bool closed) {
+    if (!PenDraws() || points.size() < 2)
+        return;
+    const std::vector<QPointF> line = DeviceLinePoints(points, closed);
+    QPen pen = DeviceStrokePen();
+    if (ThinPen() && pen.style() == Qt::CustomDashLine) {
+        pen.setDashOffset(dashPos_);
+        if (backMode_ == cbmOpaque) {
+            QPen gaps = pen;
+            gaps.setStyle(Qt::SolidLine);
+            gaps.setColor(ToQColor(backColor_));
+            device_->Stroke(line, closed, gaps);
+        }
+    }
+    device_->Stroke(line, closed, pen);
+}
+
+void TChartCanvas::DeviceFill(const QPainterPath& area, TColor color) {
+    device_->Fill(area, ToQColor(color), nullptr);
+}
+
+void TChartCanvas::DeviceShape(const QPainterPath& thinArea, const QPainterPath& wideArea) {
+    const bool thin = PenDraws() && ThinPen();
+    const QPen pen = DeviceStrokePen();
+    const QPen* outline = PenDraws() ? &pen : nullptr;
+    const QColor fill = DeviceBrushFills() ? ToQColor(brush_.color) : QColor(Qt::transparent);
+    if (outline || DeviceBrushFills())
+        device_->Fill(thin ? thinArea : wideArea, fill, outline);
 }
 
 // --- Lines ----------------------------------------------------------------------------------
@@ -381,6 +460,16 @@ void TChartCanvas::MoveTo(int x, int y) {
 }
 
 void TChartCanvas::LineTo(int x, int y) {
+    if (device_) {
+        const std::array<TPoint, 2> line{penPos_, TPoint{x, y}};
+        if (line[0] != line[1])
+            DeviceLine(line, false);
+        const std::int64_t steps = std::max(std::llabs(std::int64_t(x) - penPos_.x),
+                                            std::llabs(std::int64_t(y) - penPos_.y));
+        dashPos_ = int((dashPos_ + steps) % DashCycle);
+        penPos_ = {x, y};
+        return;
+    }
     if (PenDraws() && surface_.HasTarget()) {
         if (ThinPen())
             ThinLine(penPos_.x, penPos_.y, x, y);
@@ -398,6 +487,12 @@ void TChartCanvas::Line(int x0, int y0, int x1, int y1) {
 void TChartCanvas::Polyline(std::span<const TPoint> points) {
     if (points.empty())
         return;
+    if (device_) {
+        dashPos_ = 0;
+        DeviceLine(points, false);
+        penPos_ = points.back();
+        return;
+    }
     if (!PenDraws() || !surface_.HasTarget() || points.size() < 2) {
         penPos_ = points.back();
         return;
@@ -425,6 +520,27 @@ void TChartCanvas::Polyline(std::span<const TPoint> points) {
 // --- Filled shapes --------------------------------------------------------------------------
 
 void TChartCanvas::Polygon(std::span<const TPoint> points) {
+    if (device_) {
+        if (points.size() < 2)
+            return;
+        if (points.size() == 2) {
+            DeviceLine(points, true);
+            return;
+        }
+        const auto area = [&](double centre) {
+            QPolygonF ring(qsizetype(points.size()));
+            for (std::size_t i = 0; i < points.size(); ++i)
+                ring[qsizetype(i)] = QPointF(points[i].x + centre, points[i].y + centre);
+            QPainterPath path;
+            path.setFillRule(Qt::OddEvenFill);
+            path.addPolygon(ring);
+            path.closeSubpath();
+            return path;
+        };
+        dashPos_ = 0;
+        DeviceShape(area(0.5), area(0));
+        return;
+    }
     if (points.size() < 2 || !surface_.HasTarget())
         return;
     scratch_.resize(qsizetype(points.size()));
@@ -464,6 +580,14 @@ void TChartCanvas::FillPolygon(std::span<const TPoint> points) {
 
 void TChartCanvas::FillRect(const TRect& rect) {
     const TRect r = OrderedRect(rect);
+    if (device_) {
+        if (!r.IsEmpty() && DeviceBrushFills()) {
+            QPainterPath area;
+            area.addRect(QRectF(r.left, r.top, r.Width(), r.Height()));
+            DeviceFill(area, brush_.color);
+        }
+        return;
+    }
     if (r.IsEmpty() || brush_.style == bsClear || !surface_.HasTarget())
         return;
     QPainter& p = surface_.Painter();
@@ -476,6 +600,21 @@ void TChartCanvas::FillRect(const TRect& rect) {
 
 void TChartCanvas::Rectangle(const TRect& rect) {
     const TRect r = OrderedRect(rect);
+    if (device_ && !r.IsEmpty()) {
+        dashPos_ = 0;
+        const std::array<TPoint, 4> ring{TPoint{r.left, r.top}, TPoint{r.right - 1, r.top},
+                                         TPoint{r.right - 1, r.bottom - 1},
+                                         TPoint{r.left, r.bottom - 1}};
+        if (PenDraws() && ThinPen()) {
+            QPainterPath area;
+            area.addRect(QRectF(r.left + 0.5, r.top + 0.5, r.Width() - 1, r.Height() - 1));
+            DeviceShape(area, area);
+            return;
+        }
+        FillRect(r);
+        DeviceLine(ring, true);
+        return;
+    }
     if (r.IsEmpty() || !surface_.HasTarget())
         return;
     FillRect(r);
@@ -495,6 +634,17 @@ void TChartCanvas::Rectangle(const TRect& rect) {
 
 void TChartCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) {
     const TRect r = OrderedRect(rect);
+    if (device_ && !r.IsEmpty()) {
+        const auto area = [&](double centre) {
+            QPainterPath path;
+            path.addRoundedRect(
+                QRectF(r.left + centre, r.top + centre, r.Width() - 1, r.Height() - 1),
+                cornerWidth / 2.0, cornerHeight / 2.0);
+            return path;
+        };
+        DeviceShape(area(0.5), area(0));
+        return;
+    }
     if (r.IsEmpty() || !surface_.HasTarget())
         return;
     QPainter& p = surface_.Painter();
@@ -511,6 +661,15 @@ void TChartCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeigh
 
 void TChartCanvas::Ellipse(const TRect& rect) {
     const TRect r = OrderedRect(rect);
+    if (device_ && !r.IsEmpty()) {
+        const auto area = [&](double centre) {
+            QPainterPath path;
+            path.addEllipse(QRectF(r.left + centre, r.top + centre, r.Width() - 1, r.Height() - 1));
+            return path;
+        };
+        DeviceShape(area(0.5), area(0));
+        return;
+    }
     if (r.IsEmpty() || !surface_.HasTarget())
         return;
     QPainter& p = surface_.Painter();
@@ -526,6 +685,12 @@ void TChartCanvas::Ellipse(const TRect& rect) {
 }
 
 void TChartCanvas::SetPixel(int x, int y, TColor color) {
+    if (device_) {
+        QPainterPath dot;
+        dot.addRect(QRectF(x, y, 1, 1));
+        DeviceFill(dot, Resolve(color));
+        return;
+    }
     if (!surface_.HasTarget())
         return;
     surface_.Painter();
@@ -564,7 +729,7 @@ void TChartCanvas::BevelFrame(TRect& r, TColor topLeft, int width, TColor bottom
 // --- Text -----------------------------------------------------------------------------------
 
 void TChartCanvas::DrawText(int x, int y, const std::string& text, double degrees, int pointSize) {
-    if (text.empty() || !surface_.HasTarget())
+    if (text.empty() || (!surface_.HasTarget() && !device_))
         return;
     const QFont font = pointSize > 0 ? FontOfSize(pointSize) : font_;
     const QFontMetrics fm(font);
@@ -590,6 +755,28 @@ void TChartCanvas::DrawText(int x, int y, const std::string& text, double degree
     else if ((textAlign_ & taVerticalMask) == taBottom)
         baseline = -descent;
 
+    const TChartShadow* shadow = currentFont_ ? currentFont_->ShadowIfAny() : nullptr;
+    const bool shadowed = shadow && (shadow->HorizSize() != 0 || shadow->VertSize() != 0);
+    if (device_) {
+        std::optional<TCanvasDevice::TextBox> cell;
+        if (backMode_ == cbmOpaque)
+            cell = TCanvasDevice::TextBox{QRectF(dx, baseline - ascent, width, ascent + descent),
+                                          ToQColor(backColor_)};
+        int tx = dx;
+        int ty = baseline;
+        if (shadowed) {
+            const int h = shadow->HorizSize();
+            const int v = shadow->VertSize();
+            device_->Text(QPointF(x, y), degrees, QPointF(tx + std::max(h, 0), ty + std::max(v, 0)),
+                          font, s, ToQColor(Resolve(shadow->Color())), cell);
+            cell.reset();
+            tx += std::max(-h, 0);
+            ty += std::max(-v, 0);
+        }
+        device_->Text(QPointF(x, y), degrees, QPointF(tx, ty), font, s, ToQColor(fontColor_), cell);
+        return;
+    }
+
     QPainter& p = surface_.Painter();
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -607,8 +794,7 @@ void TChartCanvas::DrawText(int x, int y, const std::string& text, double degree
 
     int tx = dx;
     int ty = baseline;
-    const TChartShadow* shadow = currentFont_ ? currentFont_->ShadowIfAny() : nullptr;
-    if (shadow && (shadow->HorizSize() != 0 || shadow->VertSize() != 0)) {
+    if (shadowed) {
         // The shadow sits to the right and below for positive sizes; for negative ones the text
         // moves instead, so the shadow stays at the reference point.
         const int h = shadow->HorizSize();
@@ -652,6 +838,13 @@ int TChartCanvas::TextPixelHeight(const std::string&) const {
 
 // --- Clipping -------------------------------------------------------------------------------
 
+void TChartCanvas::ResetClip() {
+    surface_.ClearClip();
+    outerClips_.clear();
+    if (device_)
+        device_->ClearClip();
+}
+
 void TChartCanvas::ApplyClip(const QRegion& region) {
     std::optional<QRegion> current;
     if (surface_.HasClip())
@@ -663,6 +856,12 @@ void TChartCanvas::ApplyClip(const QRegion& region) {
 void TChartCanvas::ClipToRect(const TRect& rect) {
     const TRect r = OrderedRect(rect);
     ApplyClip(r.IsEmpty() ? QRegion() : QRegion(r.left, r.top, r.Width(), r.Height()));
+    if (device_) {
+        QPainterPath area;
+        if (!r.IsEmpty())
+            area.addRect(QRectF(r.left, r.top, r.Width(), r.Height()));
+        device_->ClipTo(area);
+    }
 }
 
 // Outlines reaching further than this beyond the image are cut to it first: a region is built
@@ -686,9 +885,20 @@ void TChartCanvas::ClipToPolygon(std::span<const TPoint> points) {
     for (std::size_t i = 0; i < points.size(); ++i)
         poly[qsizetype(i)] = QPoint(points[i].x, points[i].y);
     ApplyClip(QRegion(poly, Qt::OddEvenFill));
+    if (device_) {
+        // The region holds a pixel when its corner is inside the outline: as geometry, the
+        // outline half a pixel down and right.
+        QPainterPath area;
+        area.setFillRule(Qt::OddEvenFill);
+        area.addPolygon(QPolygonF(poly).translated(0.5, 0.5));
+        area.closeSubpath();
+        device_->ClipTo(area);
+    }
 }
 
 void TChartCanvas::RemoveClip() {
+    if (device_)
+        device_->RemoveClip();
     if (outerClips_.empty()) {
         surface_.ClearClip();
         return;

@@ -9,7 +9,11 @@
 #include "device/CanvasTypes.h"
 #include "device/RasterSurface.h"
 
+class TCanvasDevice;
+
 #include <QFont>
+#include <QPainterPath>
+#include <QPen>
 #include <QPolygon>
 
 #include <optional>
@@ -36,7 +40,12 @@ public:
     TRect Bounds() const { return bounds_; }
     bool Monochrome() const { return monochrome_; }
     void SetMonochrome(bool v) { monochrome_ = v; }
-    bool Metafiling() const { return false; }
+    // Draws on the device instead of the raster surface from now on (null: the surface
+    // again). The device must outlive its use; a fresh paint starts with its clip lifted.
+    void SetDevice(TCanvasDevice* device) { device_ = device; }
+    TCanvasDevice* Device() const { return device_; }
+    // Whether the drawing is being recorded as shapes rather than pixels.
+    bool Metafiling() const { return device_ != nullptr; }
 
     // --- Attributes -------------------------------------------------------------------------
     void SelectPen(const TChartPen& pen) { SelectPen(pen, pen.Color()); }
@@ -155,10 +164,7 @@ protected:
     void SetBounds(const TRect& r) { bounds_ = r; }
     TRasterSurface& Surface() { return surface_; }
     // Drops the clip and anything remembered for RemoveClip (a fresh paint starts unclipped).
-    void ResetClip() {
-        surface_.ClearClip();
-        outerClips_.clear();
-    }
+    void ResetClip();
 
     // Solid rows straight into the image (no pen, no raster mode), inside the clip.
     void FillSolidRect(const TRect& r, TColor color);
@@ -181,9 +187,26 @@ private:
     void FillPolygon(std::span<const TPoint> points);
     void PreparePainterFill(QPainter& p);
     void PreparePainterStroke(QPainter& p);
+    // The pen the painter strokes wide lines with: width, dashes, ends and joints.
+    QPen PainterPen() const;
     void ApplyMode(QPainter& p) const;
     QFont FontOfSize(int pointSize) const;
     void ApplyClip(const QRegion& region);
+
+    // The device's side of the primitives: the current pen, the points of a line as the pixel
+    // rules place them, and a solid fill.
+    QPen DeviceStrokePen() const;
+    std::vector<QPointF> DeviceLinePoints(std::span<const TPoint> points, bool closed) const;
+    void DeviceLine(std::span<const TPoint> points, bool closed);
+    void DeviceFill(const QPainterPath& area, TColor color);
+    // A closed shape filled with the brush and outlined with the pen. thinArea is the outline
+    // for a one-pixel pen (through pixel centres), wideArea the one for wider pens and for a
+    // fill alone.
+    void DeviceShape(const QPainterPath& thinArea, const QPainterPath& wideArea);
+    // The brush fills on a device when solid; hatches are drawn by the raster surface alone.
+    bool DeviceBrushFills() const { return brush_.style == bsSolid; }
+
+    TCanvasDevice* device_ = nullptr;
 
     TRasterSurface surface_;
     TRect bounds_;

@@ -61,6 +61,11 @@ TRect TChartCanvas3D::BeginDrawing(QImage& window, const TView3DOptions& options
     }
     ResetClip();
 
+    // Recorded on a device, the paint leaves the buffer and the window as they are.
+    if (Metafiling()) {
+        SetTarget(nullptr);
+        return {0, 0, std::max(0, r.Width()), std::max(0, r.Height())};
+    }
     if (!bufferedDisplay_) {
         SetTarget(&window);
         return r;
@@ -79,7 +84,7 @@ TRect TChartCanvas3D::BeginDrawing(QImage& window, const TView3DOptions& options
 void TChartCanvas3D::EndDrawing(QImage& window, const TRect& r) {
     ResetClip();
     SetTarget(nullptr);
-    if (!bufferedDisplay_)
+    if (!bufferedDisplay_ || Metafiling())
         return;
     CopyImage(window, r.left, r.top, buffer_);
     imageOutOfDate_ = false;

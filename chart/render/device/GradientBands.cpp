@@ -3,6 +3,9 @@
 #include "device/ChartCanvas.h"
 
 #include "ColorOps.h"
+#include "device/CanvasDevice.h"
+
+#include <QLinearGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -58,6 +61,15 @@ TRect TChartCanvas::WritablePart(const TRect& r) const {
 }
 
 void TChartCanvas::FillSolidRect(const TRect& rect, TColor color) {
+    if (device_) {
+        const TRect r = OrderedRect(rect);
+        if (!r.IsEmpty()) {
+            QPainterPath area;
+            area.addRect(QRectF(r.left, r.top, r.Width(), r.Height()));
+            DeviceFill(area, color);
+        }
+        return;
+    }
     const TRect r = WritablePart(OrderedRect(rect));
     if (r.IsEmpty() || !surface_.HasTarget())
         return;
@@ -84,6 +96,48 @@ void TChartCanvas::GradientBands(TRect rect, TColor color1, TColor color2,
         break;
     }
     const BandColors colors(Resolve(color1), Resolve(color2), balance);
+
+    // On a device the bands along a line become one smooth gradient through the same colours.
+    if (device_ && !r.IsEmpty()) {
+        const double w = r.Width();
+        const double h = r.Height();
+        QLinearGradient g;
+        int n = 0;
+        switch (direction) {
+        case gdTopBottom:
+        case gdBottomTop:
+            g = QLinearGradient(r.left, r.bottom, r.left, r.top);
+            n = std::min(r.Height(), 256);
+            break;
+        case gdLeftRight:
+        case gdRightLeft:
+            g = QLinearGradient(r.right, r.top, r.left, r.top);
+            n = std::min(r.Width(), 256);
+            break;
+        case gdDiagonalUp:
+            g = QLinearGradient(r.left, r.bottom, r.left + (w + h) / 2, r.bottom - (w + h) / 2);
+            n = std::min(r.Width() + r.Height() - 1, 255);
+            break;
+        case gdDiagonalDown:
+            g = QLinearGradient(r.left, r.top, r.left + (w + h) / 2, r.top + (w + h) / 2);
+            n = std::min(r.Width() + r.Height() - 1, 255);
+            break;
+        default:
+            break;
+        }
+        if (n >= 2) {
+            // Enough stops to follow a balance that bends the colours toward one end.
+            constexpr int Stops = 16;
+            for (int i = 0; i <= Stops; ++i) {
+                const TColor c = colors.At((n - 1) * i / Stops, n);
+                g.setColorAt(double(i) / Stops, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+            }
+            device_->FillGradient(QRectF(r.left, r.top, w, h), g);
+            return;
+        }
+        if (n != 0)
+            return;
+    }
 
     switch (direction) {
     case gdTopBottom:

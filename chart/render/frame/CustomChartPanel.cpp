@@ -54,6 +54,17 @@ void TCustomChartPanel::DrawChart(QImage& window, const TRect& r) {
     canvas_.EndDrawing(window, r);
 }
 
+void TCustomChartPanel::DrawChartOn(TCanvasDevice& device) {
+    // The canvas goes back to its raster surface however the drawing ends.
+    struct OnDevice {
+        TChartCanvas3D& canvas;
+        ~OnDevice() { canvas.SetDevice(nullptr); }
+    } onDevice{canvas_};
+    canvas_.SetDevice(&device);
+    QImage none;
+    DrawChart(none, GetPanelRect());
+}
+
 void TCustomChartPanel::ComputePlotRect() {
     const int w = panelRect_.Width();
     const int h = panelRect_.Height();

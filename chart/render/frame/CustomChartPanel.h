@@ -76,6 +76,9 @@ public:
     void PaintChart(QImage& window);
     // Draws the whole chart through the canvas into the window at r.
     virtual void DrawChart(QImage& window, const TRect& r);
+    // Draws the whole chart at its size as shapes on the device, leaving the window's image as
+    // it is.
+    void DrawChartOn(TCanvasDevice& device);
     // The area of the window the chart covers.
     virtual TRect GetPanelRect() const { return {0, 0, Width(), Height()}; }
     bool Printing() const { return printing_; }
