@@ -60,6 +60,12 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
         Run(db, QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
                                " uid TEXT NOT NULL, from_position INTEGER NOT NULL)"));
     },
+    [](const QSqlDatabase& db) {
+        // Whether the outbox has been kept since the store last ran without a server: the
+        // sessions made before are queued once when it starts again.
+        Run(db, QStringLiteral("CREATE TABLE outbox_kept (kept INTEGER NOT NULL)"));
+        Run(db, QStringLiteral("INSERT INTO outbox_kept VALUES (0)"));
+    },
 };
 
 // SQLite's result codes that mean the file itself is bad, as opposed to busy or unreachable.
