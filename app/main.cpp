@@ -2,13 +2,13 @@
 #include "IniSettings.h"
 #include "LatencyStamps.h"
 #include "MainForm.h"
+#include "ServerLink.h"
 #include "SessionDialogs.h"
 #include "SessionKeeper.h"
 #include "StoreError.h"
 #include "SystemColors.h"
 #include "SystemDialogs.h"
 #include "TavulinVersion.h"
-#include "Uploader.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -134,7 +134,7 @@ int main(int argc, char* argv[]) {
     // A lab station keeps everything in its own store first and sends it on from there, so
     // that a server away loses nothing.
     const bool lab = store::IsServerAddress(storePath);
-    std::unique_ptr<store::TUploader> uploader;
+    std::unique_ptr<store::TServerLink> link;
     const QString localPath = lab ? store::DefaultStorePath() : storePath;
     store::TSessionKeeper keeper([localPath, lab] {
         store::OpenedStore opened = store::OpenStoreFile(localPath);
@@ -143,8 +143,7 @@ int main(int argc, char* argv[]) {
     });
     if (lab) {
         try {
-            uploader = std::make_unique<store::TUploader>(store::ParseServerAddress(storePath),
-                                                          [&keeper] { return keeper.Store(); });
+            link = std::make_unique<store::TServerLink>(store::ParseServerAddress(storePath));
         } catch (const store::StoreError& e) {
             errors.Show(QString::fromStdString(e.what()));
         }
@@ -154,8 +153,8 @@ int main(int argc, char* argv[]) {
                     files, printing, progress, settings, settingsDialog, textInput, eventClock},
                    processorClock);
     form.KeepSessionsIn(keeper);
-    if (uploader)
-        form.SendSessionsTo(*uploader);
+    if (link)
+        form.SendSessionsTo(*link);
     form.show();
     return app.exec();
 }

@@ -8,6 +8,7 @@
 #include "SafeFile.h"
 #include "StoreError.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTableWidget>
@@ -49,6 +50,32 @@ store::TResultsStore& TMainForm::RequireStore() {
 }
 
 void TMainForm::RefreshSessionsList() {
+    // A lab station lists what it has now and fills in the server's list when it comes.
+    RequestServerSessions();
+    FillSessionsList();
+}
+
+void TMainForm::FillStationFilter(const std::vector<SessionSummary>& list) {
+    QStringList stations{Station()};
+    if (link_)
+        for (const SessionSummary& s : list)
+            if (!stations.contains(s.header.station))
+                stations << s.header.station;
+    std::sort(stations.begin() + 1, stations.end());
+    const QString chosen = StationFilter->currentData().toString();
+    const QSignalBlocker quiet(StationFilter);
+    StationFilter->clear();
+    StationFilter->addItem(tr("Sve stanice"), QString());
+    for (const QString& station : stations)
+        StationFilter->addItem(station, station);
+    StationFilter->setCurrentIndex(std::max(0, StationFilter->findData(chosen)));
+}
+
+void TMainForm::FillSessionsList() {
+    std::set<QString> selected;
+    for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
+        if (std::size_t(index.row()) < listedSummaries_.size())
+            selected.insert(listedSummaries_[std::size_t(index.row())].header.uid);
     SessionsGrid->setRowCount(0);
     SessionsGrid->clearSpans();
     listedSessions_.clear();
@@ -57,7 +84,11 @@ void TMainForm::RefreshSessionsList() {
         UpdateTrend();
         return;
     }
-    const std::vector<SessionSummary> list = ListedSessions();
+    std::vector<SessionSummary> list = ListedSessions();
+    FillStationFilter(list);
+    const QString station = StationFilter->currentData().toString();
+    if (!station.isEmpty())
+        std::erase_if(list, [&](const SessionSummary& s) { return s.header.station != station; });
     SessionsGrid->setRowCount(int(list.size()));
     for (std::size_t r = 0; r < list.size(); ++r) {
         const SessionSummary& s = list[r];
@@ -97,6 +128,11 @@ void TMainForm::RefreshSessionsList() {
         listedSessions_.push_back(s.id);
     }
     listedSummaries_ = list;
+    // The rows chosen before the list came again stay chosen.
+    const QSignalBlocker quiet(SessionsGrid->selectionModel());
+    for (std::size_t r = 0; r < list.size(); ++r)
+        if (selected.contains(list[r].header.uid))
+            SessionsGrid->selectRow(int(r));
     UpdateTrend();
 }
 
@@ -117,10 +153,19 @@ std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const 
 
 void TMainForm::OpenSessionClick() {
     SettlePendingEdits();
-    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
-    if (ids.size() != 1)
+    std::set<int> rows;
+    for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
+        if (std::size_t(index.row()) < listedSummaries_.size())
+            rows.insert(index.row());
+    if (rows.size() != 1)
         throw store::StoreError("Izaberite jednu sesiju.");
-    ShowSession(RequireStore().LoadSession(ids.front()));
+    const SessionSummary& chosen = listedSummaries_[std::size_t(*rows.begin())];
+    if (chosen.id == 0) {
+        // Another station's, from the server: shown when it comes, and never changed here.
+        OpenServerSession(chosen.header.uid);
+        return;
+    }
+    ShowSession(RequireStore().LoadSession(chosen.id));
     RefreshSessionsList();
 }
 
@@ -205,7 +250,7 @@ void TMainForm::DeleteParticipantClick() {
 void TMainForm::ExportSessionsClick() {
     store::TResultsStore& store = RequireStore();
     const std::vector<std::int64_t> ids = SelectedSessionIds(true);
-    if (ids.empty())
+    if (ids.empty() && (!link_ || listedSummaries_.empty()))
         throw store::StoreError("Nema sesija za izvoz.");
     if (sessionsPath_.isEmpty())
         sessionsPath_ = DocumentsFile(QStringLiteral("sesije.csv"));
@@ -214,14 +259,22 @@ void TMainForm::ExportSessionsClick() {
     if (!answer)
         return;
     sessionsPath_ = answer->path;
-    const std::vector<store::Session> sessions =
-        SessionsToExport(store, ids, SelectedSessionIds(false).empty());
+    // With nothing chosen, a lab station exports every listed station's sessions once the
+    // server has sent the others'.
+    if (SelectedSessionIds(false).empty() && ExportFromServer(answer->path))
+        return;
+    std::vector<store::Session> sessions;
+    for (const std::int64_t id : ids)
+        sessions.push_back(store.LoadSession(id));
+    WriteExport(sessions, answer->path);
+}
+
+void TMainForm::WriteExport(const std::vector<store::Session>& sessions, const QString& path) {
     const std::string text = store::WriteLongCsv(sessions);
-    SaveFileSafely(answer->path,
-                   [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });
+    SaveFileSafely(path, [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });
     AppendMemoLine(QStringLiteral("Izvezeno sesija: %1 u %2")
                        .arg(sessions.size())
-                       .arg(QFileInfo(answer->path).fileName()));
+                       .arg(QFileInfo(path).fileName()));
 }
 
 void TMainForm::ImportSessionsClick() {
