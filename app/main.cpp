@@ -16,11 +16,15 @@
 
 namespace {
 
-// The store's file: the command line's, else the setting's, else the user's data folder.
+// The store's file or the lab's server: the command line's, else the server setting's, else
+// the store setting's, else the user's data folder.
 QString StorePath(const QCommandLineParser& line, const QCommandLineOption& database,
                   const platform::Settings& settings) {
     if (line.isSet(database))
         return line.value(database);
+    const QString server = settings.Value(platform::SettingKeys::Server);
+    if (!server.isEmpty())
+        return server;
     const QString set = settings.Value(platform::SettingKeys::Database);
     return set.isEmpty() ? store::DefaultStorePath() : set;
 }

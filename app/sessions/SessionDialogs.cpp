@@ -1,6 +1,7 @@
 #include "SessionDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -19,8 +20,16 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
     auto* database = new QLineEdit(values.database, &dialog);
     database->setObjectName(QStringLiteral("DatabaseEdit"));
     database->setMinimumWidth(360);
+    auto* server = new QLineEdit(values.server, &dialog);
+    server->setObjectName(QStringLiteral("ServerEdit"));
+    server->setPlaceholderText(QStringLiteral("postgresql://korisnik@računar:5432/baza"));
+    server->setToolTip(QCoreApplication::translate(
+        "SessionDialogs", "Prazno: rezultati se čuvaju samo na ovom računaru. Novi server važi "
+                          "od sledećeg pokretanja. Lozinka se ne piše ovde: program je uzima iz "
+                          "~/.pgpass ili PGPASSWORD."));
     layout->addRow(QStringLiteral("Naziv računara (stanica):"), station);
     layout->addRow(QStringLiteral("Baza rezultata:"), database);
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Server laboratorije:"), server);
     const auto limit = [&](const char* name, int value) {
         auto* spin = new QSpinBox(&dialog);
         spin->setObjectName(QLatin1StringView(name));
@@ -45,6 +54,7 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
         return false;
     values.station = station->text().trimmed();
     values.database = database->text().trimmed();
+    values.server = server->text().trimmed();
     values.anticipationMs = anticipation->value();
     values.lapseMs = lapse->value();
     return true;

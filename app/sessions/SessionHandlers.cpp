@@ -6,6 +6,7 @@
 #include "MainForm.h"
 #include "NumberText.h"
 #include "SafeFile.h"
+#include "ServerAddress.h"
 #include "StoreError.h"
 
 #include <QComboBox>
@@ -299,6 +300,7 @@ void TMainForm::ImportSessionsClick() {
 void TMainForm::SettingsClick() {
     platform::SettingsValues values{services_.settings.Value(platform::SettingKeys::Station),
                                     services_.settings.Value(platform::SettingKeys::Database)};
+    values.server = services_.settings.Value(platform::SettingKeys::Server);
     const FigureLimits limits = CurrentFigureLimits();
     values.anticipationMs = limits.anticipationMs;
     values.lapseMs = limits.lapseMs;
@@ -306,10 +308,15 @@ void TMainForm::SettingsClick() {
         values.station = QSysInfo::machineHostName();
     if (!services_.settingsDialog.Edit(values))
         return;
+    // An address that is not one, or carries a password, changes nothing; the message does
+    // not repeat what was typed.
+    if (!values.server.isEmpty())
+        store::ParseServerAddress(values.server);
     services_.settings.SetValue(platform::SettingKeys::Station,
                                 values.station == QSysInfo::machineHostName() ? QString()
                                                                               : values.station);
     services_.settings.SetValue(platform::SettingKeys::Database, values.database);
+    services_.settings.SetValue(platform::SettingKeys::Server, values.server);
     services_.settings.SetValue(platform::SettingKeys::AnticipationMs,
                                 QString::number(values.anticipationMs));
     services_.settings.SetValue(platform::SettingKeys::LapseMs, QString::number(values.lapseMs));
