@@ -130,13 +130,18 @@ void TMainForm::FinishExport(const std::vector<store::Session>& loaded) {
     for (const store::Session& s : loaded)
         byUid.emplace(s.header.uid, &s);
     std::vector<store::Session> sessions;
+    int missing = 0;
     for (const store::SessionSummary& s : pending.listed) {
         if (s.id != 0) {
             sessions.push_back(store.LoadSession(s.id));
         } else if (const auto it = byUid.find(s.header.uid); it != byUid.end()) {
             sessions.push_back(*it->second);
+        } else {
+            // Deleted by its station since the list was read, or the server went away.
+            ++missing;
         }
-        // Else deleted by its station since the list was read.
     }
     WriteExport(sessions, pending.path);
+    if (missing > 0)
+        AppendMemoLine(tr("Sa servera nije pročitano sesija: %1").arg(missing));
 }

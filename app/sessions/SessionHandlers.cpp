@@ -130,10 +130,12 @@ void TMainForm::FillSessionsList() {
     }
     listedSummaries_ = list;
     // The rows chosen before the list came again stay chosen.
-    const QSignalBlocker quiet(SessionsGrid->selectionModel());
+    const QSignalBlocker quiet(SessionsGrid);
     for (std::size_t r = 0; r < list.size(); ++r)
         if (selected.contains(list[r].header.uid))
-            SessionsGrid->selectRow(int(r));
+            SessionsGrid->selectionModel()->select(SessionsGrid->model()->index(int(r), 0),
+                                                   QItemSelectionModel::Select |
+                                                       QItemSelectionModel::Rows);
     UpdateTrend();
 }
 
