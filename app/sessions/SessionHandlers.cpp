@@ -183,11 +183,13 @@ void TMainForm::ParticipantClick() {
     SettlePendingEdits();
     const auto label = services_.textInput.AskText(
         {QStringLiteral("Učesnik"), QStringLiteral("Oznaka učesnika tekuće sesije:"),
-         session_.header.uid.isEmpty() ? participant_ : session_.header.participant});
+         session_.header.uid.isEmpty() || sessionReadOnly_ ? participant_
+                                                           : session_.header.participant});
     if (!label)
         return;
     participant_ = *label;
-    if (session_.header.uid.isEmpty())
+    // Another station's session keeps its label: this one goes to the next session.
+    if (session_.header.uid.isEmpty() || sessionReadOnly_)
         return;
     session_.header.participant = *label;
     keeper_->Keep(session_);

@@ -177,15 +177,22 @@ TEST_F(LabWindow, AnotherStationsSessionIsFilteredByStationAndOpensReadOnly) {
     EXPECT_THAT(form->MainStatusText->text().toStdString(),
                 ::testing::HasSubstr("samo za čitanje"));
 
-    // Neither an edit key nor a trial writes into it: the trial starts this station's session.
+    // Neither an edit key, a label nor a trial writes into it: the label and the trial go to
+    // a new session of this station.
     form->DBGrid1->setFocus();
     QTest::keyClick(form->DBGrid1, Qt::Key_Insert);
     QTest::keyClick(form->DBGrid1, Qt::Key_5);
+    fakes.textInput.answer = QStringLiteral("Ana");
+    form->ParticipantClick();
     Trial(300);
     Settle();
     EXPECT_FALSE(form->SessionReadOnly());
     EXPECT_EQ(form->CurrentSession().header.station, QStringLiteral("lab-1"));
+    EXPECT_EQ(form->CurrentSession().header.participant, QStringLiteral("Ana"));
     EXPECT_EQ(ServerRowCount(other.header.uid), QStringLiteral("3"));
+    EXPECT_EQ(lab.Sql(QStringLiteral("SELECT participant FROM sessions WHERE uid = '%1'")
+                          .arg(other.header.uid)),
+              QString());
     EXPECT_EQ(lab.Sql(QStringLiteral("SELECT count(*) FROM sessions WHERE station = 'lab-1'")),
               QStringLiteral("2"));
 }
