@@ -255,16 +255,18 @@ private:
     // Another station's session is shown read-only when the server has sent it.
     void OpenServerSession(const QString& uid);
     void ShowServerSession(const std::vector<store::Session>& sessions);
-    // With other stations' sessions listed, asks the server for them and writes the file
-    // when they come; false when there are none.
-    bool ExportFromServer(const QString& path);
+    // With other stations' sessions among `chosen`, asks the server for them and writes the
+    // file when they come; false when there are none.
+    bool ExportFromServer(const std::vector<store::SessionSummary>& chosen, const QString& path);
     void FinishExport(const std::vector<store::Session>& loaded);
     void WriteExport(const std::vector<store::Session>& sessions, const QString& path);
     void UpdateStoreStatus();
     // The open store, or an error saying why there is none.
     store::TResultsStore& RequireStore();
-    // The ids of the sessions selected on page 5 (all of them when none is).
-    std::vector<std::int64_t> SelectedSessionIds(bool allWhenNone) const;
+    // The listed sessions of the rows selected on page 5, in their order.
+    std::vector<store::SessionSummary> SelectedSummaries() const;
+    // The ids of this station's sessions among them.
+    std::vector<std::int64_t> SelectedSessionIds() const;
     // Deletes the sessions from the store, and from the table when it shows one of them.
     void DeleteKeptSessions(store::TResultsStore& store, std::span<const std::int64_t> ids);
     QString Station() const;
@@ -319,8 +321,7 @@ private:
         std::vector<store::SessionSummary> listed;
     };
     std::optional<PendingExport> pendingExport_;
-    // The ids of the sessions in the rows of SessionsGrid.
-    std::vector<std::int64_t> listedSessions_;
+    // The sessions in the rows of SessionsGrid.
     std::vector<store::SessionSummary> listedSummaries_;
     QString sessionsPath_;
 };

@@ -108,14 +108,15 @@ void TMainForm::ShowServerSession(const std::vector<store::Session>& sessions) {
     RefreshSessionsList();
 }
 
-bool TMainForm::ExportFromServer(const QString& path) {
+bool TMainForm::ExportFromServer(const std::vector<store::SessionSummary>& chosen,
+                                 const QString& path) {
     QStringList others;
-    for (const store::SessionSummary& s : listedSummaries_)
+    for (const store::SessionSummary& s : chosen)
         if (s.id == 0)
             others << s.header.uid;
     if (!link_ || others.isEmpty())
         return false;
-    pendingExport_ = PendingExport{path, listedSummaries_};
+    pendingExport_ = PendingExport{path, chosen};
     link_->LoadSessions(others, LoadForExport);
     return true;
 }

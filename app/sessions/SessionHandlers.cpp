@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QTableWidget>
 #include <algorithm>
-#include <iterator>
 #include <set>
 
 using store::SessionKind;
@@ -79,7 +78,6 @@ void TMainForm::FillSessionsList() {
             selected.insert(listedSummaries_[std::size_t(index.row())].header.uid);
     SessionsGrid->setRowCount(0);
     SessionsGrid->clearSpans();
-    listedSessions_.clear();
     listedSummaries_.clear();
     if (!keeper_->Store()) {
         UpdateTrend();
@@ -126,7 +124,6 @@ void TMainForm::FillSessionsList() {
             SessionsGrid->item(int(r), FirstFigureColumn)
                 ->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
-        listedSessions_.push_back(s.id);
     }
     listedSummaries_ = list;
     // The rows chosen before the list came again stay chosen.
@@ -139,30 +136,31 @@ void TMainForm::FillSessionsList() {
     UpdateTrend();
 }
 
-std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const {
+std::vector<std::int64_t> TMainForm::SelectedSessionIds() const {
+    std::vector<std::int64_t> ids;
+    for (const SessionSummary& s : SelectedSummaries())
+        if (s.id != 0)
+            ids.push_back(s.id);
+    return ids;
+}
+
+std::vector<SessionSummary> TMainForm::SelectedSummaries() const {
     std::set<int> rows;
     for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
-        rows.insert(index.row());
-    std::vector<std::int64_t> ids;
+        if (index.row() >= 0 && std::size_t(index.row()) < listedSummaries_.size())
+            rows.insert(index.row());
+    std::vector<SessionSummary> selected;
     for (const int r : rows)
-        if (r >= 0 && std::size_t(r) < listedSessions_.size() &&
-            listedSessions_[std::size_t(r)] != 0)
-            ids.push_back(listedSessions_[std::size_t(r)]);
-    if (ids.empty() && allWhenNone)
-        std::copy_if(listedSessions_.begin(), listedSessions_.end(), std::back_inserter(ids),
-                     [](std::int64_t id) { return id != 0; });
-    return ids;
+        selected.push_back(listedSummaries_[std::size_t(r)]);
+    return selected;
 }
 
 void TMainForm::OpenSessionClick() {
     SettlePendingEdits();
-    std::set<int> rows;
-    for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
-        if (std::size_t(index.row()) < listedSummaries_.size())
-            rows.insert(index.row());
-    if (rows.size() != 1)
+    const std::vector<SessionSummary> selected = SelectedSummaries();
+    if (selected.size() != 1)
         throw store::StoreError("Izaberite jednu sesiju.");
-    const SessionSummary& chosen = listedSummaries_[std::size_t(*rows.begin())];
+    const SessionSummary& chosen = selected.front();
     if (chosen.id == 0) {
         // Another station's, from the server: shown when it comes, and never changed here.
         OpenServerSession(chosen.header.uid);
@@ -213,7 +211,7 @@ void TMainForm::DeleteKeptSessions(store::TResultsStore& store, std::span<const 
 }
 
 void TMainForm::DeleteSessionClick() {
-    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    const std::vector<std::int64_t> ids = SelectedSessionIds();
     if (ids.empty())
         throw store::StoreError("Izaberite sesiju.");
     store::TResultsStore& store = RequireStore();
@@ -229,7 +227,7 @@ void TMainForm::DeleteSessionClick() {
 }
 
 void TMainForm::DeleteParticipantClick() {
-    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    const std::vector<std::int64_t> ids = SelectedSessionIds();
     if (ids.size() != 1)
         throw store::StoreError("Izaberite jednu sesiju učesnika.");
     store::TResultsStore& store = RequireStore();
@@ -254,8 +252,10 @@ void TMainForm::DeleteParticipantClick() {
 
 void TMainForm::ExportSessionsClick() {
     store::TResultsStore& store = RequireStore();
-    const std::vector<std::int64_t> ids = SelectedSessionIds(true);
-    if (ids.empty() && (!link_ || listedSummaries_.empty()))
+    std::vector<SessionSummary> chosen = SelectedSummaries();
+    if (chosen.empty())
+        chosen = listedSummaries_;
+    if (chosen.empty())
         throw store::StoreError("Nema sesija za izvoz.");
     if (sessionsPath_.isEmpty())
         sessionsPath_ = DocumentsFile(QStringLiteral("sesije.csv"));
@@ -264,13 +264,13 @@ void TMainForm::ExportSessionsClick() {
     if (!answer)
         return;
     sessionsPath_ = answer->path;
-    // With nothing chosen, a lab station exports every listed station's sessions once the
-    // server has sent the others'.
-    if (SelectedSessionIds(false).empty() && ExportFromServer(answer->path))
+    // Other stations' sessions are written once the server has sent them.
+    if (ExportFromServer(chosen, answer->path))
         return;
     std::vector<store::Session> sessions;
-    for (const std::int64_t id : ids)
-        sessions.push_back(store.LoadSession(id));
+    for (const SessionSummary& s : chosen)
+        if (s.id != 0)
+            sessions.push_back(store.LoadSession(s.id));
     WriteExport(sessions, answer->path);
 }
 

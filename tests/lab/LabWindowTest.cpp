@@ -144,6 +144,17 @@ TEST_F(LabWindow, TheSessionsPageListsEveryStationAndLeavesTheOthersAlone) {
     const QByteArray text = exported.readAll();
     EXPECT_TRUE(text.contains(other.header.uid.toUtf8()));
     EXPECT_TRUE(text.contains(form->CurrentSession().header.uid.toUtf8()));
+    exported.close();
+
+    // Another station's session chosen alone is exported alone.
+    form->SessionsGrid->selectRow(int(ListedStations().indexOf(QStringLiteral("lab-2"))));
+    form->ExportSessionsClick();
+    Settle();
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    const QByteArray chosen = exported.readAll();
+    EXPECT_TRUE(chosen.contains(other.header.uid.toUtf8()));
+    EXPECT_FALSE(chosen.contains(form->CurrentSession().header.uid.toUtf8()));
+    form->SessionsGrid->clearSelection();
 
     // Deleting everything deletes this station's sessions only.
     answer = true;
