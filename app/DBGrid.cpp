@@ -191,7 +191,15 @@ void TDBGrid::MoveDataSetTo(int row) {
 
 // --- editing ------------------------------------------------------------------------------------
 
+void TDBGrid::SetReadOnly(bool readOnly) {
+    if (readOnly)
+        DropPendingEdit();
+    readOnly_ = readOnly;
+}
+
 bool TDBGrid::BeginCellEdit(int column) {
+    if (readOnly_)
+        return false;
     TDataSet* dataSet = model_->ActiveDataSet();
     if (!dataSet || !model_->FieldOf(column))
         return false;
@@ -293,7 +301,7 @@ QModelIndex TDBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
 
 void TDBGrid::DeleteCurrentRecord() {
     TDataSet* dataSet = model_->ActiveDataSet();
-    if (!dataSet || dataSet->IsEmpty())
+    if (!dataSet || dataSet->IsEmpty() || readOnly_)
         return;
     if (!questions_.Confirm({QStringLiteral("Delete record?")}))
         return;
@@ -313,7 +321,7 @@ void TDBGrid::AppendBelowLastRow() {
 void TDBGrid::keyPressEvent(QKeyEvent* event) {
     TDataSet* dataSet = model_->ActiveDataSet();
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (dataSet) {
+    if (dataSet && !readOnly_) {
         switch (event->key()) {
         case Qt::Key_Insert:
             if (modifiers == Qt::NoModifier) {

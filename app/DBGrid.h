@@ -31,6 +31,10 @@ public:
     void SetTitleFont(const QFont& font);
     TDBGridModel* GridModel() const { return model_; }
 
+    // A read-only grid shows and moves through its records but opens no editor, and inserts,
+    // appends and deletes none.
+    void SetReadOnly(bool readOnly);
+    bool ReadOnly() const { return readOnly_; }
     // Deletes the current record after the question "Delete record?".
     void DeleteCurrentRecord();
     // Closes the cell editor without writing it and cancels the record's edit, refused or not.
@@ -67,5 +71,6 @@ private:
     TDBGridModel* model_;
     TDBGridDelegate* delegate_;
     bool following_ = false;
+    bool readOnly_ = false;
     bool refusalPending_ = false;
 };

@@ -12,6 +12,7 @@
 #include "SpinEdit.h"
 #include "WindowTimer.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -294,6 +295,15 @@ void TMainForm::CreatePage4() {
 
 void TMainForm::CreatePage5() {
     auto* anchors = new AnchorLayout(TabSheet5, PageDesignSize);
+    auto* stationLabel = CreateLabel("StationFilterLabel", tr("Stanica:"), TabSheet5);
+    anchors->Place(stationLabel, QRect(16, 14, 52, 22), akLeft | akTop);
+    StationFilter = new QComboBox(TabSheet5);
+    StationFilter->setObjectName(QStringLiteral("StationFilter"));
+    StationFilter->addItem(tr("Sve stanice"), QString());
+    stationLabel->setBuddy(StationFilter);
+    anchors->Place(StationFilter, QRect(70, 14, 180, 22), akLeft | akTop);
+    connect(StationFilter, &QComboBox::currentIndexChanged, this,
+            [this] { Guarded(services_.errors, [this] { FillSessionsList(); }); });
     SessionsGrid = new QTableWidget(0, 10, TabSheet5);
     SessionsGrid->setObjectName(QStringLiteral("SessionsGrid"));
     SessionsGrid->setHorizontalHeaderLabels(
@@ -311,7 +321,7 @@ void TMainForm::CreatePage5() {
     for (int c = 0; c < int(std::size(widths)); ++c)
         SessionsGrid->setColumnWidth(c, widths[c]);
     SessionsGrid->horizontalHeader()->setStretchLastSection(true);
-    anchors->Place(SessionsGrid, QRect(16, 16, 774, 140), akLeft | akTop | akRight);
+    anchors->Place(SessionsGrid, QRect(16, 42, 774, 114), akLeft | akTop | akRight);
     TrendChartWidget = CreateChartWidget(TrendChart, "TrendChart", TabSheet5);
     anchors->Place(TrendChartWidget.get(), QRect(16, 162, 774, 159),
                    akLeft | akTop | akRight | akBottom);

@@ -37,8 +37,9 @@ class TDBNavigator;
 class TPanel;
 class TSpinEdit;
 class TWindowTimer;
+class QComboBox;
 namespace store {
-class TUploader;
+class TServerLink;
 }
 
 // The program's one window: four tab pages, the reaction test on the first.
@@ -89,7 +90,8 @@ public:
     TSpinEdit* SpinEditSleep = nullptr;
     TSpinEdit* SpinEditIter = nullptr;
 
-    // Page 5: the kept sessions.
+    // Page 5: the kept sessions, of the station chosen (all when the first item is).
+    QComboBox* StationFilter = nullptr;
     QTableWidget* SessionsGrid = nullptr;
     TButton* OpenSessionButton = nullptr;
     TButton* NewSessionButton = nullptr;
@@ -177,26 +179,25 @@ public:
 
     // From now on every session is kept by `keeper`, which outlives the window.
     void KeepSessionsIn(store::TSessionKeeper& keeper);
-    // A lab station: what the keeper stores is also sent to the lab server by `uploader`,
-    // which outlives the window, and the sessions page lists every station's sessions.
-    void SendSessionsTo(store::TUploader& uploader);
+    // A lab station: what the keeper stores is also sent to the lab server by `link`, which
+    // outlives the window, and the sessions page lists every station's sessions.
+    void SendSessionsTo(store::TServerLink& link);
     // What the window would write next waits in memory: tries the store again, as the
     // half-minute timer does.
     void RetryStore();
     void RetryServer();
     // Adds to the store's section of the status bar what waits for the lab server.
     void ShowServerStatus();
-    // The sessions page's list: the lab server's, every station's, when there is one (another
-    // station's with id 0), else the local store's.
+    // The sessions page's list: the local store's, and on a lab station the other stations'
+    // as the server last listed them (with id 0).
     std::vector<store::SessionSummary> ListedSessions() const;
-    // The sessions of `ids`; with nothing chosen on a lab station, every station's.
-    std::vector<store::Session> SessionsToExport(store::TResultsStore& store,
-                                                 const std::vector<std::int64_t>& ids,
-                                                 bool wholeList) const;
     // The session the results table shows, as kept (no uid while the table is empty).
     const store::Session& CurrentSession() const { return session_; }
-    // The sessions list as shown on page 5, newest first.
+    // The sessions list as shown on page 5, newest first; a lab station's is filled in again
+    // when the server's list comes.
     void RefreshSessionsList();
+    // The session the table shows is another station's: nothing here changes it.
+    bool SessionReadOnly() const { return sessionReadOnly_; }
     // The trend chart follows the listed sessions of the participant selected (all without a
     // selection).
     void UpdateTrend();
@@ -255,13 +256,29 @@ private:
     // Empties the results series and forgets the current session: the next row starts a new
     // one.
     void StartNewSession();
-    // Shows a kept session in the results views as it was left.
-    void ShowSession(const store::Session& session);
+    // Shows a kept session in the results views as it was left; another station's is shown
+    // read-only.
+    void ShowSession(const store::Session& session, bool readOnly = false);
+    // The grids and navigators take edits unless the shown session is another station's.
+    void SetSessionReadOnly(bool readOnly);
+    void FillSessionsList();
+    void FillStationFilter(const std::vector<store::SessionSummary>& list);
+    void RequestServerSessions();
+    // Another station's session is shown read-only when the server has sent it.
+    void OpenServerSession(const QString& uid);
+    void ShowServerSession(const std::vector<store::Session>& sessions);
+    // With other stations' sessions among `chosen`, asks the server for them and writes the
+    // file when they come; false when there are none.
+    bool ExportFromServer(const std::vector<store::SessionSummary>& chosen, const QString& path);
+    void FinishExport(const std::vector<store::Session>& loaded);
+    void WriteExport(const std::vector<store::Session>& sessions, const QString& path);
     void UpdateStoreStatus();
     // The open store, or an error saying why there is none.
     store::TResultsStore& RequireStore();
-    // The ids of the sessions selected on page 5 (all of them when none is).
-    std::vector<std::int64_t> SelectedSessionIds(bool allWhenNone) const;
+    // The listed sessions of the rows selected on page 5, in their order.
+    std::vector<store::SessionSummary> SelectedSummaries() const;
+    // The ids of this station's sessions among them.
+    std::vector<std::int64_t> SelectedSessionIds() const;
     // Deletes the sessions from the store, and from the table when it shows one of them.
     void DeleteKeptSessions(store::TResultsStore& store, std::span<const std::int64_t> ids);
     QString Station() const;
@@ -314,9 +331,14 @@ private:
     QString participant_;
     QTimer* storeRetry_ = nullptr;
     store::TRunningFigures runningFigures_;
-    store::TUploader* uploader_ = nullptr;
-    // The ids of the sessions in the rows of SessionsGrid.
-    std::vector<std::int64_t> listedSessions_;
+    store::TServerLink* link_ = nullptr;
+    bool sessionReadOnly_ = false;
+    struct PendingExport {
+        QString path;
+        std::vector<store::SessionSummary> listed;
+    };
+    std::optional<PendingExport> pendingExport_;
+    // The sessions in the rows of SessionsGrid.
     std::vector<store::SessionSummary> listedSummaries_;
     QString sessionsPath_;
 };

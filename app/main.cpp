@@ -4,6 +4,7 @@
 #include "LatencyStamps.h"
 #include "MainForm.h"
 #include "PressArrival.h"
+#include "ServerLink.h"
 #include "SessionDialogs.h"
 #include "SessionKeeper.h"
 #include "StoreError.h"
@@ -11,7 +12,6 @@
 #include "SystemDialogs.h"
 #include "SystemTimingFacts.h"
 #include "TavulinVersion.h"
-#include "Uploader.h"
 #include "XcbFramePresenters.h"
 
 #include <QCommandLineParser>
@@ -22,11 +22,15 @@
 
 namespace {
 
-// The store's file: the command line's, else the setting's, else the user's data folder.
+// The store's file or the lab's server: the command line's, else the server setting's, else
+// the store setting's, else the user's data folder.
 QString StorePath(const QCommandLineParser& line, const QCommandLineOption& database,
                   const platform::Settings& settings) {
     if (line.isSet(database))
         return line.value(database);
+    const QString server = settings.Value(platform::SettingKeys::Server);
+    if (!server.isEmpty())
+        return server;
     const QString set = settings.Value(platform::SettingKeys::Database);
     return set.isEmpty() ? store::DefaultStorePath() : set;
 }
@@ -214,7 +218,7 @@ int main(int argc, char* argv[]) {
     // A lab station keeps everything in its own store first and sends it on from there, so
     // that a server away loses nothing.
     const bool lab = store::IsServerAddress(storePath);
-    std::unique_ptr<store::TUploader> uploader;
+    std::unique_ptr<store::TServerLink> link;
     const QString localPath = lab ? store::DefaultStorePath() : storePath;
     store::TSessionKeeper keeper([localPath, lab] {
         store::OpenedStore opened = store::OpenStoreFile(localPath);
@@ -223,8 +227,7 @@ int main(int argc, char* argv[]) {
     });
     if (lab) {
         try {
-            uploader = std::make_unique<store::TUploader>(store::ParseServerAddress(storePath),
-                                                          [&keeper] { return keeper.Store(); });
+            link = std::make_unique<store::TServerLink>(store::ParseServerAddress(storePath));
         } catch (const store::StoreError& e) {
             errors.Show(ErrorText(e));
         }
@@ -235,8 +238,8 @@ int main(int argc, char* argv[]) {
                     presenters, timingFacts},
                    processorClock);
     form.KeepSessionsIn(keeper);
-    if (uploader)
-        form.SendSessionsTo(*uploader);
+    if (link)
+        form.SendSessionsTo(*link);
     form.show();
     return app.exec();
 }

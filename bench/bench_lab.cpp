@@ -2,11 +2,11 @@
 // listing a large lab's sessions from the server. The server is one of its own, on loopback,
 // syncing every commit to the disk.
 #include "LabServer.h"
+#include "ServerLink.h"
 #include "ServerStore.h"
 #include "SessionKeeper.h"
 #include "StoreBenchRows.h"
 #include "StoreFile.h"
-#include "Uploader.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -17,7 +17,8 @@ namespace {
 TLabServer* server = nullptr;
 
 // From the window handing the result over to the server committing it: the local store's
-// commit, the upload, and the local note that it was sent.
+// commit, the hand-over to the link's thread, the upload there, and the local note that it
+// was sent.
 void BM_ResultReachesServer(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("station.sqlite"));
@@ -26,8 +27,12 @@ void BM_ResultReachesServer(benchmark::State& state) {
         opened.store->KeepOutbox(true);
         return opened;
     });
-    store::TUploader uploader(server->Address(), [&] { return keeper.Store(); });
-    keeper.OnKept = [&] { uploader.SendChange(); };
+    store::TServerLink link(server->Address());
+    keeper.OnKept = [&] { link.OutboxChanged(path); };
+    const auto settle = [&] {
+        while (link.Busy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
     store::Session session;
     const auto newSession = [&] {
         session.header =
@@ -40,9 +45,10 @@ void BM_ResultReachesServer(benchmark::State& state) {
             newSession();
         session.rows.push_back(BenchRow(int(session.rows.size())));
         keeper.Keep(session);
+        settle();
     }
-    if (!keeper.AllKept() || uploader.Waiting() != 0 || !uploader.Problem().IsEmpty())
-        state.SkipWithError(uploader.Problem().Serbian().toStdString().c_str());
+    if (!keeper.AllKept() || link.Waiting() != 0 || !link.Problem().IsEmpty())
+        state.SkipWithError(link.Problem().Serbian().toStdString().c_str());
 }
 BENCHMARK(BM_ResultReachesServer)->Unit(benchmark::kMillisecond);
 

@@ -17,6 +17,9 @@ public:
 namespace SettingKeys {
 // The results store's file; empty means the user's data folder.
 inline const QString Database = QStringLiteral("store/database");
+// A lab's PostgreSQL server, postgresql://user@host:port/db, which the results go on to; empty
+// means none. Never with a password: the client library takes it from ~/.pgpass or PGPASSWORD.
+inline const QString Server = QStringLiteral("store/server");
 // The name the sessions of this computer carry; empty means the computer's name.
 inline const QString Station = QStringLiteral("store/station");
 // Results under this many milliseconds are counted as anticipations, not reactions.
@@ -35,6 +38,7 @@ struct SettingsValues {
     int lapseMs = 500;
     // "sr" or "en".
     QString language = QStringLiteral("sr");
+    QString server;
 };
 
 class SettingsDialog {

@@ -9,6 +9,22 @@
 
 namespace store {
 
+void TResultsStore::KeepOutbox(bool keep) {
+    outbox_ = keep;
+    if (readOnly_)
+        return;
+    QSqlQuery q = Prepared(Database(), QStringLiteral("SELECT kept FROM outbox_kept"));
+    Run(q, QT_TRANSLATE_NOOP("Store", "Promene za server nisu pročitane"));
+    if ((q.next() && q.value(0).toBool()) == keep)
+        return;
+    Transaction t(Database());
+    if (keep)
+        Run(Database(), QStringLiteral("INSERT INTO outbox (uid, from_position) SELECT uid, 0 FROM "
+                                       "sessions ORDER BY started, id"));
+    Run(Database(), QStringLiteral("UPDATE outbox_kept SET kept = %1").arg(keep ? 1 : 0));
+    t.Commit();
+}
+
 void TResultsStore::NoteChange(std::int64_t id, std::optional<std::int64_t> from) {
     if (!outbox_)
         return;

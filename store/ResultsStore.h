@@ -33,7 +33,7 @@ struct OutboxEntry {
 class TResultsStore {
 public:
     // The schema this program writes; a file of a later one is only read.
-    static constexpr int SchemaVersion = 4;
+    static constexpr int SchemaVersion = 5;
 
     TResultsStore(const TResultsStore&) = delete;
     TResultsStore& operator=(const TResultsStore&) = delete;
@@ -62,8 +62,10 @@ public:
     int ImportSessions(std::span<const Session> sessions);
 
     // From now on every change also leaves an entry in the outbox, in its own transaction, so
-    // that what the window showed reaches the lab server even after a crash.
-    void KeepOutbox(bool keep) { outbox_ = keep; }
+    // that what the window showed reaches the lab server even after a crash. The first time
+    // the outbox is kept after a run without it, the sessions already here are queued whole,
+    // so that a station pointed at a server sends what it measured before.
+    void KeepOutbox(bool keep);
     // The oldest `limit` entries, oldest first.
     std::vector<OutboxEntry> Outbox(int limit) const;
     int OutboxSize() const;

@@ -65,6 +65,12 @@ const std::vector<std::function<void(const QSqlDatabase&)>> Migrations{
         Run(db, QStringLiteral("ALTER TABLE rows ADD COLUMN onset TEXT"));
         Run(db, QStringLiteral("ALTER TABLE rows ADD COLUMN uncertainty_ms REAL"));
     },
+    [](const QSqlDatabase& db) {
+        // Whether the outbox has been kept since the store last ran without a server: the
+        // sessions made before are queued once when it starts again.
+        Run(db, QStringLiteral("CREATE TABLE outbox_kept (kept INTEGER NOT NULL)"));
+        Run(db, QStringLiteral("INSERT INTO outbox_kept VALUES (0)"));
+    },
 };
 
 // SQLite's result codes that mean the file itself is bad, as opposed to busy or unreachable.

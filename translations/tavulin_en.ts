@@ -338,6 +338,18 @@ processor clock %5 MHz</translation>
         <source>Otkaži</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>postgresql://korisnik@računar:5432/baza</source>
+        <translation>postgresql://user@host:5432/database</translation>
+    </message>
+    <message>
+        <source>Prazno: rezultati se čuvaju samo na ovom računaru. Novi server važi od sledećeg pokretanja. Lozinka se ne piše ovde: program je uzima iz ~/.pgpass ili PGPASSWORD.</source>
+        <translation>Empty: results are kept on this computer only. A new server applies from the next start. No password here: the program takes it from ~/.pgpass or PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Server laboratorije:</source>
+        <translation>Lab server:</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
@@ -958,6 +970,26 @@ processor clock %5 MHz</translation>
     <message>
         <source>QueryPerformance: +%1 -%2 ms. RDTSC: +%3 -%4 ms</source>
         <translation>QueryPerformance: +%1 -%2 ms. RDTSC: +%3 -%4 ms</translation>
+    </message>
+    <message>
+        <source>Stanica:</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>Sve stanice</source>
+        <translation>All stations</translation>
+    </message>
+    <message>
+        <source>Sesija nije pročitana sa servera.</source>
+        <translation>The session was not read from the server.</translation>
+    </message>
+    <message>
+        <source>Sa servera nije pročitano sesija: %1</source>
+        <translation>Sessions not read from the server: %1</translation>
+    </message>
+    <message>
+        <source>Sesija stanice %1 je samo za čitanje: menja je samo ta stanica. Kreni počinje novu sesiju.</source>
+        <translation>Station %1's session is read-only: only that station changes it. Begin starts a new session.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,9 +24,17 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
     auto* database = new QLineEdit(values.database, &dialog);
     database->setObjectName(QStringLiteral("DatabaseEdit"));
     database->setMinimumWidth(360);
+    auto* server = new QLineEdit(values.server, &dialog);
+    server->setObjectName(QStringLiteral("ServerEdit"));
+    server->setPlaceholderText(QCoreApplication::translate("SessionDialogs", "postgresql://korisnik@računar:5432/baza"));
+    server->setToolTip(QCoreApplication::translate(
+        "SessionDialogs", "Prazno: rezultati se čuvaju samo na ovom računaru. Novi server važi "
+                          "od sledećeg pokretanja. Lozinka se ne piše ovde: program je uzima iz "
+                          "~/.pgpass ili PGPASSWORD."));
     layout->addRow(QCoreApplication::translate("SessionDialogs", "Naziv računara (stanica):"),
                    station);
     layout->addRow(QCoreApplication::translate("SessionDialogs", "Baza rezultata:"), database);
+    layout->addRow(QCoreApplication::translate("SessionDialogs", "Server laboratorije:"), server);
     const auto limit = [&](const char* name, int value) {
         auto* spin = new QSpinBox(&dialog);
         spin->setObjectName(QLatin1StringView(name));
@@ -63,6 +72,7 @@ bool SystemSettingsDialog::Edit(platform::SettingsValues& values) {
         return false;
     values.station = station->text().trimmed();
     values.database = database->text().trimmed();
+    values.server = server->text().trimmed();
     values.anticipationMs = anticipation->value();
     values.lapseMs = lapse->value();
     values.language = language->currentData().toString();

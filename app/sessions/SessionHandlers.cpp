@@ -7,13 +7,14 @@
 #include "MainForm.h"
 #include "NumberText.h"
 #include "SafeFile.h"
+#include "ServerAddress.h"
 #include "StoreError.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTableWidget>
 #include <algorithm>
-#include <iterator>
 #include <set>
 
 using store::SessionKind;
@@ -51,15 +52,44 @@ store::TResultsStore& TMainForm::RequireStore() {
 }
 
 void TMainForm::RefreshSessionsList() {
+    // A lab station lists what it has now and fills in the server's list when it comes.
+    RequestServerSessions();
+    FillSessionsList();
+}
+
+void TMainForm::FillStationFilter(const std::vector<SessionSummary>& list) {
+    QStringList stations{Station()};
+    if (link_)
+        for (const SessionSummary& s : list)
+            if (!stations.contains(s.header.station))
+                stations << s.header.station;
+    std::sort(stations.begin() + 1, stations.end());
+    const QString chosen = StationFilter->currentData().toString();
+    const QSignalBlocker quiet(StationFilter);
+    StationFilter->clear();
+    StationFilter->addItem(tr("Sve stanice"), QString());
+    for (const QString& station : stations)
+        StationFilter->addItem(station, station);
+    StationFilter->setCurrentIndex(std::max(0, StationFilter->findData(chosen)));
+}
+
+void TMainForm::FillSessionsList() {
+    std::set<QString> selected;
+    for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
+        if (std::size_t(index.row()) < listedSummaries_.size())
+            selected.insert(listedSummaries_[std::size_t(index.row())].header.uid);
     SessionsGrid->setRowCount(0);
     SessionsGrid->clearSpans();
-    listedSessions_.clear();
     listedSummaries_.clear();
     if (!keeper_->Store()) {
         UpdateTrend();
         return;
     }
-    const std::vector<SessionSummary> list = ListedSessions();
+    std::vector<SessionSummary> list = ListedSessions();
+    FillStationFilter(list);
+    const QString station = StationFilter->currentData().toString();
+    if (!station.isEmpty())
+        std::erase_if(list, [&](const SessionSummary& s) { return s.header.station != station; });
     SessionsGrid->setRowCount(int(list.size()));
     for (std::size_t r = 0; r < list.size(); ++r) {
         const SessionSummary& s = list[r];
@@ -96,33 +126,49 @@ void TMainForm::RefreshSessionsList() {
             SessionsGrid->item(int(r), FirstFigureColumn)
                 ->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
-        listedSessions_.push_back(s.id);
     }
     listedSummaries_ = list;
+    // The rows chosen before the list came again stay chosen.
+    const QSignalBlocker quiet(SessionsGrid);
+    for (std::size_t r = 0; r < list.size(); ++r)
+        if (selected.contains(list[r].header.uid))
+            SessionsGrid->selectionModel()->select(SessionsGrid->model()->index(int(r), 0),
+                                                   QItemSelectionModel::Select |
+                                                       QItemSelectionModel::Rows);
     UpdateTrend();
 }
 
-std::vector<std::int64_t> TMainForm::SelectedSessionIds(bool allWhenNone) const {
+std::vector<std::int64_t> TMainForm::SelectedSessionIds() const {
+    std::vector<std::int64_t> ids;
+    for (const SessionSummary& s : SelectedSummaries())
+        if (s.id != 0)
+            ids.push_back(s.id);
+    return ids;
+}
+
+std::vector<SessionSummary> TMainForm::SelectedSummaries() const {
     std::set<int> rows;
     for (const QModelIndex& index : SessionsGrid->selectionModel()->selectedRows())
-        rows.insert(index.row());
-    std::vector<std::int64_t> ids;
+        if (index.row() >= 0 && std::size_t(index.row()) < listedSummaries_.size())
+            rows.insert(index.row());
+    std::vector<SessionSummary> selected;
     for (const int r : rows)
-        if (r >= 0 && std::size_t(r) < listedSessions_.size() &&
-            listedSessions_[std::size_t(r)] != 0)
-            ids.push_back(listedSessions_[std::size_t(r)]);
-    if (ids.empty() && allWhenNone)
-        std::copy_if(listedSessions_.begin(), listedSessions_.end(), std::back_inserter(ids),
-                     [](std::int64_t id) { return id != 0; });
-    return ids;
+        selected.push_back(listedSummaries_[std::size_t(r)]);
+    return selected;
 }
 
 void TMainForm::OpenSessionClick() {
     SettlePendingEdits();
-    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
-    if (ids.size() != 1)
+    const std::vector<SessionSummary> selected = SelectedSummaries();
+    if (selected.size() != 1)
         throw store::StoreError(tr("Izaberite jednu sesiju.").toStdString());
-    ShowSession(RequireStore().LoadSession(ids.front()));
+    const SessionSummary& chosen = selected.front();
+    if (chosen.id == 0) {
+        // Another station's, from the server: shown when it comes, and never changed here.
+        OpenServerSession(chosen.header.uid);
+        return;
+    }
+    ShowSession(RequireStore().LoadSession(chosen.id));
     RefreshSessionsList();
 }
 
@@ -137,11 +183,13 @@ void TMainForm::ParticipantClick() {
     SettlePendingEdits();
     const auto label = services_.textInput.AskText(
         {tr("Učesnik"), tr("Oznaka učesnika tekuće sesije:"),
-         session_.header.uid.isEmpty() ? participant_ : session_.header.participant});
+         session_.header.uid.isEmpty() || sessionReadOnly_ ? participant_
+                                                           : session_.header.participant});
     if (!label)
         return;
     participant_ = *label;
-    if (session_.header.uid.isEmpty())
+    // Another station's session keeps its label: this one goes to the next session.
+    if (session_.header.uid.isEmpty() || sessionReadOnly_)
         return;
     session_.header.participant = *label;
     keeper_->Keep(session_);
@@ -165,7 +213,7 @@ void TMainForm::DeleteKeptSessions(store::TResultsStore& store, std::span<const 
 }
 
 void TMainForm::DeleteSessionClick() {
-    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    const std::vector<std::int64_t> ids = SelectedSessionIds();
     if (ids.empty())
         throw store::StoreError(tr("Izaberite sesiju.").toStdString());
     store::TResultsStore& store = RequireStore();
@@ -180,7 +228,7 @@ void TMainForm::DeleteSessionClick() {
 }
 
 void TMainForm::DeleteParticipantClick() {
-    const std::vector<std::int64_t> ids = SelectedSessionIds(false);
+    const std::vector<std::int64_t> ids = SelectedSessionIds();
     if (ids.size() != 1)
         throw store::StoreError(tr("Izaberite jednu sesiju učesnika.").toStdString());
     store::TResultsStore& store = RequireStore();
@@ -204,8 +252,10 @@ void TMainForm::DeleteParticipantClick() {
 
 void TMainForm::ExportSessionsClick() {
     store::TResultsStore& store = RequireStore();
-    const std::vector<std::int64_t> ids = SelectedSessionIds(true);
-    if (ids.empty())
+    std::vector<SessionSummary> chosen = SelectedSummaries();
+    if (chosen.empty())
+        chosen = listedSummaries_;
+    if (chosen.empty())
         throw store::StoreError(tr("Nema sesija za izvoz.").toStdString());
     if (sessionsPath_.isEmpty())
         sessionsPath_ = DocumentsFile(tr("sesije.csv"));
@@ -214,14 +264,21 @@ void TMainForm::ExportSessionsClick() {
     if (!answer)
         return;
     sessionsPath_ = answer->path;
-    const std::vector<store::Session> sessions =
-        SessionsToExport(store, ids, SelectedSessionIds(false).empty());
+    // Other stations' sessions are written once the server has sent them.
+    if (ExportFromServer(chosen, answer->path))
+        return;
+    std::vector<store::Session> sessions;
+    for (const SessionSummary& s : chosen)
+        if (s.id != 0)
+            sessions.push_back(store.LoadSession(s.id));
+    WriteExport(sessions, answer->path);
+}
+
+void TMainForm::WriteExport(const std::vector<store::Session>& sessions, const QString& path) {
     const std::string text = store::WriteLongCsv(sessions);
-    SaveFileSafely(answer->path,
-                   [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });
-    AppendMemoLine(tr("Izvezeno sesija: %1 u %2")
-                       .arg(sessions.size())
-                       .arg(QFileInfo(answer->path).fileName()));
+    SaveFileSafely(path, [&](QIODevice& file) { file.write(text.data(), qint64(text.size())); });
+    AppendMemoLine(
+        tr("Izvezeno sesija: %1 u %2").arg(sessions.size()).arg(QFileInfo(path).fileName()));
 }
 
 void TMainForm::ImportSessionsClick() {
@@ -246,6 +303,7 @@ void TMainForm::ImportSessionsClick() {
 void TMainForm::SettingsClick() {
     platform::SettingsValues values{services_.settings.Value(platform::SettingKeys::Station),
                                     services_.settings.Value(platform::SettingKeys::Database)};
+    values.server = services_.settings.Value(platform::SettingKeys::Server);
     const FigureLimits limits = CurrentFigureLimits();
     values.anticipationMs = limits.anticipationMs;
     values.lapseMs = limits.lapseMs;
@@ -254,10 +312,15 @@ void TMainForm::SettingsClick() {
         values.station = QSysInfo::machineHostName();
     if (!services_.settingsDialog.Edit(values))
         return;
+    // An address that is not one, or carries a password, changes nothing; the message does
+    // not repeat what was typed.
+    if (!values.server.isEmpty())
+        store::ParseServerAddress(values.server);
     services_.settings.SetValue(platform::SettingKeys::Station,
                                 values.station == QSysInfo::machineHostName() ? QString()
                                                                               : values.station);
     services_.settings.SetValue(platform::SettingKeys::Database, values.database);
+    services_.settings.SetValue(platform::SettingKeys::Server, values.server);
     services_.settings.SetValue(platform::SettingKeys::AnticipationMs,
                                 QString::number(values.anticipationMs));
     services_.settings.SetValue(platform::SettingKeys::LapseMs, QString::number(values.lapseMs));

@@ -1,6 +1,8 @@
 // The session behind the results table: every change of the results series becomes a change of
 // the current session, and the keeper writes it through to the store.
 #include "Button.h"
+#include "DBGrid.h"
+#include "DBNavigator.h"
 #include "ErrorText.h"
 #include "MainForm.h"
 #include "StoreError.h"
@@ -156,6 +158,11 @@ void TMainForm::SyncSession(RowKind kind, store::Onset onset, double uncertainty
     std::vector<SessionRow> rows = WithFalseStarts(tableRows, split);
     if (rows == session_.rows)
         return;
+    if (sessionReadOnly_) {
+        // Results loaded over another station's session make a session of this station.
+        session_ = {};
+        SetSessionReadOnly(false);
+    }
     if (session_.header.uid.isEmpty()) {
         session_.header = store::NewSessionHeader(SessionKind::Reaction, Station(), participant_);
         sessionTakesTrials_ = true;
@@ -187,7 +194,25 @@ void TMainForm::StartNewSession() {
     calibrationPoints_.clear();
     session_ = {};
     sessionTakesTrials_ = true;
+    SetSessionReadOnly(false);
     UpdateFigures();
+}
+
+void TMainForm::SetSessionReadOnly(bool readOnly) {
+    if (readOnly == sessionReadOnly_)
+        return;
+    sessionReadOnly_ = readOnly;
+    for (TDBGrid* grid : {DBGrid1, DBGrid2, DBGrid3})
+        grid->SetReadOnly(readOnly);
+    for (TDBNavigator* navigator : {DBNavigator1, DBNavigatorKalib})
+        navigator->setEnabled(!readOnly);
+    if (!readOnly)
+        return;
+    const QString text = tr("Sesija stanice %1 je samo za čitanje: menja je "
+                            "samo ta stanica. Kreni počinje novu sesiju.")
+                             .arg(session_.header.station);
+    SetStatusText(text);
+    AppendMemoLine(text);
 }
 
 void TMainForm::KeepCalibrationRun(const QString& settings) {
@@ -215,7 +240,7 @@ void TMainForm::KeepCalibrationRun(const QString& settings) {
     UpdateFigures();
 }
 
-void TMainForm::ShowSession(const store::Session& session) {
+void TMainForm::ShowSession(const store::Session& session, bool readOnly) {
     StartNewSession();
     for (int i = 0; i < 3; ++i)
         DBChart3.Series(i).RemoveAllPoints();
@@ -242,8 +267,11 @@ void TMainForm::ShowSession(const store::Session& session) {
     session_ = session;
     sessionTakesTrials_ = false;
     UpdateFigures();
+    SetSessionReadOnly(readOnly);
     if (calibration) {
-        SetStatusText(store::SettingValue(session.header, QStringLiteral("status")));
+        // The read-only notice stays in the status bar; the run's status is in the list.
+        if (!readOnly)
+            SetStatusText(store::SettingValue(session.header, QStringLiteral("status")));
         PageControl1->setCurrentWidget(TabSheet4);
     } else {
         PageControl1->setCurrentWidget(TabSheet2);

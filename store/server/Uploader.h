@@ -33,6 +33,7 @@ public:
     const StoreMessage& Problem() const { return problem_; }
     // The connected server, or null.
     TServerStore* Server() { return server_.get(); }
+    const TServerStore* Server() const { return server_.get(); }
     const ServerAddress& Address() const { return address_; }
 
     // A message for the user: the server stopped taking changes (once, until it works again),

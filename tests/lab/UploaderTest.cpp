@@ -78,6 +78,26 @@ TEST_F(UploaderTest, ResultsQueuedWhileTheServerIsDownArriveAfterItsRestartInOrd
     EXPECT_EQ(ServerRows(*this, s.header.uid), Expected(s));
 }
 
+TEST_F(UploaderTest, SessionsMadeBeforeAServerWasSetAreSentOnce) {
+    Session before = NewSession(QStringLiteral("lab-1"), 3);
+    {
+        store::TSessionKeeper alone([path = localPath] { return OpenStoreFile(path); });
+        alone.Keep(before);
+    }
+    {
+        Station station(LocalOpener(), Address());
+        station.keeper.Retry();
+        station.uploader.Send();
+        EXPECT_EQ(station.uploader.Waiting(), 0);
+    }
+    EXPECT_EQ(ServerRows(*this, before.header.uid), Expected(before));
+    // Started again with the server, the station has nothing more to send: they went once.
+    Sql(QStringLiteral("DELETE FROM sessions"));
+    Station again(LocalOpener(), Address());
+    again.keeper.Retry();
+    EXPECT_EQ(again.keeper.Store()->OutboxSize(), 0);
+}
+
 // The recorder prints a trial once it is in its local store; the server is unreachable, so
 // everything waits there when the recorder is killed. Started again, the station sends it.
 TEST_F(UploaderTest, AStationKilledWhileWaitingSendsWhatItShowedWhenItStartsAgain) {
