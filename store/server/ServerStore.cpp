@@ -37,6 +37,11 @@ const std::vector<std::function<void(const QSqlDatabase&)>> ServerMigrations{
                                " at bigint NOT NULL, cycles_ms double precision,"
                                " reported_ms double precision, PRIMARY KEY (session, position))"));
     },
+    [](const QSqlDatabase& db) {
+        // What each measured time counts from, and how far it may be off; NULL in older rows.
+        Run(db, QStringLiteral("ALTER TABLE rows ADD COLUMN onset text,"
+                               " ADD COLUMN uncertainty_ms double precision"));
+    },
 };
 
 // Any number: the stations take this lock while one of them creates the schema.
@@ -222,10 +227,10 @@ void TServerStore::Upload(const SessionHeader& h, const SessionFigures& f,
     for (std::size_t start = 0; start < rows.size(); start += RowsPerInsert) {
         const std::size_t count = std::min(RowsPerInsert, rows.size() - start);
         QString sql = QStringLiteral("INSERT INTO rows (session, position, kind, trial, ms, at, "
-                                     "cycles_ms, reported_ms) VALUES ");
+                                     "cycles_ms, reported_ms, onset, uncertainty_ms) VALUES ");
         for (std::size_t i = 0; i < count; ++i)
-            sql +=
-                i == 0 ? QStringLiteral("(?,?,?,?,?,?,?,?)") : QStringLiteral(",(?,?,?,?,?,?,?,?)");
+            sql += i == 0 ? QStringLiteral("(?,?,?,?,?,?,?,?,?,?)")
+                          : QStringLiteral(",(?,?,?,?,?,?,?,?,?,?)");
         QSqlQuery insert = Prepared(db, sql);
         for (std::size_t i = start; i < start + count; ++i) {
             const SessionRow& r = rows[i];
@@ -237,6 +242,9 @@ void TServerStore::Upload(const SessionHeader& h, const SessionFigures& f,
             insert.addBindValue(qlonglong(r.at.toMSecsSinceEpoch()));
             insert.addBindValue(Nullable(r.cyclesMs));
             insert.addBindValue(Nullable(r.reportedClockMs));
+            insert.addBindValue(r.onset == Onset::None ? QVariant(QMetaType::fromType<QString>())
+                                                       : QVariant(OnsetName(r.onset)));
+            insert.addBindValue(Nullable(r.uncertaintyMs));
         }
         Run(insert, QT_TRANSLATE_NOOP("Store", "Rezultati nisu poslati na server"));
     }
@@ -283,9 +291,10 @@ Session TServerStore::LoadSession(const QString& uid) const {
         throw StoreError(QT_TRANSLATE_NOOP("Store", "Sesija više ne postoji na serveru."));
     Session session;
     session.header = ReadSummary(head).header;
-    QSqlQuery q =
-        Prepared(Database(), QStringLiteral("SELECT kind, trial, ms, at, cycles_ms, reported_ms "
-                                            "FROM rows WHERE session = ? ORDER BY position"));
+    QSqlQuery q = Prepared(
+        Database(), QStringLiteral("SELECT kind, trial, ms, at, cycles_ms, reported_ms, onset,"
+                                   " uncertainty_ms FROM rows WHERE session = ?"
+                                   " ORDER BY position"));
     q.setForwardOnly(true);
     q.addBindValue(uid);
     Run(q, QT_TRANSLATE_NOOP("Store", "Rezultati nisu pročitani sa servera"));
@@ -304,6 +313,12 @@ Session TServerStore::LoadSession(const QString& uid) const {
             r.at = QDateTime::fromMSecsSinceEpoch(q.value(3).toLongLong(), Qt::UTC);
         r.cyclesMs = FromNullable(q.value(4));
         r.reportedClockMs = FromNullable(q.value(5));
+        try {
+            r.onset = OnsetFromName(q.value(6).toString());
+        } catch (const StoreError&) {
+            // Counted from a kind of onset a later version knows: the time itself still holds.
+        }
+        r.uncertaintyMs = FromNullable(q.value(7));
         session.rows.push_back(r);
     }
     return session;

@@ -18,7 +18,7 @@ namespace store {
 class TServerStore {
 public:
     // The schema this program writes; a server of a later one is only read.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     // Connects and creates or migrates the schema, in one transaction. Raises StoreError with
     // the reason in the user's language: a refused connection, a wrong password, no such

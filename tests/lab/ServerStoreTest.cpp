@@ -8,6 +8,9 @@ using ServerStoreTest = LabFixture;
 TEST_F(ServerStoreTest, CreatesTheSchemaOnceAndReadsBackWhatWasUploaded) {
     Session s = NewSession(QStringLiteral("lab-1"), 3);
     s.header.participant = QStringLiteral("Ana");
+    s.rows[0].onset = Onset::Frame;
+    s.rows[0].uncertaintyMs = 0.5;
+    s.rows[1].onset = Onset::Drawing;
     {
         TServerStore server(Address());
         EXPECT_FALSE(server.ReadOnly());
@@ -15,7 +18,8 @@ TEST_F(ServerStoreTest, CreatesTheSchemaOnceAndReadsBackWhatWasUploaded) {
     }
     // A second connection finds the schema made and leaves it as it is.
     TServerStore again(Address());
-    EXPECT_EQ(Sql(QStringLiteral("SELECT version FROM tavulin_schema")), QStringLiteral("1"));
+    EXPECT_EQ(Sql(QStringLiteral("SELECT version FROM tavulin_schema")),
+              QString::number(TServerStore::SchemaVersion));
     const std::vector<SessionSummary> list = again.ListSessions();
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].header, s.header);
@@ -39,6 +43,25 @@ TEST_F(ServerStoreTest, TheSameChangeTwiceIsStoredOnce) {
     // A shorter session drops the rows past its end.
     server.Upload(s.header, f, {}, 2);
     EXPECT_EQ(server.LoadSession(s.header.uid).rows.size(), 2u);
+}
+
+TEST_F(ServerStoreTest, AServerOfTheFirstSchemaIsMigratedKeepingItsRows) {
+    const Session s = NewSession(QStringLiteral("lab-1"), 2);
+    {
+        TServerStore make(Address());
+        make.Upload(s.header, {}, s.rows, 0);
+    }
+    Sql(QStringLiteral("ALTER TABLE rows DROP COLUMN onset, DROP COLUMN uncertainty_ms; "
+                       "UPDATE tavulin_schema SET version = 1"));
+    TServerStore server(Address());
+    EXPECT_FALSE(server.ReadOnly());
+    EXPECT_EQ(Sql(QStringLiteral("SELECT version FROM tavulin_schema")),
+              QString::number(TServerStore::SchemaVersion));
+    EXPECT_EQ(server.LoadSession(s.header.uid).rows, s.rows);
+    Session more = NewSession(QStringLiteral("lab-1"), 1);
+    more.rows[0].onset = Onset::Frame;
+    server.Upload(more.header, {}, more.rows, 0);
+    EXPECT_EQ(server.LoadSession(more.header.uid).rows, more.rows);
 }
 
 TEST_F(ServerStoreTest, AServerOfALaterSchemaIsOnlyRead) {
