@@ -989,7 +989,7 @@ processor clock %5 MHz</translation>
     </message>
     <message>
         <source>Sesija stanice %1 je samo za čitanje: menja je samo ta stanica. Kreni počinje novu sesiju.</source>
-        <translation>Station %1's session is read-only: only that station changes it. Begin starts a new session.</translation>
+        <translation>Station %1&apos;s session is read-only: only that station changes it. Begin starts a new session.</translation>
     </message>
 </context>
 </TS>
