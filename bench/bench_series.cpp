@@ -91,11 +91,8 @@ void BM_SaveResultsChartSvg(benchmark::State& state) {
 BENCHMARK(BM_SaveResultsChartSvg)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // A range one value wide (what a scroll of a zero range leaves) puts every second point of the
-// results about 1e7 pixels above or below the plot: the lines to them may cost only the pixels
-// they cross on the chart.
-void BM_PaintFarOffPoints(benchmark::State& state) {
-    EnsureApplication();
-    PaintedChart p;
+// results about 1e7 pixels above or below the plot.
+void SetUpFarOffPoints(PaintedChart& p) {
     ApplyDBChart1Settings(p.chart);
     TLineSeries& s = p.AddSeries();
     for (int i = 0; i < 1000; ++i)
@@ -103,6 +100,14 @@ void BM_PaintFarOffPoints(benchmark::State& state) {
     p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
     p.Paint();
     p.chart.LeftAxis()->SetRange(250 - 0.0005, 250 + 0.0005);
+}
+
+// The far-off points painted: the lines to them may cost only the pixels they cross on the
+// chart.
+void BM_PaintFarOffPoints(benchmark::State& state) {
+    EnsureApplication();
+    PaintedChart p;
+    SetUpFarOffPoints(p);
     for (auto _ : state) {
         p.Paint();
         benchmark::DoNotOptimize(p.window.constBits());
@@ -115,13 +120,7 @@ BENCHMARK(BM_PaintFarOffPoints)->Unit(benchmark::kMillisecond);
 void BM_SaveFarOffPointsSvg(benchmark::State& state) {
     EnsureApplication();
     PaintedChart p;
-    ApplyDBChart1Settings(p.chart);
-    TLineSeries& s = p.AddSeries();
-    for (int i = 0; i < 1000; ++i)
-        s.AddValue(i % 2 == 0 ? 250 : (i % 4 == 1 ? 300 : 200));
-    p.window = QImage(p.chart.Width(), p.chart.Height(), QImage::Format_RGB32);
-    p.Paint();
-    p.chart.LeftAxis()->SetRange(250 - 0.0005, 250 + 0.0005);
+    SetUpFarOffPoints(p);
     QByteArray svg;
     for (auto _ : state) {
         svg.clear();

@@ -5,6 +5,7 @@
 #include "device/CanvasDevice.h"
 #include "device/PolygonClip.h"
 #include "device/PolygonSpans.h"
+#include "device/SegmentCut.h"
 
 #include <QFontMetrics>
 #include <QPen>
@@ -432,21 +433,11 @@ void TChartCanvas::WideLine(int x0, int y0, int x1, int y1, double dashStart) {
     // shifted by the length cut from the start, so the dashes on the image stay where they were.
     const TRasterSurface::TBox& box = surface_.WritableBox();
     const double margin = 2.0 * pen_.width + 2;
+    const QRectF room(QPointF(box.left - margin, box.top - margin),
+                      QPointF(box.right + margin, box.bottom + margin));
     double t0 = 0;
     double t1 = 1;
-    const auto keep = [&](double q, double r) {
-        // The line keeps q * t <= r.
-        if (q == 0)
-            return r >= 0;
-        const double t = r / q;
-        if (q < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        return t0 <= t1;
-    };
-    if (!keep(-dx, x0 - (box.left - margin)) || !keep(dx, (box.right + margin) - x0) ||
-        !keep(-dy, y0 - (box.top - margin)) || !keep(dy, (box.bottom + margin) - y0))
+    if (!CutSegmentToRect(QPointF(x0, y0), QPointF(x1, y1), room, t0, t1))
         return;
     QPen pen = p.pen();
     pen.setDashOffset(pen.dashOffset() + (dashStart + t0 * std::hypot(dx, dy)) / pen.widthF());

@@ -1,5 +1,7 @@
 #include "device/PainterDevice.h"
 
+#include "device/SegmentCut.h"
+
 #include <QFontMetricsF>
 #include <QPainterPathStroker>
 #include <QPolygonF>
@@ -51,27 +53,6 @@ bool IsRect(const QPainterPath& path) {
             return false;
     }
     return true;
-}
-
-// Liang-Barsky: the part [t0, t1] of a + t (b - a) inside r; false when none is.
-bool CutToRect(QPointF a, QPointF b, const QRectF& r, double& t0, double& t1) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    t0 = 0;
-    t1 = 1;
-    const auto keep = [&](double q, double s) {
-        // The line keeps q * t <= s.
-        if (q == 0)
-            return s >= 0;
-        const double t = s / q;
-        if (q < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        return t0 < t1;
-    };
-    return keep(-dx, a.x() - r.left()) && keep(dx, r.right() - a.x()) &&
-           keep(-dy, a.y() - r.top()) && keep(dy, r.bottom() - a.y());
 }
 
 } // namespace
@@ -137,7 +118,7 @@ void TPainterDevice::StrokeCutToRect(std::span<const QPointF> points, bool close
         const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
         double t0 = 0;
         double t1 = 1;
-        if (CutToRect(a, b, r, t0, t1)) {
+        if (CutSegmentToRect(a, b, r, t0, t1) && t0 < t1) {
             const QPointF from = a + t0 * (b - a);
             const QPointF to = a + t1 * (b - a);
             if (t0 > 0 || piece.isEmpty()) {
